@@ -1,0 +1,23 @@
+#pragma once
+
+namespace bse {
+
+struct Editor;
+class Platform;
+
+// Empties the current board's cells (its background stays) and wipes the grid on screen.
+void clearBoard(Editor& editor, Platform& platform);
+
+// The board list commands of the Edit and Board menus.
+void copyBoardCommand(Editor& editor, Platform& platform);
+void pasteBoardCommand(Editor& editor, Platform& platform);
+void clearBoardCommand(Editor& editor, Platform& platform);
+void addBoardCommand(Editor& editor, Platform& platform);
+void insertBoardCommand(Editor& editor, Platform& platform);
+void deleteBoardCommand(Editor& editor, Platform& platform);
+void previousBoardCommand(Editor& editor, Platform& platform);
+void nextBoardCommand(Editor& editor, Platform& platform);
+void firstBoardCommand(Editor& editor, Platform& platform);
+void lastBoardCommand(Editor& editor, Platform& platform);
+
+} // namespace bse

@@ -1,0 +1,112 @@
+#pragma once
+
+#include <cstdint>
+
+// The program's message numbers, command identifiers, keys and button flags. They keep the
+// values of the platform the editor was first written for, so files of tests and traces read
+// the same everywhere.
+
+namespace bse {
+
+using Message = unsigned int;
+using WParam = std::uintptr_t;
+using LParam = std::intptr_t;
+
+// Messages.
+inline constexpr Message WM_DESTROY = 0x0002;
+inline constexpr Message WM_PAINT = 0x000F;
+inline constexpr Message WM_CLOSE = 0x0010;
+inline constexpr Message WM_KEYDOWN = 0x0100;
+inline constexpr Message WM_INITDIALOG = 0x0110;
+inline constexpr Message WM_COMMAND = 0x0111;
+inline constexpr Message WM_TIMER = 0x0113;
+inline constexpr Message WM_MOUSEMOVE = 0x0200;
+inline constexpr Message WM_LBUTTONDOWN = 0x0201;
+inline constexpr Message WM_LBUTTONUP = 0x0202;
+inline constexpr Message WM_LBUTTONDBLCLK = 0x0203;
+inline constexpr Message WM_RBUTTONDOWN = 0x0204;
+inline constexpr Message WM_RBUTTONUP = 0x0205;
+inline constexpr Message WM_RBUTTONDBLCLK = 0x0206;
+inline constexpr Message WM_MBUTTONDOWN = 0x0207;
+inline constexpr Message WM_MBUTTONUP = 0x0208;
+inline constexpr Message WM_MBUTTONDBLCLK = 0x0209;
+
+// Button-state word of pointer messages.
+inline constexpr WParam MK_LBUTTON = 0x0001;
+inline constexpr WParam MK_RBUTTON = 0x0002;
+inline constexpr WParam MK_SHIFT = 0x0004;
+inline constexpr WParam MK_CONTROL = 0x0008;
+inline constexpr WParam MK_MBUTTON = 0x0010;
+
+// Pointer position: x in the low 16 bits, y in the next 16, both unsigned.
+constexpr LParam makePointerParam(int x, int y) {
+    return static_cast<LParam>((static_cast<std::uint32_t>(y & 0xffff) << 16) |
+                               static_cast<std::uint32_t>(x & 0xffff));
+}
+constexpr int pointerX(LParam lParam) {
+    return static_cast<int>(lParam & 0xffff);
+}
+constexpr int pointerY(LParam lParam) {
+    return static_cast<int>((lParam >> 16) & 0xffff);
+}
+
+// Virtual keys.
+inline constexpr WParam VK_LEFT = 37;
+inline constexpr WParam VK_UP = 38;
+inline constexpr WParam VK_RIGHT = 39;
+inline constexpr WParam VK_DOWN = 40;
+
+// Dialog results and standard control ids.
+inline constexpr int IDOK = 1;
+inline constexpr int IDCANCEL = 2;
+
+// Menu commands.
+inline constexpr int ID_FILE_EXIT = 40001;
+inline constexpr int ID_FILE_OPEN = 40002;
+inline constexpr int ID_FILE_SAVEAS = 40005;
+inline constexpr int ID_ABOUT = 40012;
+inline constexpr int ID_FILE_SAVE = 40015;
+inline constexpr int ID_FILE_NEW = 40016;
+inline constexpr int ID_BOARD_SETTINGS = 40017;
+inline constexpr int ID_EDIT_COPYBOARD = 40018;
+inline constexpr int ID_EDIT_PASTEBOARD = 40019;
+inline constexpr int ID_EDIT_ADDBOARD = 40020;
+inline constexpr int ID_EDIT_DELETEBOARD = 40021;
+inline constexpr int ID_EDIT_CLEARBOARD = 40022;
+inline constexpr int ID_FILE_REVERT = 40023;
+inline constexpr int ID_EDIT_INSERTBOARD = 40024;
+inline constexpr int ID_BOARD_BACKGROUND = 40025;
+inline constexpr int ID_FILE_IMPORT = 40026;
+inline constexpr int ID_BOARD_PREVIOUS = 40027;
+inline constexpr int ID_BOARD_NEXT = 40028;
+inline constexpr int ID_BOARD_FIRST = 40029;
+inline constexpr int ID_BOARD_LAST = 40030;
+inline constexpr int ID_BOARD_JUMP = 40031;
+
+// Resources.
+inline constexpr int IDD_MAINWINDOW = 101;
+inline constexpr int IDB_EDITOR = 102;
+inline constexpr int IDB_BLOCKS = 103;
+inline constexpr int IDR_MENU = 104;
+inline constexpr int IDI_APPICON = 105;
+inline constexpr int IDB_STATUS = 106;
+inline constexpr int IDD_BOARDSETINFO = 107;
+inline constexpr int IDD_ABOUT = 108;
+inline constexpr int IDD_BACKGROUND = 110;
+inline constexpr int IDI_FRAME_FIRST = 111;
+inline constexpr int IDI_FRAME_LAST = 120;
+inline constexpr int IDD_JUMPTO = 121;
+inline constexpr int IDB_ABOUT = 124;
+
+// Dialog controls.
+inline constexpr int IDC_BOARDSETNAME = 1000;
+inline constexpr int IDC_AUTHORNAME = 1001;
+inline constexpr int IDC_BACKGROUND = 1003;
+inline constexpr int IDC_JUMPSPIN = 1004;
+inline constexpr int IDC_JUMPBOARD = 1005;
+
+// Timer.
+inline constexpr int iconTimerId = 6711;
+inline constexpr int iconTimerPeriodMs = 350;
+
+} // namespace bse

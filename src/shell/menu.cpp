@@ -1,0 +1,53 @@
+#include "shell/menu.h"
+
+#include "shell/ids.h"
+
+#include <array>
+
+namespace bse {
+
+namespace {
+
+constexpr std::array fileItems{
+    MenuItem{"&New", ID_FILE_NEW},       MenuItem{"&Open...", ID_FILE_OPEN},
+    MenuItem{"&Save", ID_FILE_SAVE},     MenuItem{"Save As...", ID_FILE_SAVEAS},
+    MenuItem{"", menuSeparator},         MenuItem{"Import...", ID_FILE_IMPORT},
+    MenuItem{"&Revert", ID_FILE_REVERT}, MenuItem{"", menuSeparator},
+    MenuItem{"&Exit", ID_FILE_EXIT},
+};
+
+constexpr std::array editItems{
+    MenuItem{"&Copy Board", ID_EDIT_COPYBOARD},
+    MenuItem{"&Paste Board", ID_EDIT_PASTEBOARD},
+    MenuItem{"", menuSeparator},
+    MenuItem{"C&lear Board", ID_EDIT_CLEARBOARD},
+    MenuItem{"&Add a Board", ID_EDIT_ADDBOARD},
+    MenuItem{"&Insert Board", ID_EDIT_INSERTBOARD},
+    MenuItem{"&Delete Board", ID_EDIT_DELETEBOARD},
+};
+
+constexpr std::array boardItems{
+    MenuItem{"&Previous Board", ID_BOARD_PREVIOUS},
+    MenuItem{"&Next Board", ID_BOARD_NEXT},
+    MenuItem{"&First Board", ID_BOARD_FIRST},
+    MenuItem{"&Last Board", ID_BOARD_LAST},
+    MenuItem{"Jump to...", ID_BOARD_JUMP},
+    MenuItem{"", menuSeparator},
+    MenuItem{"Set Board Back&ground...", ID_BOARD_BACKGROUND},
+    MenuItem{"BoardSet &Settings...", ID_BOARD_SETTINGS},
+};
+
+constexpr std::array menuBar{
+    MenuBarEntry{"&File", 0, fileItems},
+    MenuBarEntry{"&Edit", 0, editItems},
+    MenuBarEntry{"&Board", 0, boardItems},
+    MenuBarEntry{"&About", ID_ABOUT, {}},
+};
+
+} // namespace
+
+std::span<const MenuBarEntry> mainMenu() {
+    return menuBar;
+}
+
+} // namespace bse

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace bse {
+
+inline constexpr int menuSeparator = 0;
+
+struct MenuItem {
+    std::string_view text; // with '&' before the mnemonic
+    int commandId = menuSeparator;
+};
+
+// A drop-down menu of the menu bar, or a command on the bar itself (no items, a command id).
+struct MenuBarEntry {
+    std::string_view text;
+    int commandId = 0;
+    std::span<const MenuItem> items;
+};
+
+// Menu 104 of the main window.
+std::span<const MenuBarEntry> mainMenu();
+
+} // namespace bse

@@ -1,0 +1,106 @@
+#include "shell/startup.h"
+
+#include "dialogs/dialog_template.h"
+#include "shell/editor.h"
+#include "shell/main_window_proc.h"
+#include "shell/platform.h"
+#include "shell/title.h"
+#include "view/drawing.h"
+
+#include <string>
+
+namespace bse {
+
+namespace {
+
+// Every drawing operation relies on these sizes, so a picture of another size counts as missing.
+bool loadPicture(Platform& platform, int pictureId, int width, int height, Picture& into) {
+    std::optional<Picture> picture = platform.loadPicture(pictureId);
+    if (!picture || picture->width != width || picture->height != height) {
+        return false;
+    }
+    into = std::move(*picture);
+    return true;
+}
+
+bool loadPictures(Editor& editor, Platform& platform, std::string& failure) {
+    struct Load {
+        int id;
+        int width;
+        int height;
+        Picture& into;
+    };
+    Pictures& pictures = editor.pictures;
+    const Load loads[] = {
+        {IDB_EDITOR, canvasWidth, canvasHeight, pictures.editorCanvas},
+        {IDB_EDITOR, canvasWidth, canvasHeight, pictures.editorBackdrop},
+        {IDB_BLOCKS, blockStripWidth, blockStripHeight, pictures.blockStrip},
+        {IDB_STATUS, statusStripWidth, statusStripHeight, pictures.statusStrip},
+        {IDB_ABOUT, aboutPictureWidth, aboutPictureHeight, pictures.aboutPicture},
+    };
+    for (const Load& load : loads) {
+        if (!loadPicture(platform, load.id, load.width, load.height, load.into)) {
+            failure = "The picture " + std::to_string(load.id) + " (" + std::to_string(load.width) +
+                      " x " + std::to_string(load.height) + ") could not be loaded.";
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+void initialiseMainWindow(Editor& editor, Platform& platform) {
+    // Centre with the halves truncated toward zero, keeping the size.
+    const Rect frame = platform.mainWindowFrame();
+    const Size screen = platform.screenSize();
+    platform.moveMainWindow(screen.width / 2 - frame.width() / 2,
+                            screen.height / 2 - frame.height() / 2);
+
+    for (int icon = IDI_FRAME_FIRST; icon <= IDI_FRAME_LAST; ++icon) {
+        if (!platform.loadIcon(icon)) {
+            editor.startupFailure = "The icon " + std::to_string(icon) + " could not be loaded.";
+            return;
+        }
+    }
+    platform.setWindowIcon(IDI_FRAME_FIRST);
+    platform.showMainWindow();
+
+    drawSelectedBlock(editor, platform, editor.leftBlock, leftSlotX);
+    drawSelectedBlock(editor, platform, editor.rightBlock, rightSlotX);
+    setDefaultStrings(editor.boardSet);
+    updateTitle(editor, platform);
+    platform.enableMenuItem(ID_EDIT_PASTEBOARD, false);
+}
+
+bool startEditor(Editor& editor, Platform& platform) {
+    std::string failure;
+    if (!loadPictures(editor, platform, failure)) {
+        platform.reportStartupFailure(failure);
+        return false;
+    }
+    const auto handler = [&editor, &platform](Message message, WParam wParam, LParam lParam) {
+        return MainWindowProc(editor, platform, message, wParam, lParam);
+    };
+    if (!platform.createMainWindow(mainWindowTemplate(), handler)) {
+        platform.reportStartupFailure("The main window could not be created.");
+        return false;
+    }
+    if (!editor.startupFailure.empty()) {
+        platform.reportStartupFailure(editor.startupFailure);
+        return false;
+    }
+    platform.startTimer(iconTimerId, iconTimerPeriodMs);
+    return true;
+}
+
+int runEditor(Editor& editor, Platform& platform) {
+    if (!startEditor(editor, platform)) {
+        return 1;
+    }
+    const int exitCode = platform.runMessageLoop();
+    platform.stopTimer(iconTimerId);
+    return exitCode;
+}
+
+} // namespace bse
