@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing the editor needs (Debian packages).
+set -euo pipefail
+
+packages=(
+    cmake make g++ pkg-config
+    qt6-base-dev libgl-dev fonts-dejavu-core
+    libgtest-dev libbenchmark-dev
+    xvfb xauth xdotool x11-utils
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+    sudo="sudo"
+fi
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds with AddressSanitizer and UndefinedBehaviorSanitizer, and runs
+# every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh
+cmake -S . -B build-check -DCMAKE_BUILD_TYPE=Debug -DBSE_SANITIZE=ON -DBSE_BENCHMARKS=ON >/dev/null
+cmake --build build-check -j"$(nproc)"
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export ASAN_OPTIONS=detect_leaks=1
+export LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp":print_suppressions=0
+ctest --test-dir build-check --output-on-failure -j"$(nproc)"

@@ -1,0 +1,81 @@
+#include "qt/main_window.h"
+
+#include "qt/canvas_widget.h"
+#include "qt/text_codec.h"
+#include "shell/menu.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace bse {
+
+MainWindow::MainWindow(const DialogTemplate& windowTemplate, MessageHandler handler)
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                               Qt::WindowCloseButtonHint),
+      handler_(std::move(handler)) {
+    setWindowTitle(fromWindows1252(windowTemplate.caption));
+    setContextMenuPolicy(Qt::NoContextMenu);
+    canvas_ = new CanvasWidget(handler_, this);
+    canvas_->setFixedSize(dialogUnitsToPixelsX(windowTemplate.width),
+                          dialogUnitsToPixelsY(windowTemplate.height));
+    setCentralWidget(canvas_);
+    if (windowTemplate.menuId != 0) {
+        buildMenu();
+    }
+    // The client area keeps its size; the menu bar adds its own height.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    canvas_->setFocus();
+    adjustSize();
+}
+
+void MainWindow::buildMenu() {
+    for (const MenuBarEntry& entry : mainMenu()) {
+        const QString title = fromWindows1252(entry.text);
+        QAction* action = nullptr;
+        if (entry.items.empty()) {
+            action = menuBar()->addAction(title);
+            actions_[entry.commandId] = action;
+            const int id = entry.commandId;
+            connect(action, &QAction::triggered, this,
+                    [this, id] { send(WM_COMMAND, static_cast<WParam>(id), 0); });
+            continue;
+        }
+        QMenu* menu = menuBar()->addMenu(title);
+        for (const MenuItem& item : entry.items) {
+            if (item.commandId == menuSeparator) {
+                menu->addSeparator();
+                continue;
+            }
+            action = menu->addAction(fromWindows1252(item.text));
+            actions_[item.commandId] = action;
+            const int id = item.commandId;
+            connect(action, &QAction::triggered, this,
+                    [this, id] { send(WM_COMMAND, static_cast<WParam>(id), 0); });
+        }
+    }
+}
+
+QAction* MainWindow::action(int commandId) const {
+    const auto found = actions_.find(commandId);
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+bool MainWindow::send(Message message, WParam wParam, LParam lParam) {
+    return handler_(message, wParam, lParam);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (closeAllowed_) {
+        event->accept();
+        return;
+    }
+    // The close box is the Exit command; it decides whether the editor ends.
+    event->ignore();
+    send(WM_COMMAND, IDCANCEL, 0);
+}
+
+} // namespace bse

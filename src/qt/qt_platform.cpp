@@ -1,0 +1,290 @@
+#include "qt/qt_platform.h"
+
+#include "qt/canvas_widget.h"
+#include "qt/main_window.h"
+#include "qt/text_codec.h"
+#include "shell/editor.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMessageBox>
+#include <QPainter>
+#include <QSaveFile>
+#include <QScreen>
+
+#include <cstring>
+#include <iostream>
+
+namespace bse {
+
+namespace {
+
+QString resourcePath(const char* folder, int id) {
+    return QStringLiteral(":/%1/%2.png").arg(QLatin1String(folder)).arg(id);
+}
+
+QString filterList(const FileDialogOptions& options) {
+    QStringList filters;
+    for (const FileFilter& filter : options.filters) {
+        filters << QStringLiteral("%1 (%2)").arg(fromWindows1252(filter.name),
+                                                 fromWindows1252(filter.pattern));
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+std::optional<std::string> runFileDialog(QWidget* owner, const FileDialogOptions& options,
+                                         QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(owner, fromWindows1252(options.title));
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    // Qt's own dialog matches patterns without regard to case, so "*.BDS" also lists ".bds".
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, options.hideReadOnly);
+    const QStringList filters = filterList(options).split(QStringLiteral(";;"));
+    dialog.setNameFilters(filters);
+    if (options.filterIndex >= 1 && options.filterIndex <= filters.size()) {
+        dialog.selectNameFilter(filters.at(options.filterIndex - 1));
+    }
+    if (!options.defaultExtension.empty()) {
+        dialog.setDefaultSuffix(fromWindows1252(options.defaultExtension));
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return toPathBytes(dialog.selectedFiles().constFirst());
+}
+
+} // namespace
+
+QtPlatform::QtPlatform() : font_(pictureFont()) {
+    QObject::connect(&iconTimer_, &QTimer::timeout, [this] {
+        if (window_) {
+            window_->send(WM_TIMER, static_cast<WParam>(timerId_), 0);
+        }
+    });
+}
+
+QtPlatform::~QtPlatform() = default;
+
+QFont QtPlatform::pictureFont() {
+    // Stands in for the system font of the first platform: bold, crisp, one size.
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(13);
+    font.setBold(true);
+    font.setStyleStrategy(QFont::NoAntialias);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    return font;
+}
+
+Answer QtPlatform::askQuestion(std::string_view text) {
+    const auto answer = QMessageBox::question(
+        window_.get(), QString::fromLatin1(programTitle), fromWindows1252(text),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    switch (answer) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
+void QtPlatform::showRefusal(std::string_view text) {
+    QMessageBox::warning(window_.get(), QString::fromLatin1(programTitle), fromWindows1252(text),
+                         QMessageBox::Ok);
+}
+
+void QtPlatform::beep() {
+    QApplication::beep();
+}
+
+void QtPlatform::setCursor(Cursor cursor) {
+    if (cursor == Cursor::Wait && !waitCursorShown_) {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        waitCursorShown_ = true;
+    } else if (cursor == Cursor::Arrow && waitCursorShown_) {
+        QGuiApplication::restoreOverrideCursor();
+        waitCursorShown_ = false;
+    }
+}
+
+void QtPlatform::reportStartupFailure(std::string_view text) {
+    std::cerr << "boardset-editor: " << text << '\n';
+    if (QGuiApplication::primaryScreen() != nullptr) {
+        QMessageBox::critical(window_.get(), QString::fromLatin1(programTitle),
+                              fromWindows1252(text));
+    }
+}
+
+bool QtPlatform::createMainWindow(const DialogTemplate& windowTemplate, MessageHandler handler) {
+    window_ = std::make_unique<MainWindow>(windowTemplate, std::move(handler));
+    window_->send(WM_INITDIALOG, 0, 0);
+    return true;
+}
+
+Rect QtPlatform::mainWindowFrame() {
+    const QRect frame = window_->frameGeometry();
+    return {frame.left(), frame.top(), frame.left() + frame.width(), frame.top() + frame.height()};
+}
+
+Size QtPlatform::screenSize() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return {};
+    }
+    return {screen->geometry().width(), screen->geometry().height()};
+}
+
+void QtPlatform::moveMainWindow(int x, int y) {
+    window_->move(x, y);
+}
+
+void QtPlatform::showMainWindow() {
+    window_->show();
+    window_->canvas()->setFocus();
+}
+
+void QtPlatform::setWindowTitle(std::string_view title) {
+    window_->setWindowTitle(fromWindows1252(title));
+}
+
+const QIcon* QtPlatform::icon(int iconId) {
+    auto found = icons_.find(iconId);
+    if (found == icons_.end()) {
+        const QPixmap pixmap(resourcePath("icons", iconId));
+        if (pixmap.isNull()) {
+            return nullptr;
+        }
+        found = icons_.emplace(iconId, QIcon(pixmap)).first;
+    }
+    return &found->second;
+}
+
+bool QtPlatform::loadIcon(int iconId) {
+    return icon(iconId) != nullptr;
+}
+
+void QtPlatform::setWindowIcon(int iconId) {
+    if (const QIcon* found = icon(iconId)) {
+        window_->setWindowIcon(*found);
+    }
+}
+
+void QtPlatform::enableMenuItem(int commandId, bool enabled) {
+    if (QAction* action = window_->action(commandId)) {
+        action->setEnabled(enabled);
+    }
+}
+
+void QtPlatform::invalidate(const Rect& rect) {
+    window_->canvas()->update(QRect(rect.left, rect.top, rect.width(), rect.height()));
+}
+
+void QtPlatform::paintCanvas(const Picture& canvas) {
+    window_->canvas()->paintPicture(canvas);
+}
+
+void QtPlatform::startTimer(int timerId, int periodMs) {
+    timerId_ = timerId;
+    iconTimer_.start(periodMs);
+}
+
+void QtPlatform::stopTimer(int) {
+    iconTimer_.stop();
+}
+
+int QtPlatform::runMessageLoop() {
+    if (quitRequested_) {
+        return exitCode_;
+    }
+    return QApplication::exec();
+}
+
+void QtPlatform::quit(int exitCode) {
+    quitRequested_ = true;
+    exitCode_ = exitCode;
+    if (window_) {
+        window_->allowClose();
+    }
+    QCoreApplication::exit(exitCode);
+}
+
+int QtPlatform::runDialog(const DialogTemplate&, const DialogProc&) {
+    // The dialogs come with their own change; until then none opens.
+    return IDCANCEL;
+}
+
+std::optional<std::string> QtPlatform::chooseFileToOpen(const FileDialogOptions& options) {
+    return runFileDialog(window_.get(), options, QFileDialog::AcceptOpen);
+}
+
+std::optional<std::string> QtPlatform::chooseFileToSave(const FileDialogOptions& options) {
+    return runFileDialog(window_.get(), options, QFileDialog::AcceptSave);
+}
+
+ReadResult QtPlatform::readFile(const std::string& path) {
+    QFile file(fromPathBytes(path));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {false, {}, toWindows1252(file.errorString())};
+    }
+    const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        return {false, {}, toWindows1252(file.errorString())};
+    }
+    return {true, Bytes(data.begin(), data.end()), {}};
+}
+
+WriteResult QtPlatform::writeFileAtomically(const std::string& path, const Bytes& bytes) {
+    QSaveFile file(fromPathBytes(path));
+    if (!file.open(QIODevice::WriteOnly)) {
+        return {false, toWindows1252(file.errorString())};
+    }
+    const auto size = static_cast<qint64>(bytes.size());
+    if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size) {
+        const std::string reason = toWindows1252(file.errorString());
+        file.cancelWriting();
+        return {false, reason};
+    }
+    if (!file.commit()) {
+        return {false, toWindows1252(file.errorString())};
+    }
+    return {true, {}};
+}
+
+std::optional<Picture> QtPlatform::loadPicture(int pictureId) {
+    const QImage image =
+        QImage(resourcePath("pictures", pictureId)).convertToFormat(QImage::Format_RGB32);
+    if (image.isNull()) {
+        return std::nullopt;
+    }
+    Picture picture(image.width(), image.height());
+    const auto rowBytes = static_cast<std::size_t>(image.width()) * sizeof(Pixel);
+    for (int y = 0; y < image.height(); ++y) {
+        std::memcpy(picture.row(y), image.constScanLine(y), rowBytes);
+    }
+    return picture;
+}
+
+void QtPlatform::drawText(Picture& picture, const Rect& rect, std::string_view text, Rgb colour,
+                          TextAlign align) {
+    if (picture.empty()) {
+        return;
+    }
+    QImage image(reinterpret_cast<uchar*>(picture.pixels.data()), picture.width, picture.height,
+                 picture.width * static_cast<int>(sizeof(Pixel)), QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.setFont(font_);
+    painter.setPen(QColor(colour.red, colour.green, colour.blue));
+    const QRect area(rect.left, rect.top, rect.width(), rect.height());
+    painter.setClipRect(area);
+    const int horizontal = align == TextAlign::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
+    painter.drawText(area, horizontal | Qt::AlignTop, fromWindows1252(text));
+}
+
+} // namespace bse

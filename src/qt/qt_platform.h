@@ -1,0 +1,72 @@
+#pragma once
+
+#include "shell/platform.h"
+
+#include <QFont>
+#include <QIcon>
+#include <QTimer>
+
+#include <map>
+#include <memory>
+
+namespace bse {
+
+class MainWindow;
+
+// The desktop side of the Platform seam, on Qt Widgets. A QApplication must exist.
+class QtPlatform : public Platform {
+  public:
+    QtPlatform();
+    ~QtPlatform() override;
+
+    MainWindow* mainWindow() const { return window_.get(); }
+    // The one font of all text drawn into pictures.
+    static QFont pictureFont();
+
+    Answer askQuestion(std::string_view text) override;
+    void showRefusal(std::string_view text) override;
+    void beep() override;
+    void setCursor(Cursor cursor) override;
+    void reportStartupFailure(std::string_view text) override;
+
+    bool createMainWindow(const DialogTemplate& windowTemplate, MessageHandler handler) override;
+    Rect mainWindowFrame() override;
+    Size screenSize() override;
+    void moveMainWindow(int x, int y) override;
+    void showMainWindow() override;
+    void setWindowTitle(std::string_view title) override;
+    bool loadIcon(int iconId) override;
+    void setWindowIcon(int iconId) override;
+    void enableMenuItem(int commandId, bool enabled) override;
+    void invalidate(const Rect& rect) override;
+    void paintCanvas(const Picture& canvas) override;
+
+    void startTimer(int timerId, int periodMs) override;
+    void stopTimer(int timerId) override;
+    int runMessageLoop() override;
+    void quit(int exitCode) override;
+
+    int runDialog(const DialogTemplate& dialogTemplate, const DialogProc& procedure) override;
+    std::optional<std::string> chooseFileToOpen(const FileDialogOptions& options) override;
+    std::optional<std::string> chooseFileToSave(const FileDialogOptions& options) override;
+    ReadResult readFile(const std::string& path) override;
+    WriteResult writeFileAtomically(const std::string& path, const Bytes& bytes) override;
+
+    std::optional<Picture> loadPicture(int pictureId) override;
+    void drawText(Picture& picture, const Rect& rect, std::string_view text, Rgb colour,
+                  TextAlign align) override;
+
+  private:
+    const QIcon* icon(int iconId);
+
+    std::unique_ptr<MainWindow> window_;
+    std::map<int, QIcon> icons_;
+    QTimer iconTimer_;
+    int timerId_ = 0;
+    bool waitCursorShown_ = false;
+    bool quitRequested_ = false;
+    int exitCode_ = 0;
+    QFont font_;
+};
+
+} // namespace bse

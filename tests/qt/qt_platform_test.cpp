@@ -1,0 +1,99 @@
+#include "qt/qt_platform.h"
+#include "view/geometry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace bse {
+namespace {
+
+TEST(QtPlatformText, DrawsCrispTextClippedToItsRectangle) {
+    QtPlatform platform;
+    const Pixel grey = rgb(8, 8, 8);
+    Picture picture(640, 400, grey);
+    platform.drawText(picture, statusTextRect, std::string(80, 'M'), Rgb{255, 255, 255},
+                      TextAlign::Left);
+    const Pixel white = rgb(255, 255, 255);
+    int whiteInside = 0;
+    for (int y = 0; y < 400; ++y) {
+        for (int x = 0; x < 640; ++x) {
+            const Pixel p = picture.at(x, y);
+            const bool inside = x >= 188 && x < 487 && y >= 378 && y < 395;
+            if (!inside) {
+                ASSERT_EQ(p, grey) << "drawn outside the rectangle at " << x << "," << y;
+            } else {
+                // No smoothing: every pixel is either untouched or the text colour.
+                ASSERT_TRUE(p == grey || p == white) << x << "," << y;
+                whiteInside += p == white ? 1 : 0;
+            }
+        }
+    }
+    EXPECT_GT(whiteInside, 500);
+    // The text runs to the clip edge.
+    bool reachesEdge = false;
+    for (int y = 378; y < 395; ++y) {
+        reachesEdge = reachesEdge || picture.at(486, y) == white || picture.at(485, y) == white;
+    }
+    EXPECT_TRUE(reachesEdge);
+}
+
+TEST(QtPlatformText, CentresEachLineAndDrawsTheSameTwiceAlike) {
+    QtPlatform platform;
+    Picture first(425, 320, rgb(0, 0, 0));
+    const Rect area{0, 0, 424, 319};
+    platform.drawText(first, area, "I\nWWWWWWWW", Rgb{255, 255, 255}, TextAlign::Centre);
+    // The short first line sits in the middle, not at the left edge.
+    int left = 425, right = -1;
+    for (int y = 0; y < 13; ++y) {
+        for (int x = 0; x < 425; ++x) {
+            if (first.at(x, y) == rgb(255, 255, 255)) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    ASSERT_LE(left, right);
+    EXPECT_NEAR((left + right) / 2, 212, 3);
+    Picture second = first;
+    platform.drawText(second, area, "I\nWWWWWWWW", Rgb{255, 255, 255}, TextAlign::Centre);
+    EXPECT_EQ(first.pixels, second.pixels);
+}
+
+TEST(QtPlatformFiles, WritesAtomicallyAndReadsWholeFiles) {
+    QtPlatform platform;
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const std::string path = folder.filePath("level.BDS").toStdString();
+    {
+        QFile old(QString::fromStdString(path));
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old contents");
+    }
+    const Bytes bytes{'B', 'D', 'S', 'T', 0, 0xff, 10};
+    EXPECT_TRUE(platform.writeFileAtomically(path, bytes).ok);
+    const ReadResult read = platform.readFile(path);
+    ASSERT_TRUE(read.ok);
+    EXPECT_EQ(read.bytes, bytes);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"level.BDS"});
+
+    const WriteResult failed =
+        platform.writeFileAtomically(folder.filePath("missing/level.BDS").toStdString(), bytes);
+    EXPECT_FALSE(failed.ok);
+    EXPECT_FALSE(failed.error.empty());
+    const ReadResult missing = platform.readFile(folder.filePath("nothing.BDS").toStdString());
+    EXPECT_FALSE(missing.ok);
+    EXPECT_FALSE(missing.error.empty());
+}
+
+TEST(QtPlatformPictures, UnknownResourcesAreMissing) {
+    QtPlatform platform;
+    EXPECT_FALSE(platform.loadPicture(999).has_value());
+    EXPECT_FALSE(platform.loadIcon(999));
+    EXPECT_TRUE(platform.loadIcon(111));
+}
+
+} // namespace
+} // namespace bse
