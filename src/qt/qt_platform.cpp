@@ -59,6 +59,13 @@ std::optional<std::string> runFileDialog(QWidget* owner, const FileDialogOptions
     return toPathBytes(dialog.selectedFiles().constFirst());
 }
 
+// Property changes made outside input handling (a timer tick, a command run from a key) can sit in
+// the X connection's buffer until the next input event; push them out so the title and the icon
+// change at once.
+void flushToDisplay() {
+    QGuiApplication::sync();
+}
+
 } // namespace
 
 QtPlatform::QtPlatform() : font_(pictureFont()) {
@@ -152,6 +159,7 @@ void QtPlatform::showMainWindow() {
 
 void QtPlatform::setWindowTitle(std::string_view title) {
     window_->setWindowTitle(fromWindows1252(title));
+    flushToDisplay();
 }
 
 const QIcon* QtPlatform::icon(int iconId) {
@@ -173,6 +181,7 @@ bool QtPlatform::loadIcon(int iconId) {
 void QtPlatform::setWindowIcon(int iconId) {
     if (const QIcon* found = icon(iconId)) {
         window_->setWindowIcon(*found);
+        flushToDisplay();
     }
 }
 

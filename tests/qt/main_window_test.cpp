@@ -107,6 +107,18 @@ TEST_F(QtEditor, PaintShowsTheCanvas) {
     EXPECT_EQ(differing, 0);
 }
 
+TEST_F(QtEditor, EachTimerTickChangesTheWindowIcon) {
+    const qint64 first = window()->windowIcon().cacheKey();
+    window()->send(WM_TIMER, iconTimerId, 0); // frame 1 again: initialisation showed it
+    window()->send(WM_TIMER, iconTimerId, 0);
+    const qint64 second = window()->windowIcon().cacheKey();
+    EXPECT_NE(first, second);
+    EXPECT_EQ(editor->iconFrame, 3);
+    const QImage shown = window()->windowIcon().pixmap(16, 16).toImage();
+    EXPECT_EQ(shown.convertToFormat(QImage::Format_ARGB32),
+              QImage(":/icons/112.png").convertToFormat(QImage::Format_ARGB32));
+}
+
 TEST_F(QtEditor, TheCloseBoxAndFileExitEndTheLoopWithCodeZero) {
     QTimer::singleShot(0, [this] { window()->close(); });
     EXPECT_EQ(platform.runMessageLoop(), 0);
