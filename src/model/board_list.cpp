@@ -2,20 +2,165 @@
 
 #include "shell/editor.h"
 #include "shell/platform.h"
+#include "shell/title.h"
+#include "view/drawing.h"
 
 namespace bse {
 
-// The board list editing arrives with its own change; until then the commands do nothing.
-void clearBoard(Editor&, Platform&) {}
-void copyBoardCommand(Editor&, Platform&) {}
-void pasteBoardCommand(Editor&, Platform&) {}
-void clearBoardCommand(Editor&, Platform&) {}
-void addBoardCommand(Editor&, Platform&) {}
-void insertBoardCommand(Editor&, Platform&) {}
-void deleteBoardCommand(Editor&, Platform&) {}
-void previousBoardCommand(Editor&, Platform&) {}
-void nextBoardCommand(Editor&, Platform&) {}
-void firstBoardCommand(Editor&, Platform&) {}
-void lastBoardCommand(Editor&, Platform&) {}
+namespace {
+
+constexpr const char* clearQuestion = "Are you sure you want to clear the current board?";
+constexpr const char* addQuestion = "Would you like to add a new board to the boardset?";
+constexpr const char* fullRefusal =
+    "This BoardSet already holds 200 boards, as many as a BoardSet can hold.";
+
+BoardCells& cellsAt(Editor& editor, int position) {
+    return editor.boardSet.boards[static_cast<std::size_t>(position)].cells;
+}
+
+// The storage ends at 200 boards: anything that would add one more is refused.
+bool refuseWhenFull(Editor& editor, Platform& platform) {
+    if (editor.boardSet.lastBoardIndex < lastBoardSlot) {
+        return false;
+    }
+    platform.showRefusal(fullRefusal);
+    return true;
+}
+
+// Opens an empty board at `position`, moving the cells from there on up one slot. Background
+// numbers stay with their slots.
+void openBoardAt(Editor& editor, Platform& platform, int position) {
+    BoardSet& set = editor.boardSet;
+    for (int k = set.lastBoardIndex; k >= position; --k) {
+        cellsAt(editor, k + 1) = cellsAt(editor, k);
+    }
+    ++set.lastBoardIndex;
+    set.currentBoard = position;
+    clearBoard(editor, platform);
+}
+
+// The add path of Next Board and Last Board, after their question.
+void appendAfterAsking(Editor& editor, Platform& platform) {
+    if (refuseWhenFull(editor, platform)) {
+        return;
+    }
+    if (platform.askQuestion(addQuestion) != Answer::Yes) {
+        return;
+    }
+    BoardSet& set = editor.boardSet;
+    ++set.lastBoardIndex;
+    ++set.currentBoard;
+    clearBoard(editor, platform);
+    redrawBoard(editor, platform);
+}
+
+} // namespace
+
+void clearBoard(Editor& editor, Platform& platform) {
+    platform.setCursor(Cursor::Wait);
+    editor.boardSet.modified = true;
+    editor.boardSet.current().cells.fill(0);
+    eraseBoardGrid(editor, platform);
+    platform.setCursor(Cursor::Arrow);
+}
+
+void copyBoardCommand(Editor& editor, Platform& platform) {
+    editor.boardClipboard = editor.boardSet.current().cells;
+    platform.enableMenuItem(ID_EDIT_PASTEBOARD, true);
+}
+
+void pasteBoardCommand(Editor& editor, Platform& platform) {
+    editor.boardSet.current().cells = editor.boardClipboard;
+    editor.boardSet.modified = true;
+    redrawBoard(editor, platform);
+}
+
+void clearBoardCommand(Editor& editor, Platform& platform) {
+    if (platform.askQuestion(clearQuestion) == Answer::Yes) {
+        clearBoard(editor, platform);
+    }
+}
+
+void addBoardCommand(Editor& editor, Platform& platform) {
+    if (refuseWhenFull(editor, platform)) {
+        return;
+    }
+    // Right after the current board, so what the user sees next to it stays together.
+    openBoardAt(editor, platform, editor.boardSet.currentBoard + 1);
+    redrawBoard(editor, platform);
+    updateTitle(editor, platform);
+}
+
+void insertBoardCommand(Editor& editor, Platform& platform) {
+    if (refuseWhenFull(editor, platform)) {
+        return;
+    }
+    openBoardAt(editor, platform, editor.boardSet.currentBoard);
+    redrawBoard(editor, platform);
+    updateTitle(editor, platform);
+}
+
+void deleteBoardCommand(Editor& editor, Platform& platform) {
+    BoardSet& set = editor.boardSet;
+    // A BoardSet always holds one board at least.
+    if (set.lastBoardIndex < 1) {
+        platform.beep();
+        return;
+    }
+    for (int k = set.currentBoard; k < set.lastBoardIndex; ++k) {
+        cellsAt(editor, k) = cellsAt(editor, k + 1);
+    }
+    --set.lastBoardIndex;
+    if (set.currentBoard > set.lastBoardIndex) {
+        set.currentBoard = set.lastBoardIndex;
+    }
+    set.modified = true;
+    redrawBoard(editor, platform);
+    updateTitle(editor, platform);
+}
+
+void previousBoardCommand(Editor& editor, Platform& platform) {
+    BoardSet& set = editor.boardSet;
+    if (set.currentBoard < 1) {
+        platform.beep();
+        return;
+    }
+    --set.currentBoard;
+    updateTitle(editor, platform);
+    redrawBoard(editor, platform);
+}
+
+void firstBoardCommand(Editor& editor, Platform& platform) {
+    BoardSet& set = editor.boardSet;
+    if (set.currentBoard < 1) {
+        platform.beep();
+        return;
+    }
+    set.currentBoard = 0;
+    updateTitle(editor, platform);
+    redrawBoard(editor, platform);
+}
+
+void nextBoardCommand(Editor& editor, Platform& platform) {
+    BoardSet& set = editor.boardSet;
+    if (set.currentBoard < set.lastBoardIndex) {
+        ++set.currentBoard;
+        redrawBoard(editor, platform);
+    } else {
+        appendAfterAsking(editor, platform);
+    }
+    updateTitle(editor, platform);
+}
+
+void lastBoardCommand(Editor& editor, Platform& platform) {
+    BoardSet& set = editor.boardSet;
+    if (set.currentBoard < set.lastBoardIndex) {
+        set.currentBoard = set.lastBoardIndex;
+        redrawBoard(editor, platform);
+    } else {
+        appendAfterAsking(editor, platform);
+    }
+    updateTitle(editor, platform);
+}
 
 } // namespace bse
