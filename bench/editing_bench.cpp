@@ -1,0 +1,66 @@
+#include "bench_session.h"
+#include "shell/main_window_proc.h"
+
+#include <benchmark/benchmark.h>
+
+namespace bse::bench {
+namespace {
+
+bool send(Session& s, Message message, WParam wParam, LParam lParam) {
+    return MainWindowProc(*s.editor, s.platform, message, wParam, lParam);
+}
+
+// A left drag of 400 moves across the whole grid, each move painting one cell and rewriting the
+// status line; the time is per move.
+void dragOf400Moves(benchmark::State& state) {
+    Session& s = session();
+    s.editor->boardSet.lastBoardIndex = 0;
+    s.editor->boardSet.currentBoard = 0;
+    for (auto _ : state) {
+        for (int move = 0; move < 400; ++move) {
+            const int x = 25 + 30 * (move % 20);
+            const int y = 10 + 15 * (move / 20);
+            send(s, WM_MOUSEMOVE, MK_LBUTTON, makePointerParam(x, y));
+        }
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * 400);
+}
+BENCHMARK(dragOf400Moves)->Unit(benchmark::kMicrosecond);
+
+void fillTo200Boards(Session& s) {
+    for (int k = 0; k < 200; ++k) {
+        s.editor->boardSet.boards[static_cast<std::size_t>(k)].cells.fill(
+            static_cast<BlockCode>(2 + k % 42));
+    }
+}
+
+// Insert on the first board of 199 (moving every board) and Delete it again, with their redraws.
+void insertBoardAt199Boards(benchmark::State& state) {
+    Session& s = session();
+    fillTo200Boards(s);
+    for (auto _ : state) {
+        state.PauseTiming();
+        s.editor->boardSet.lastBoardIndex = 198;
+        s.editor->boardSet.currentBoard = 0;
+        state.ResumeTiming();
+        send(s, WM_COMMAND, ID_EDIT_INSERTBOARD, 0);
+    }
+}
+BENCHMARK(insertBoardAt199Boards)->Unit(benchmark::kMicrosecond);
+
+void deleteBoardAt200Boards(benchmark::State& state) {
+    Session& s = session();
+    fillTo200Boards(s);
+    for (auto _ : state) {
+        state.PauseTiming();
+        s.editor->boardSet.lastBoardIndex = 199;
+        s.editor->boardSet.currentBoard = 0;
+        state.ResumeTiming();
+        send(s, WM_COMMAND, ID_EDIT_DELETEBOARD, 0);
+    }
+}
+BENCHMARK(deleteBoardAt200Boards)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+} // namespace bse::bench
