@@ -58,5 +58,11 @@ constexpr int dialogUnitsToPixelsY(int units) {
 
 // The main window: a dialog without controls whose client area the canvas fills.
 const DialogTemplate& mainWindowTemplate();
+// "BoardSet Information" (107), "Who done it!" (108), "Pick Board Background" (110) and
+// "Jump to Board" (121).
+const DialogTemplate& boardSetInfoTemplate();
+const DialogTemplate& aboutTemplate();
+const DialogTemplate& backgroundTemplate();
+const DialogTemplate& jumpToTemplate();
 
 } // namespace bse

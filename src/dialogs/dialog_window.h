@@ -23,6 +23,8 @@ class DialogWindow {
     // The control's text as an unsigned number; 0 when it holds none.
     virtual unsigned itemNumber(int controlId) = 0;
     virtual void setItemNumber(int controlId, unsigned value) = 0;
+    // The range an up-down control steps over (it wraps when its template says so).
+    virtual void setUpDownRange(int controlId, int lowest, int highest) = 0;
 
     // Frame rectangle in screen pixels, and moving it without resizing.
     virtual Rect frame() = 0;

@@ -1,6 +1,7 @@
 #include "support/fake_platform.h"
 
 #include "dialogs/item_number.h"
+#include "dialogs/up_down.h"
 #include "shell/startup.h"
 
 #include <algorithm>
@@ -100,6 +101,23 @@ void FakeDialog::press(int controlId) {
     send(WM_COMMAND, static_cast<WParam>(controlId), 0);
 }
 
+void FakeDialog::clickArrow(int upDownId, int delta) {
+    // The buddy is the control just before the up-down in the template.
+    const auto& controls = template_.controls;
+    for (std::size_t i = 1; i < controls.size(); ++i) {
+        if (controls[i].id != upDownId) {
+            continue;
+        }
+        const int buddy = controls[i - 1].id;
+        const auto range = upDownRanges.contains(upDownId) ? upDownRanges.at(upDownId)
+                                                           : std::pair{0, 100};
+        const int current = static_cast<int>(parseItemNumber(text(buddy)).value_or(0));
+        const bool wrap = (controls[i].styles & UDS_WRAP) != 0;
+        items_[buddy] =
+            std::to_string(stepUpDown(current, delta, range.first, range.second, wrap));
+    }
+}
+
 bool FakeDialog::send(Message message, WParam wParam, LParam lParam) {
     return procedure_(*this, message, wParam, lParam);
 }
@@ -124,6 +142,10 @@ unsigned FakeDialog::itemNumber(int controlId) {
 
 void FakeDialog::setItemNumber(int controlId, unsigned value) {
     items_[controlId] = std::to_string(value);
+}
+
+void FakeDialog::setUpDownRange(int controlId, int lowest, int highest) {
+    upDownRanges[controlId] = {lowest, highest};
 }
 
 Rect FakeDialog::frame() {

@@ -25,6 +25,7 @@ class FakeDialog : public DialogWindow {
     // The user's side.
     void type(int controlId, std::string text); // replaces the control's text
     void press(int controlId);                  // a button, Enter (1) or Escape (2)
+    void clickArrow(int upDownId, int delta);   // +1 up, -1 down: steps the buddy edit
     bool send(Message message, WParam wParam = 0, LParam lParam = 0);
     std::string text(int controlId) const;
     bool ended() const { return result_.has_value(); }
@@ -37,11 +38,13 @@ class FakeDialog : public DialogWindow {
     bool shown = false;
     std::vector<Rect> invalidated;
     std::vector<const Picture*> paintedPictures;
+    std::map<int, std::pair<int, int>> upDownRanges;
 
     std::string itemText(int controlId, std::size_t maxLength) override;
     void setItemText(int controlId, std::string_view text) override;
     unsigned itemNumber(int controlId) override;
     void setItemNumber(int controlId, unsigned value) override;
+    void setUpDownRange(int controlId, int lowest, int highest) override;
     Rect frame() override;
     void move(int x, int y) override;
     void setBigIcon(int iconId) override;
