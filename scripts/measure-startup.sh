@@ -136,7 +136,8 @@ start_xvfb() {
             continue
         fi
         xauth -q -f "$XAUTHORITY" add ":$number" . "$cookie" 2>/dev/null
-        Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp -auth "$XAUTHORITY" \
+        # -noreset: a server resetting as one program leaves can turn the next one away.
+        Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp -noreset -auth "$XAUTHORITY" \
             >"$work/xvfb.log" 2>&1 &
         xvfb_pid=$!
         for _ in $(seq 100); do
