@@ -99,6 +99,8 @@ class Platform {
     // Files: whole reads, and writes that replace the old file only once all bytes are down.
     virtual ReadResult readFile(const std::string& path) = 0;
     virtual WriteResult writeFileAtomically(const std::string& path, const Bytes& bytes) = 0;
+    // A path as text for a message (Windows-1252).
+    virtual std::string pathForDisplay(const std::string& path) { return path; }
 
     // Pictures by resource number, and text drawn into a picture in the program's one font,
     // transparent background, clipped to the rectangle; lines break only at line feeds.

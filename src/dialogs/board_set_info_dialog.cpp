@@ -1,0 +1,40 @@
+#include "dialogs/board_set_info_dialog.h"
+
+#include "dialogs/dialog_setup.h"
+#include "dialogs/dialog_window.h"
+#include "shell/editor.h"
+#include "shell/platform.h"
+
+namespace bse {
+
+bool BoardSetInfoDialog(Editor& editor, Platform& platform, DialogWindow& dialog,
+                        Message message, WParam wParam, LParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        centreAndSetIcon(dialog, platform);
+        dialog.setItemText(IDC_BOARDSETNAME, editor.boardSet.boardSetName);
+        dialog.setItemText(IDC_AUTHORNAME, editor.boardSet.authorName);
+        dialog.show();
+        return false;
+    case WM_COMMAND:
+        if (wParam == IDOK) {
+            editor.boardSet.boardSetName =
+                dialog.itemText(IDC_BOARDSETNAME, boardSetInfoFieldSize);
+            editor.boardSet.authorName = dialog.itemText(IDC_AUTHORNAME, boardSetInfoFieldSize);
+            editor.boardSet.modified = true;
+            dialog.end(0);
+            return true;
+        }
+        if (wParam == IDCANCEL) {
+            dialog.end(1);
+            return true;
+        }
+        return false;
+    case WM_DESTROY:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace bse

@@ -1,0 +1,15 @@
+#include "dialogs/dialog_setup.h"
+
+#include "dialogs/dialog_window.h"
+#include "shell/platform.h"
+
+namespace bse {
+
+void centreAndSetIcon(DialogWindow& dialog, Platform& platform) {
+    const Rect frame = dialog.frame();
+    const Size screen = platform.screenSize();
+    dialog.move(screen.width / 2 - frame.width() / 2, screen.height / 2 - frame.height() / 2);
+    dialog.setBigIcon(IDI_APPICON);
+}
+
+} // namespace bse
