@@ -1,7 +1,9 @@
 #include "qt/qt_platform.h"
 
 #include "qt/canvas_widget.h"
+#include "qt/dialog_builder.h"
 #include "qt/main_window.h"
+#include "qt/picture_loader.h"
 #include "qt/text_codec.h"
 #include "shell/editor.h"
 
@@ -27,25 +29,30 @@ QString resourcePath(const char* folder, int id) {
     return QStringLiteral(":/%1/%2.png").arg(QLatin1String(folder)).arg(id);
 }
 
-QString filterList(const FileDialogOptions& options) {
-    QStringList filters;
-    for (const FileFilter& filter : options.filters) {
-        filters << QStringLiteral("%1 (%2)").arg(fromWindows1252(filter.name),
-                                                 fromWindows1252(filter.pattern));
-    }
-    return filters.join(QStringLiteral(";;"));
+// Qt reads the patterns from the last parentheses of a filter, separated by spaces; the options
+// keep them apart, separated by semicolons, and their names usually show them already.
+QString nameFilter(const FileFilter& filter) {
+    const QString name = fromWindows1252(filter.name);
+    QString patterns = fromWindows1252(filter.pattern);
+    patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+    const QString shown = QStringLiteral("(%1)").arg(patterns);
+    return name.endsWith(shown) ? name : QStringLiteral("%1 %2").arg(name, shown);
 }
 
 std::optional<std::string> runFileDialog(QWidget* owner, const FileDialogOptions& options,
                                          QFileDialog::AcceptMode mode) {
     QFileDialog dialog(owner, fromWindows1252(options.title));
+    // Qt's own dialog matches patterns without regard to case, so "*.BDS" also lists ".bds".
+    // Chosen before anything else so that no native dialog is prepared.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
-    // Qt's own dialog matches patterns without regard to case, so "*.BDS" also lists ".bds".
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, options.hideReadOnly);
-    const QStringList filters = filterList(options).split(QStringLiteral(";;"));
+    QStringList filters;
+    for (const FileFilter& filter : options.filters) {
+        filters << nameFilter(filter);
+    }
     dialog.setNameFilters(filters);
     if (options.filterIndex >= 1 && options.filterIndex <= filters.size()) {
         dialog.selectNameFilter(filters.at(options.filterIndex - 1));
@@ -224,9 +231,10 @@ void QtPlatform::quit(int exitCode) {
     QCoreApplication::exit(exitCode);
 }
 
-int QtPlatform::runDialog(const DialogTemplate&, const DialogProc&) {
-    // The dialogs come with their own change; until then none opens.
-    return IDCANCEL;
+int QtPlatform::runDialog(const DialogTemplate& dialogTemplate, const DialogProc& procedure) {
+    TemplateDialog dialog(
+        dialogTemplate, procedure, [this](int iconId) { return icon(iconId); }, window_.get());
+    return dialog.run();
 }
 
 std::optional<std::string> QtPlatform::chooseFileToOpen(const FileDialogOptions& options) {
@@ -267,17 +275,15 @@ WriteResult QtPlatform::writeFileAtomically(const std::string& path, const Bytes
 }
 
 std::optional<Picture> QtPlatform::loadPicture(int pictureId) {
-    const QImage image =
-        QImage(resourcePath("pictures", pictureId)).convertToFormat(QImage::Format_RGB32);
-    if (image.isNull()) {
+    // The backdrop is asked for twice in a row (canvas and backdrop): decode it once.
+    if (lastPictureId_ != pictureId) {
+        lastPicture_ = decodePicture(resourcePath("pictures", pictureId));
+        lastPictureId_ = pictureId;
+    }
+    if (lastPicture_.isNull()) {
         return std::nullopt;
     }
-    Picture picture(image.width(), image.height());
-    const auto rowBytes = static_cast<std::size_t>(image.width()) * sizeof(Pixel);
-    for (int y = 0; y < image.height(); ++y) {
-        std::memcpy(picture.row(y), image.constScanLine(y), rowBytes);
-    }
-    return picture;
+    return pictureFromImage(lastPicture_);
 }
 
 void QtPlatform::drawText(Picture& picture, const Rect& rect, std::string_view text, Rgb colour,

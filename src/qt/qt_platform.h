@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QIcon>
+#include <QImage>
 #include <QTimer>
 
 #include <map>
@@ -61,6 +62,8 @@ class QtPlatform : public Platform {
 
     std::unique_ptr<MainWindow> window_;
     std::map<int, QIcon> icons_;
+    int lastPictureId_ = 0;
+    QImage lastPicture_;
     QTimer iconTimer_;
     int timerId_ = 0;
     bool waitCursorShown_ = false;

@@ -1,0 +1,475 @@
+#include "qt/dialog_builder.h"
+#include "qt/qt_platform.h"
+#include "view/picture.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <tuple>
+#include <vector>
+
+namespace bse {
+namespace {
+
+using Sent = std::tuple<Message, WParam, LParam>;
+
+// A dialog run for real through QtPlatform::runDialog. The procedure records every message but
+// WM_PAINT, shows the dialog on WM_INITDIALOG and then, with the modal loop running, hands it to
+// the script. Whatever the script leaves open is ended with -1, so a failing test cannot hang.
+struct ScriptedDialog {
+    std::function<void(TemplateDialog&)> setUp;  // on WM_INITDIALOG, before show()
+    std::function<void(TemplateDialog&)> script; // with the dialog up
+    // Extra handling of a message; true when it ended the message.
+    std::function<bool(TemplateDialog&, Message, WParam, LParam)> react;
+    std::vector<Sent> sent;
+    int paints = 0;
+    bool visibleAtInit = true;
+    bool controlsAtInit = false;
+
+    int run(QtPlatform& platform, const DialogTemplate& dialogTemplate) {
+        const DialogProc procedure = [this](DialogWindow& window, Message message, WParam wParam,
+                                            LParam lParam) {
+            auto& dialog = dynamic_cast<TemplateDialog&>(window);
+            if (message == WM_PAINT) {
+                ++paints;
+            } else {
+                sent.emplace_back(message, wParam, lParam);
+            }
+            if (react && react(dialog, message, wParam, lParam)) {
+                return true;
+            }
+            if (message == WM_INITDIALOG) {
+                visibleAtInit = dialog.isVisible();
+                controlsAtInit = dialog.findChildren<QWidget*>().size() > 0;
+                if (setUp) {
+                    setUp(dialog);
+                }
+                dialog.show();
+                QTimer::singleShot(0, &dialog, [this, &dialog] {
+                    if (script) {
+                        script(dialog);
+                    }
+                    dialog.end(-1);
+                });
+            }
+            return true;
+        };
+        return platform.runDialog(dialogTemplate, procedure);
+    }
+
+    // The messages of one kind, in order.
+    std::vector<Sent> only(Message message) const {
+        std::vector<Sent> picked;
+        for (const Sent& s : sent) {
+            if (std::get<0>(s) == message) {
+                picked.push_back(s);
+            }
+        }
+        return picked;
+    }
+};
+
+Sent command(int id) {
+    return {WM_COMMAND, static_cast<WParam>(id), 0};
+}
+
+template <typename T> T* child(QWidget& dialog, int controlId) {
+    return dialog.findChild<T*>(QString::number(controlId));
+}
+
+struct ExpectedControl {
+    int id;
+    const char* className;
+    QString text;
+    QRect rect;
+};
+
+// The dialog's controls, in the order they were made, against what the template asks for.
+void expectControls(QWidget& dialog, const std::vector<ExpectedControl>& expected) {
+    const QList<QWidget*> controls = dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    ASSERT_EQ(controls.size(), static_cast<qsizetype>(expected.size()));
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        QWidget* control = controls[static_cast<qsizetype>(i)];
+        SCOPED_TRACE(control->objectName().toStdString());
+        EXPECT_EQ(control->objectName(), QString::number(expected[i].id));
+        EXPECT_STREQ(control->metaObject()->className(), expected[i].className);
+        EXPECT_EQ(control->geometry(), expected[i].rect);
+        EXPECT_EQ(control->property("controlId").toString(), control->objectName());
+        QString text;
+        if (auto* button = qobject_cast<QPushButton*>(control)) {
+            text = button->text();
+        } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+            text = edit->text();
+        } else if (auto* label = qobject_cast<QLabel*>(control)) {
+            text = label->text();
+        }
+        EXPECT_EQ(text, expected[i].text);
+        // The desktop's font is wider than the one the template was laid out for; no label
+        // may lose the end of its text to that.
+        if (auto* label = qobject_cast<QLabel*>(control)) {
+            EXPECT_LE(label->fontMetrics().size(0, label->text()).width(),
+                      label->contentsRect().width());
+        }
+    }
+}
+
+// Object names of the controls the Tab key visits, from the first one round.
+QStringList tabOrder(QWidget& dialog) {
+    QStringList names;
+    QWidget* first = nullptr;
+    for (QWidget* at = dialog.nextInFocusChain(); at != &dialog; at = at->nextInFocusChain()) {
+        if ((at->focusPolicy() & Qt::TabFocus) != 0) {
+            if (at == first) {
+                break;
+            }
+            first = first == nullptr ? at : first;
+            names << at->objectName();
+        }
+    }
+    return names;
+}
+
+TEST(TemplateDialogBuild, EveryControlOfTheThreeFormsSitsWhereItsTemplatePutsIt) {
+    QtPlatform platform;
+    {
+        ScriptedDialog run;
+        run.script = [](TemplateDialog& dialog) {
+            EXPECT_EQ(dialog.windowTitle(), "BoardSet Information");
+            EXPECT_EQ(dialog.size(), QSize(291, 133));
+            EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
+            EXPECT_FALSE(dialog.isSizeGripEnabled());
+            const Qt::WindowFlags flags = dialog.windowFlags();
+            EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+            EXPECT_TRUE(flags & Qt::WindowTitleHint);
+            EXPECT_FALSE(flags & Qt::WindowContextHelpButtonHint);
+            EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+            EXPECT_TRUE(dialog.isModal());
+            expectControls(dialog, {
+                                       {IDOK, "QPushButton", "OK", {10, 99, 75, 23}},
+                                       {IDCANCEL, "QPushButton", "Cancel", {205, 99, 75, 23}},
+                                       {IDC_BOARDSETNAME, "QLineEdit", "", {10, 24, 270, 20}},
+                                       {IDC_AUTHORNAME, "QLineEdit", "", {10, 67, 270, 19}},
+                                       {noControlId, "QLabel", "Author's Name:", {10, 54, 174, 13}},
+                                       {noControlId, "QLabel", "BoardSet Name:", {10, 11, 170, 13}},
+                                   });
+            EXPECT_EQ(tabOrder(dialog), (QStringList{"1", "2", "1000", "1001"}));
+            EXPECT_TRUE(child<QPushButton>(dialog, IDOK)->isDefault());
+            EXPECT_FALSE(child<QPushButton>(dialog, IDCANCEL)->isDefault());
+            EXPECT_EQ(dialog.findChildren<QLabel*>()[0]->focusPolicy(), Qt::NoFocus);
+        };
+        EXPECT_EQ(run.run(platform, boardSetInfoTemplate()), -1);
+        ASSERT_FALSE(run.sent.empty());
+        // The procedure sets up a dialog whose controls exist but which nobody sees yet.
+        EXPECT_EQ(run.sent.front(), (Sent{WM_INITDIALOG, 0, 0}));
+        EXPECT_FALSE(run.visibleAtInit);
+        EXPECT_TRUE(run.controlsAtInit);
+    }
+    {
+        ScriptedDialog run;
+        run.script = [](TemplateDialog& dialog) {
+            EXPECT_EQ(dialog.windowTitle(), "Pick Board Background");
+            EXPECT_EQ(dialog.size(), QSize(225, 68));
+            expectControls(
+                dialog,
+                {
+                    {IDOK, "QPushButton", "OK", {58, 34, 74, 23}},
+                    {IDCANCEL, "QPushButton", "Cancel", {139, 34, 75, 23}},
+                    {IDC_BACKGROUND, "QLineEdit", "", {10, 36, 38, 21}},
+                    {noControlId, "QLabel", "Enter a number between 1 and 20:", {10, 11, 204, 17}},
+                });
+            EXPECT_EQ(tabOrder(dialog), (QStringList{"1", "2", "1003"}));
+            EXPECT_TRUE(child<QPushButton>(dialog, IDOK)->isDefault());
+        };
+        run.run(platform, backgroundTemplate());
+    }
+    {
+        ScriptedDialog run;
+        run.script = [](TemplateDialog& dialog) {
+            EXPECT_EQ(dialog.windowTitle(), "Jump to Board");
+            EXPECT_EQ(dialog.size(), QSize(235, 63));
+            // The edit gives the right end of its 54 pixels to the up-down.
+            expectControls(dialog, {
+                                       {IDOK, "QPushButton", "OK", {70, 29, 75, 23}},
+                                       {IDCANCEL, "QPushButton", "Cancel", {150, 29, 75, 23}},
+                                       {IDC_JUMPBOARD, "QLineEdit", "", {10, 29, 38, 23}},
+                                       {IDC_JUMPSPIN, "bse::UpDownControl", "", {48, 29, 16, 23}},
+                                       {noControlId,
+                                        "QLabel",
+                                        "Enter the board number to jump to:",
+                                        {10, 11, 215, 18}},
+                                   });
+            EXPECT_EQ(tabOrder(dialog), (QStringList{"1", "2", "1005"}));
+            auto* upDown = child<UpDownControl>(dialog, IDC_JUMPSPIN);
+            ASSERT_NE(upDown, nullptr);
+            EXPECT_EQ(upDown->focusPolicy(), Qt::NoFocus);
+            EXPECT_EQ(upDown->upArrow()->focusPolicy(), Qt::NoFocus);
+            EXPECT_EQ(upDown->upArrow()->geometry(), QRect(0, 0, 16, 11));
+            EXPECT_EQ(upDown->downArrow()->geometry(), QRect(0, 11, 16, 12));
+        };
+        run.run(platform, jumpToTemplate());
+    }
+}
+
+TEST(TemplateDialogInput, ButtonsEnterEscapeAndTheCloseBoxOnlyReportUntilTheProcedureEnds) {
+    QtPlatform platform;
+    ScriptedDialog run;
+    bool stayedOpen = false;
+    run.script = [&stayedOpen](TemplateDialog& dialog) {
+        auto* name = child<QLineEdit>(dialog, IDC_BOARDSETNAME);
+        auto* ok = child<QPushButton>(dialog, IDOK);
+        auto* cancel = child<QPushButton>(dialog, IDCANCEL);
+        ASSERT_TRUE(name && ok && cancel);
+        QTest::keyClick(name, Qt::Key_Return);
+        QTest::keyClick(name, Qt::Key_Enter, Qt::KeypadModifier);
+        QTest::keyClick(name, Qt::Key_Escape);
+        dialog.close();
+        QTest::mouseClick(cancel, Qt::LeftButton);
+        QTest::mouseClick(ok, Qt::LeftButton);
+        // Enter on a button presses that button, as it did on the first platform.
+        QTest::keyClick(cancel, Qt::Key_Return);
+        // Qt's own ways out are not the procedure's.
+        dialog.accept();
+        dialog.reject();
+        stayedOpen = dialog.isVisible();
+        dialog.end(5);
+        dialog.end(6); // the first end stands
+    };
+    EXPECT_EQ(run.run(platform, boardSetInfoTemplate()), 5);
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(run.sent, (std::vector<Sent>{{WM_INITDIALOG, 0, 0},
+                                           command(IDOK),
+                                           command(IDOK),
+                                           command(IDCANCEL),
+                                           command(IDCANCEL),
+                                           command(IDCANCEL),
+                                           command(IDOK),
+                                           command(IDCANCEL),
+                                           {WM_DESTROY, 0, 0}}));
+}
+
+TEST(TemplateDialogInput, TheProcedureCanEndFromACommandOrFromTheCloseBox) {
+    QtPlatform platform;
+    for (const bool useCloseBox : {false, true}) {
+        ScriptedDialog run;
+        run.react = [](TemplateDialog& dialog, Message message, WParam wParam, LParam) {
+            if (message == WM_COMMAND) {
+                dialog.end(static_cast<int>(wParam));
+                return true;
+            }
+            return false;
+        };
+        bool hidden = false;
+        run.script = [&](TemplateDialog& dialog) {
+            if (useCloseBox) {
+                dialog.close();
+            } else {
+                QTest::mouseClick(child<QPushButton>(dialog, IDOK), Qt::LeftButton);
+            }
+            hidden = !dialog.isVisible();
+        };
+        EXPECT_EQ(run.run(platform, backgroundTemplate()), useCloseBox ? IDCANCEL : IDOK);
+        EXPECT_TRUE(hidden);
+        EXPECT_EQ(run.sent.back(), (Sent{WM_DESTROY, 0, 0}));
+        EXPECT_EQ(run.only(WM_COMMAND).size(), 1u);
+    }
+}
+
+TEST(TemplateDialogText, EditsHoldLongWindows1252TextAndNumbers) {
+    QtPlatform platform;
+    ScriptedDialog run;
+    std::string read;
+    std::string author;
+    run.setUp = [](TemplateDialog& dialog) { dialog.setItemText(IDC_AUTHORNAME, "Caf\xE9"); };
+    run.react = [&](TemplateDialog& dialog, Message message, WParam wParam, LParam) {
+        if (message == WM_COMMAND && wParam == IDOK) {
+            read = dialog.itemText(IDC_BOARDSETNAME, 200);
+            author = dialog.itemText(IDC_AUTHORNAME, 200);
+            dialog.end(IDOK);
+            return true;
+        }
+        return false;
+    };
+    QString shownAuthor;
+    run.script = [&](TemplateDialog& dialog) {
+        auto* name = child<QLineEdit>(dialog, IDC_BOARDSETNAME);
+        auto* writer = child<QLineEdit>(dialog, IDC_AUTHORNAME);
+        ASSERT_TRUE(name && writer);
+        shownAuthor = writer->text();
+        QTest::keyClick(writer, Qt::Key_Space);
+        // A key whose character is outside Latin-1: the euro sign.
+        QKeyEvent euro(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(0x20AC)));
+        QApplication::sendEvent(writer, &euro);
+        QTest::keyClicks(name, QString(250, QLatin1Char('x')));
+        EXPECT_EQ(name->text().size(), 250);
+        EXPECT_EQ(dialog.itemText(IDC_BOARDSETNAME, 1), "");
+        EXPECT_EQ(dialog.itemText(IDC_BOARDSETNAME, 0), "");
+        EXPECT_EQ(dialog.itemText(IDC_BOARDSETNAME, 1000).size(), 250u);
+        QTest::keyClick(name, Qt::Key_Return);
+    };
+    EXPECT_EQ(run.run(platform, boardSetInfoTemplate()), IDOK);
+    EXPECT_EQ(read, std::string(199, 'x'));
+    EXPECT_EQ(shownAuthor, QString::fromUtf8("Caf\xC3\xA9"));
+    EXPECT_EQ(author, "Caf\xE9 \x80");
+
+    ScriptedDialog numbers;
+    numbers.script = [](TemplateDialog& dialog) {
+        auto* edit = child<QLineEdit>(dialog, IDC_BACKGROUND);
+        ASSERT_NE(edit, nullptr);
+        EXPECT_EQ(dialog.itemNumber(IDC_BACKGROUND), 0u);
+        QTest::keyClicks(edit, "1a2 -3.");
+        EXPECT_EQ(edit->text(), "123");
+        EXPECT_EQ(dialog.itemNumber(IDC_BACKGROUND), 123u);
+        dialog.setItemNumber(IDC_BACKGROUND, 4000000000u);
+        EXPECT_EQ(edit->text(), "4000000000");
+        EXPECT_EQ(dialog.itemNumber(IDC_BACKGROUND), 4000000000u);
+        // Texts set by the program are not checked; they are just no number.
+        dialog.setItemText(IDC_BACKGROUND, "7x");
+        EXPECT_EQ(dialog.itemNumber(IDC_BACKGROUND), 0u);
+    };
+    numbers.run(platform, backgroundTemplate());
+}
+
+TEST(TemplateDialogUpDown, ArrowsAndArrowKeysStepTheBuddyAndWrapOverTheRange) {
+    QtPlatform platform;
+    ScriptedDialog run;
+    run.setUp = [](TemplateDialog& dialog) {
+        dialog.setUpDownRange(IDC_JUMPSPIN, 1, 3);
+        dialog.setItemNumber(IDC_JUMPBOARD, 3);
+    };
+    QStringList shown;
+    run.script = [&shown](TemplateDialog& dialog) {
+        auto* edit = child<QLineEdit>(dialog, IDC_JUMPBOARD);
+        auto* upDown = child<UpDownControl>(dialog, IDC_JUMPSPIN);
+        ASSERT_TRUE(edit && upDown);
+        QToolButton* up = upDown->upArrow();
+        QToolButton* down = upDown->downArrow();
+        EXPECT_EQ(up->arrowType(), Qt::UpArrow);
+        EXPECT_EQ(down->arrowType(), Qt::DownArrow);
+        EXPECT_LT(up->geometry().top(), down->geometry().top());
+        const auto click = [&](QToolButton* arrow) {
+            QTest::mouseClick(arrow, Qt::LeftButton);
+            shown << edit->text();
+        };
+        const auto key = [&](Qt::Key k) {
+            QTest::keyClick(edit, k);
+            shown << edit->text();
+        };
+        click(up);   // 3 wraps to 1
+        click(down); // 1 wraps to 3
+        click(down);
+        key(Qt::Key_Up);
+        key(Qt::Key_Up);
+        key(Qt::Key_Down);
+        // A number typed outside the range steps to the nearest end.
+        edit->setText("9");
+        click(down);
+        edit->setText("0");
+        click(up);
+    };
+    run.run(platform, jumpToTemplate());
+    EXPECT_EQ(shown, (QStringList{"1", "3", "2", "3", "1", "3", "3", "1"}));
+    // Up-down steps are not commands.
+    EXPECT_TRUE(run.only(WM_COMMAND).empty());
+
+    ScriptedDialog defaults;
+    QStringList stepped;
+    defaults.script = [&stepped](TemplateDialog& dialog) {
+        auto* edit = child<QLineEdit>(dialog, IDC_JUMPBOARD);
+        auto* upDown = child<UpDownControl>(dialog, IDC_JUMPSPIN);
+        ASSERT_TRUE(edit && upDown);
+        for (QToolButton* arrow : {upDown->upArrow(), upDown->downArrow(), upDown->downArrow()}) {
+            QTest::mouseClick(arrow, Qt::LeftButton);
+            stepped << edit->text();
+        }
+    };
+    defaults.run(platform, jumpToTemplate());
+    // 0..100 until the procedure says otherwise; an empty edit counts as 0.
+    EXPECT_EQ(stepped, (QStringList{"1", "0", "100"}));
+}
+
+TEST(TemplateDialogAbout, ReleasesPaintsIconPositionAndEnd) {
+    QtPlatform platform;
+    Picture picture(425, 320);
+    for (int y = 0; y < picture.height; ++y) {
+        for (int x = 0; x < picture.width; ++x) {
+            picture.at(x, y) = rgb(x & 0xff, y & 0xff, 0x80 | (x >> 8));
+        }
+    }
+    ScriptedDialog run;
+    run.setUp = [](TemplateDialog& dialog) {
+        dialog.setBigIcon(IDI_APPICON);
+        dialog.setBigIcon(999); // no such icon: the old one stays
+        dialog.move(100, 120);
+    };
+    run.react = [&picture](TemplateDialog& dialog, Message message, WParam, LParam) {
+        if (message == WM_PAINT) {
+            dialog.paintPicture(picture);
+            return true;
+        }
+        return false;
+    };
+    QImage shown;
+    Rect frame;
+    QImage icon;
+    int paintsBefore = 0;
+    bool repainted = false;
+    run.script = [&](TemplateDialog& dialog) {
+        EXPECT_EQ(dialog.size(), QSize(424, 320));
+        EXPECT_TRUE(dialog.findChildren<QWidget*>().isEmpty());
+        frame = dialog.frame();
+        icon = dialog.windowIcon().pixmap(48, 48).toImage().convertToFormat(QImage::Format_RGB32);
+        const QPoint at(30, 40);
+        QTest::mousePress(&dialog, Qt::LeftButton, {}, at);
+        QTest::mouseRelease(&dialog, Qt::LeftButton, {}, at);
+        QTest::mousePress(&dialog, Qt::RightButton, {}, at);
+        QTest::mouseRelease(&dialog, Qt::RightButton, {}, at);
+        QTest::mouseRelease(&dialog, Qt::LeftButton, {}, QPoint(423, 319));
+        QTest::mouseRelease(&dialog, Qt::LeftButton, {}, QPoint(424, 10)); // beyond the client
+        // No buttons at all: Enter is still OK and Escape still Cancel.
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        shown = dialog.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        paintsBefore = run.paints;
+        dialog.invalidate({10, 10, 50, 30});
+        repainted = QTest::qWaitFor([&] { return run.paints > paintsBefore; }, 2000);
+        dialog.end(5);
+    };
+    EXPECT_EQ(run.run(platform, aboutTemplate()), 5);
+    EXPECT_EQ(run.only(WM_LBUTTONUP),
+              (std::vector<Sent>{{WM_LBUTTONUP, 0, makePointerParam(30, 40)},
+                                 {WM_LBUTTONUP, 0, makePointerParam(423, 319)}}));
+    EXPECT_EQ(run.only(WM_COMMAND), (std::vector<Sent>{command(IDOK), command(IDCANCEL)}));
+    EXPECT_EQ(run.sent.back(), (Sent{WM_DESTROY, 0, 0}));
+    EXPECT_TRUE(repainted);
+
+    EXPECT_EQ(frame.left, 100);
+    EXPECT_EQ(frame.top, 120);
+    EXPECT_GE(frame.width(), 424);
+    EXPECT_GE(frame.height(), 320);
+    EXPECT_EQ(
+        icon,
+        QIcon(":/icons/105.png").pixmap(48, 48).toImage().convertToFormat(QImage::Format_RGB32));
+
+    ASSERT_EQ(shown.size(), QSize(424, 320));
+    int differing = 0;
+    for (int y = 0; y < 320; ++y) {
+        for (int x = 0; x < 424; ++x) {
+            differing += shown.pixel(x, y) != picture.at(x, y) ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(differing, 0);
+}
+
+} // namespace
+} // namespace bse
