@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -272,6 +273,10 @@ WriteResult QtPlatform::writeFileAtomically(const std::string& path, const Bytes
         return {false, toWindows1252(file.errorString())};
     }
     return {true, {}};
+}
+
+std::string QtPlatform::pathForDisplay(const std::string& path) {
+    return toWindows1252(QDir::toNativeSeparators(fromPathBytes(path)));
 }
 
 std::optional<Picture> QtPlatform::loadPicture(int pictureId) {

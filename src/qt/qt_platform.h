@@ -52,6 +52,7 @@ class QtPlatform : public Platform {
     std::optional<std::string> chooseFileToSave(const FileDialogOptions& options) override;
     ReadResult readFile(const std::string& path) override;
     WriteResult writeFileAtomically(const std::string& path, const Bytes& bytes) override;
+    std::string pathForDisplay(const std::string& path) override;
 
     std::optional<Picture> loadPicture(int pictureId) override;
     void drawText(Picture& picture, const Rect& rect, std::string_view text, Rgb colour,
