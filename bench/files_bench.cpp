@@ -1,0 +1,85 @@
+#include "bench_session.h"
+#include "files/board_set_format.h"
+#include "files/version1_import.h"
+#include "shell/main_window_proc.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <benchmark/benchmark.h>
+
+namespace bse::bench {
+namespace {
+
+// 200 boards with every kind of cell and the default strings: 320,929 bytes.
+std::unique_ptr<BoardSet> fullBoardSet() {
+    auto set = std::make_unique<BoardSet>();
+    setDefaultStrings(*set);
+    set->lastBoardIndex = 199;
+    for (int b = 0; b < 200; ++b) {
+        Board& board = set->boards[static_cast<std::size_t>(b)];
+        board.background = static_cast<std::uint32_t>(b % 21);
+        for (std::size_t i = 0; i < board.cells.size(); ++i) {
+            board.cells[i] = static_cast<BlockCode>((i + static_cast<std::size_t>(b)) % 45);
+        }
+    }
+    return set;
+}
+
+void writeBoardSetOf200Boards(benchmark::State& state) {
+    const auto set = fullBoardSet();
+    for (auto _ : state) {
+        auto bytes = encodeBoardSet(*set);
+        benchmark::DoNotOptimize(bytes.data());
+    }
+    state.counters["bytes"] = static_cast<double>(encodeBoardSet(*set).size());
+}
+BENCHMARK(writeBoardSetOf200Boards)->Unit(benchmark::kMicrosecond);
+
+void readBoardSetOf200Boards(benchmark::State& state) {
+    const auto bytes = encodeBoardSet(*fullBoardSet());
+    auto into = std::make_unique<BoardSet>();
+    for (auto _ : state) {
+        const bool read = readBoardSet(*into, bytes);
+        benchmark::DoNotOptimize(read);
+    }
+}
+BENCHMARK(readBoardSetOf200Boards)->Unit(benchmark::kMicrosecond);
+
+// The Open command on a 200-board file on disk: read, check, load, title and redraw.
+void openCommandFromDisk(benchmark::State& state) {
+    Session& s = session();
+    const QString path = QDir::temp().filePath(QStringLiteral("bench-200.BDS"));
+    {
+        const auto bytes = encodeBoardSet(*fullBoardSet());
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+    }
+    s.platform.chosenFile = path.toStdString();
+    s.editor->boardSet.modified = false;
+    for (auto _ : state) {
+        MainWindowProc(*s.editor, s.platform, WM_COMMAND, ID_FILE_OPEN, 0);
+    }
+    if (s.editor->boardSet.lastBoardIndex != 199) {
+        state.SkipWithError("the file did not open");
+    }
+    QFile::remove(path);
+}
+BENCHMARK(openCommandFromDisk)->Unit(benchmark::kMicrosecond);
+
+void importVersion1FileOf200Boards(benchmark::State& state) {
+    std::vector<std::uint8_t> bytes(80000);
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        bytes[i] = static_cast<std::uint8_t>(i % 31);
+    }
+    auto into = std::make_unique<BoardSet>();
+    for (auto _ : state) {
+        const bool imported = importVersion1File(*into, bytes);
+        benchmark::DoNotOptimize(imported);
+    }
+}
+BENCHMARK(importVersion1FileOf200Boards)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+} // namespace bse::bench
