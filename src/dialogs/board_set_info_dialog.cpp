@@ -7,8 +7,8 @@
 
 namespace bse {
 
-bool BoardSetInfoDialog(Editor& editor, Platform& platform, DialogWindow& dialog,
-                        Message message, WParam wParam, LParam) {
+bool BoardSetInfoDialog(Editor& editor, Platform& platform, DialogWindow& dialog, Message message,
+                        WParam wParam, LParam) {
     switch (message) {
     case WM_INITDIALOG:
         centreAndSetIcon(dialog, platform);
@@ -18,8 +18,7 @@ bool BoardSetInfoDialog(Editor& editor, Platform& platform, DialogWindow& dialog
         return false;
     case WM_COMMAND:
         if (wParam == IDOK) {
-            editor.boardSet.boardSetName =
-                dialog.itemText(IDC_BOARDSETNAME, boardSetInfoFieldSize);
+            editor.boardSet.boardSetName = dialog.itemText(IDC_BOARDSETNAME, boardSetInfoFieldSize);
             editor.boardSet.authorName = dialog.itemText(IDC_AUTHORNAME, boardSetInfoFieldSize);
             editor.boardSet.modified = true;
             dialog.end(0);

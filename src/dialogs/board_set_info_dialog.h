@@ -12,7 +12,7 @@ class Platform;
 inline constexpr std::size_t boardSetInfoFieldSize = 200;
 
 // The procedure of "BoardSet Information": edits the name and the author.
-bool BoardSetInfoDialog(Editor& editor, Platform& platform, DialogWindow& dialog,
-                        Message message, WParam wParam, LParam lParam);
+bool BoardSetInfoDialog(Editor& editor, Platform& platform, DialogWindow& dialog, Message message,
+                        WParam wParam, LParam lParam);
 
 } // namespace bse

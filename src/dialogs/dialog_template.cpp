@@ -9,8 +9,8 @@ namespace {
 constexpr std::uint32_t buttonStyles = WS_TABSTOP;
 constexpr std::uint32_t editStyles = WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
 constexpr std::uint32_t numberStyles = editStyles | ES_NUMBER;
-constexpr std::uint32_t upDownStyles = UDS_WRAP | UDS_SETBUDDYINT | UDS_ALIGNRIGHT |
-                                       UDS_AUTOBUDDY | UDS_ARROWKEYS | UDS_NOTHOUSANDS;
+constexpr std::uint32_t upDownStyles =
+    UDS_WRAP | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_AUTOBUDDY | UDS_ARROWKEYS | UDS_NOTHOUSANDS;
 
 DialogControl control(int id, ControlKind kind, std::string text, int x, int y, int width,
                       int height, std::uint32_t styles) {
@@ -58,8 +58,8 @@ const DialogTemplate& boardSetInfoTemplate() {
 }
 
 const DialogTemplate& aboutTemplate() {
-    static const DialogTemplate about{IDD_ABOUT, "Who done it!", 283, 197, "MS Sans Serif", 8,
-                                      0,         {}};
+    static const DialogTemplate about{IDD_ABOUT, "Who done it!", 283, 197, "MS Sans Serif", 8, 0,
+                                      {}};
     return about;
 }
 

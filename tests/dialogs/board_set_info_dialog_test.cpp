@@ -9,7 +9,7 @@ using test::FakeDialog;
 using test::FakePlatform;
 
 class BoardSetInfo : public ::testing::Test {
-protected:
+  protected:
     FakePlatform platform;
     std::unique_ptr<Editor> editor = test::startedEditor(platform);
     void settings() { platform.send(WM_COMMAND, ID_BOARD_SETTINGS, 0); }
@@ -27,8 +27,8 @@ TEST_F(BoardSetInfo, OpensCentredWithTheIconAndTheCurrentTexts) {
         EXPECT_TRUE(dialog.shown);
         EXPECT_EQ(dialog.bigIcon, IDI_APPICON);
         const Rect frame = dialog.frame();
-        EXPECT_EQ(dialog.position, (Point{1920 / 2 - frame.width() / 2,
-                                          1080 / 2 - frame.height() / 2}));
+        EXPECT_EQ(dialog.position,
+                  (Point{1920 / 2 - frame.width() / 2, 1080 / 2 - frame.height() / 2}));
         dialog.press(IDOK);
         EXPECT_EQ(dialog.result(), 0);
     });
@@ -51,8 +51,8 @@ TEST_F(BoardSetInfo, OkStoresAtMost199CharactersOfEachField) {
     settings();
     EXPECT_EQ(editor->boardSet.boardSetName, std::string(199, 'n'));
     EXPECT_EQ(editor->boardSet.authorName, "");
-    EXPECT_EQ(platform.title(), std::string(199, 'n') +
-                                    " - BoardSet Editor for Plinkor 2 - Board: 1 of 1");
+    EXPECT_EQ(platform.title(),
+              std::string(199, 'n') + " - BoardSet Editor for Plinkor 2 - Board: 1 of 1");
 }
 
 TEST_F(BoardSetInfo, CancelEscapeAndTheCloseBoxChangeNothing) {

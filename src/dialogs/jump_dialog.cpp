@@ -1,0 +1,51 @@
+#include "dialogs/jump_dialog.h"
+
+#include "dialogs/dialog_setup.h"
+#include "dialogs/dialog_window.h"
+#include "shell/editor.h"
+#include "shell/title.h"
+#include "view/drawing.h"
+
+#include <cstdint>
+
+namespace bse {
+
+bool JumpToBoardDialog(Editor& editor, Platform& platform, DialogWindow& dialog, Message message,
+                       WParam wParam, LParam) {
+    BoardSet& set = editor.boardSet;
+    switch (message) {
+    case WM_INITDIALOG:
+        centreAndSetIcon(dialog, platform);
+        dialog.setItemNumber(IDC_JUMPBOARD, static_cast<unsigned>(set.currentBoard + 1));
+        // The arrows run over the boards there are, round and round.
+        dialog.setUpDownRange(IDC_JUMPSPIN, 1, set.boardCount());
+        dialog.show();
+        return false;
+    case WM_COMMAND:
+        if (wParam == IDOK) {
+            // An empty field reads as 0, which is no board.
+            const auto board = static_cast<std::int32_t>(dialog.itemNumber(IDC_JUMPBOARD) - 1u);
+            if (board < 0 || board > set.lastBoardIndex) {
+                // Offer the last board; OK again goes there.
+                dialog.setItemNumber(IDC_JUMPBOARD, static_cast<unsigned>(set.boardCount()));
+                return true;
+            }
+            set.currentBoard = board;
+            redrawBoard(editor, platform);
+            updateTitle(editor, platform);
+            dialog.end(0);
+            return true;
+        }
+        if (wParam == IDCANCEL) {
+            dialog.end(1);
+            return true;
+        }
+        return false;
+    case WM_DESTROY:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace bse
