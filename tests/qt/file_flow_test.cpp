@@ -1,3 +1,4 @@
+#include "modal_user.h"
 #include "qt/main_window.h"
 #include "qt/qt_platform.h"
 #include "shell/editor.h"
@@ -18,23 +19,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <functional>
-
 namespace bse {
 namespace {
 
-// Runs `user` on the next modal dialog once it is up, as a person at the keyboard would.
-void whenDialogOpens(std::function<void(QWidget&)> user) {
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [user, poll] {
-        if (QWidget* dialog = QApplication::activeModalWidget()) {
-            user(*dialog);
-            return;
-        }
-        QTimer::singleShot(10, *poll);
-    };
-    QTimer::singleShot(0, *poll);
-}
+using test::whenDialogOpens;
 
 TEST(QtFileFlow, BoardSetSettingsTakesTheFirst199TypedCharactersIntoTheTitle) {
     auto editor = std::make_unique<Editor>();
