@@ -87,9 +87,10 @@ QtPlatform::QtPlatform() : font_(pictureFont()) {
 QtPlatform::~QtPlatform() = default;
 
 QFont QtPlatform::pictureFont() {
-    // Stands in for the system font of the first platform: bold, crisp, one size.
+    // Stands in for the system font of the first platform: bold, crisp, one size, narrow enough
+    // for the longest credits line (59 characters) to fit the about picture's 424 pixels.
     QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(13);
+    font.setPixelSize(12);
     font.setBold(true);
     font.setStyleStrategy(QFont::NoAntialias);
     font.setHintingPreference(QFont::PreferFullHinting);
