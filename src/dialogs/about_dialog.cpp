@@ -36,6 +36,7 @@ constexpr Rect textRect{0, 0, 424, 319};
 
 void drawAboutText(Editor& editor, Platform& platform) {
     Picture& picture = editor.pictures.aboutPicture;
+    makeTrueColour(picture);
     platform.drawText(picture, shadowRect, aboutText, Rgb{0, 0, 0}, TextAlign::Centre);
     platform.drawText(picture, textRect, aboutText, Rgb{255, 255, 255}, TextAlign::Centre);
 }

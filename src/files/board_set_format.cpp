@@ -14,7 +14,7 @@ constexpr std::array<std::uint8_t, 5> constantBlock{1, 0, 0, 0, 0};
 
 // Reads fields from a file image; fields past the end read as 0, as a short read leaves them.
 class Reader {
-public:
+  public:
     explicit Reader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
 
     bool hasField() const { return position_ + fieldSize <= bytes_.size(); }
@@ -32,7 +32,7 @@ public:
     void skip(std::size_t count) { position_ += count; }
     void seek(std::size_t position) { position_ = position; }
 
-private:
+  private:
     std::span<const std::uint8_t> bytes_;
     std::size_t position_ = 0;
 };

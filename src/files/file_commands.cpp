@@ -53,8 +53,8 @@ bool writeBoardSet(Editor& editor, Platform& platform, const std::string& path) 
     const WriteResult written = platform.writeFileAtomically(path, encodeBoardSet(editor.boardSet));
     platform.setCursor(Cursor::Arrow);
     if (!written.ok) {
-        platform.showRefusal("The BoardSet could not be saved to " +
-                             platform.pathForDisplay(path) + ".\n\n" + written.error);
+        platform.showRefusal("The BoardSet could not be saved to " + platform.pathForDisplay(path) +
+                             ".\n\n" + written.error);
         return false;
     }
     editor.boardSet.modified = false;

@@ -29,8 +29,7 @@ FileDialogOptions importDialogOptions();
 
 inline constexpr const char* openQuestion =
     "Would you like to save changes before opening a new file?";
-inline constexpr const char* continueQuestion =
-    "Would you like to save changes before continuing?";
+inline constexpr const char* continueQuestion = "Would you like to save changes before continuing?";
 inline constexpr const char* exitQuestion = "Would you like to save changes before exiting?";
 inline constexpr const char* openRefusal = "Not a Plinkor 2 BoardSet file!";
 inline constexpr const char* revertRefusal = "Not a Plinkor 2 BoardSet file or file corrupt!";

@@ -33,8 +33,8 @@ bool importVersion1File(BoardSet& boardSet, std::span<const std::uint8_t> bytes)
     const int count = static_cast<int>(version1BoardCount(bytes.size()));
     boardSet.lastBoardIndex = count - 1;
     for (int b = 0; b < count; ++b) {
-        const auto board = bytes.subspan(static_cast<std::size_t>(b) * version1BoardSize,
-                                         version1BoardSize);
+        const auto board =
+            bytes.subspan(static_cast<std::size_t>(b) * version1BoardSize, version1BoardSize);
         BoardCells& cells = boardSet.boards[static_cast<std::size_t>(b)].cells;
         // The file runs row by row; the board keeps its cells column by column.
         for (int row = 0; row < boardRows; ++row) {

@@ -15,7 +15,9 @@ std::uint8_t translateVersion1Code(std::uint8_t code);
 
 // Whole boards in a version-1 file of `size` bytes; the bytes after the last whole board are
 // ignored.
-constexpr std::size_t version1BoardCount(std::size_t size) { return size / version1BoardSize; }
+constexpr std::size_t version1BoardCount(std::size_t size) {
+    return size / version1BoardSize;
+}
 
 enum class Version1Check { Ok, NoWholeBoard, TooManyBoards };
 Version1Check checkVersion1File(std::size_t size);

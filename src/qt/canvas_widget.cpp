@@ -1,5 +1,7 @@
 #include "qt/canvas_widget.h"
 
+#include "qt/picture_loader.h"
+
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -65,15 +67,9 @@ WParam CanvasWidget::virtualKey(int qtKey) {
 }
 
 void CanvasWidget::paintPicture(const Picture& picture) {
-    if (painter_ == nullptr || picture.empty()) {
-        return;
+    if (painter_ != nullptr) {
+        bse::paintPicture(*painter_, picture);
     }
-    const QImage image(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width,
-                       picture.height, picture.width * static_cast<int>(sizeof(Pixel)),
-                       QImage::Format_RGB32);
-    // On a scaled screen the pixels are enlarged without smoothing, so block edges stay sharp.
-    painter_->setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter_->drawImage(QRect(0, 0, picture.width, picture.height), image);
 }
 
 void CanvasWidget::paintEvent(QPaintEvent*) {

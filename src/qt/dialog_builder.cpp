@@ -1,5 +1,7 @@
 #include "qt/dialog_builder.h"
 
+#include "qt/picture_loader.h"
+
 #include "dialogs/item_number.h"
 #include "dialogs/up_down.h"
 #include "qt/canvas_widget.h"
@@ -313,14 +315,9 @@ void TemplateDialog::show() {
 }
 
 void TemplateDialog::paintPicture(const Picture& picture) {
-    if (painter_ == nullptr || picture.empty()) {
-        return;
+    if (painter_ != nullptr) {
+        bse::paintPicture(*painter_, picture);
     }
-    const QImage image(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width,
-                       picture.height, picture.width * static_cast<int>(sizeof(Pixel)),
-                       QImage::Format_RGB32);
-    painter_->setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter_->drawImage(QRect(0, 0, picture.width, picture.height), image);
 }
 
 void TemplateDialog::invalidate(const Rect& rect) {

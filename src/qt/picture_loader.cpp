@@ -1,5 +1,7 @@
 #include "qt/picture_loader.h"
 
+#include <QPainter>
+
 #include <cstring>
 
 namespace bse {
@@ -9,30 +11,49 @@ QImage decodePicture(const QString& path) {
 }
 
 Picture pictureFromImage(const QImage& image) {
-    Picture picture(image.width(), image.height());
     if (image.format() == QImage::Format_Indexed8) {
-        // The artwork is 256-colour: mapping through the colour table needs no second full-size
-        // buffer, and start-up waits for every byte that is touched.
         const QList<QRgb> table = image.colorTable();
-        Pixel colours[256] = {};
+        std::vector<Pixel> colours;
         for (qsizetype i = 0; i < table.size() && i < 256; ++i) {
-            colours[i] = 0xff000000u | table[i];
+            colours.push_back(0xff000000u | table[i]);
         }
+        Picture picture = Picture::indexed(image.width(), image.height(), std::move(colours));
         for (int y = 0; y < image.height(); ++y) {
-            const uchar* source = image.constScanLine(y);
-            Pixel* target = picture.row(y);
-            for (int x = 0; x < image.width(); ++x) {
-                target[x] = colours[source[x]];
-            }
+            std::memcpy(picture.indexRow(y), image.constScanLine(y), picture.rowLength());
         }
         return picture;
     }
     const QImage converted = image.convertToFormat(QImage::Format_RGB32);
-    const auto rowBytes = static_cast<std::size_t>(converted.width()) * sizeof(Pixel);
+    Picture picture(converted.width(), converted.height());
+    const auto rowBytes = picture.rowLength() * sizeof(Pixel);
     for (int y = 0; y < converted.height(); ++y) {
         std::memcpy(picture.row(y), converted.constScanLine(y), rowBytes);
     }
     return picture;
+}
+
+QImage imageOver(Picture& picture) {
+    makeTrueColour(picture);
+    return QImage(reinterpret_cast<uchar*>(picture.pixels.data()), picture.width, picture.height,
+                  picture.width * static_cast<int>(sizeof(Pixel)), QImage::Format_RGB32);
+}
+
+void paintPicture(QPainter& painter, const Picture& picture) {
+    if (picture.empty()) {
+        return;
+    }
+    QImage image;
+    if (picture.isIndexed()) {
+        image = QImage(picture.indices.data(), picture.width, picture.height, picture.width,
+                       QImage::Format_Indexed8);
+        image.setColorTable(QList<QRgb>(picture.palette.begin(), picture.palette.end()));
+    } else {
+        image = QImage(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width,
+                       picture.height, picture.width * static_cast<int>(sizeof(Pixel)),
+                       QImage::Format_RGB32);
+    }
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(QRect(0, 0, picture.width, picture.height), image);
 }
 
 } // namespace bse

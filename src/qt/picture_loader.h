@@ -5,14 +5,21 @@
 #include <QImage>
 #include <QString>
 
-#include <optional>
+class QPainter;
 
 namespace bse {
 
 // Decodes an image file or resource; a null image when it cannot.
 QImage decodePicture(const QString& path);
 
-// The pixels of a decoded image as a Picture.
+// A decoded image as a Picture: 256-colour images stay 256-colour.
 Picture pictureFromImage(const QImage& image);
+
+// A QImage over a true-colour Picture's own memory, for drawing into it.
+QImage imageOver(Picture& picture);
+
+// Paints a Picture at (0, 0), pixel for pixel: on a scaled screen without smoothing, so block
+// edges stay sharp.
+void paintPicture(QPainter& painter, const Picture& picture);
 
 } // namespace bse

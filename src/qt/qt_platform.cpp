@@ -297,8 +297,7 @@ void QtPlatform::drawText(Picture& picture, const Rect& rect, std::string_view t
     if (picture.empty()) {
         return;
     }
-    QImage image(reinterpret_cast<uchar*>(picture.pixels.data()), picture.width, picture.height,
-                 picture.width * static_cast<int>(sizeof(Pixel)), QImage::Format_RGB32);
+    QImage image = imageOver(picture);
     QPainter painter(&image);
     painter.setFont(font_);
     painter.setPen(QColor(colour.red, colour.green, colour.blue));

@@ -45,6 +45,12 @@ bool loadPictures(Editor& editor, Platform& platform, std::string& failure) {
             return false;
         }
     }
+    // Everything is drawn into the canvas; blocks and the status strip are copied on every
+    // pointer move, fastest from true colour. The backdrop and the about picture stay small
+    // until first used.
+    makeTrueColour(pictures.editorCanvas);
+    makeTrueColour(pictures.blockStrip);
+    makeTrueColour(pictures.statusStrip);
     return true;
 }
 

@@ -50,6 +50,8 @@ void drawStatusText(Editor& editor, Platform& platform, std::string_view text, R
 }
 
 void eraseBoardGrid(Editor& editor, Platform& platform) {
+    // Start-up leaves the backdrop in 256 colours; from the first wipe on it is copied plainly.
+    makeTrueColour(editor.pictures.editorBackdrop);
     const Rect& area = boardRepaintRect;
     copyRect(editor.pictures.editorCanvas, area.left, area.top, editor.pictures.editorBackdrop,
              area.left, area.top, area.width(), area.height());

@@ -119,11 +119,12 @@ click 110 385 1
 answer y
 expect_eq "cleared to the backdrop" "8 8 8" "$(pixel 205 100)"
 
-# Leave through the menu; the changes are not saved (file commands come later).
+# Leave through the menu; the changes are unsaved, so Exit asks first and No leaves them.
 xdotool windowfocus --sync "$window"
 xdotool key alt+f
 sleep 0.3
 xdotool key e
+answer n
 for _ in $(seq 100); do
     kill -0 $pid 2>/dev/null || break
     sleep 0.05

@@ -28,7 +28,7 @@ Bytes version1File(int boards, std::uint8_t code) {
 }
 
 class FileCommands : public ::testing::Test {
-protected:
+  protected:
     FakePlatform platform;
     std::unique_ptr<Editor> editor = test::startedEditor(platform);
     BoardSet& set() { return editor->boardSet; }
@@ -63,9 +63,9 @@ TEST_F(FileCommands, TheSaveQuestionGuardsEveryCommandThatDiscards) {
         int command;
         const char* question;
     };
-    const Guarded guarded[] = {{ID_FILE_OPEN, openQuestion},   {ID_FILE_IMPORT, openQuestion},
+    const Guarded guarded[] = {{ID_FILE_OPEN, openQuestion},       {ID_FILE_IMPORT, openQuestion},
                                {ID_FILE_REVERT, continueQuestion}, {ID_FILE_NEW, continueQuestion},
-                               {ID_FILE_EXIT, exitQuestion},   {IDCANCEL, exitQuestion}};
+                               {ID_FILE_EXIT, exitQuestion},       {IDCANCEL, exitQuestion}};
     // Whether the command went on past its question.
     auto wentOn = [](const FakePlatform& p, int id) {
         switch (id) {
@@ -82,7 +82,7 @@ TEST_F(FileCommands, TheSaveQuestionGuardsEveryCommandThatDiscards) {
     };
     for (const Guarded& g : guarded) {
         SCOPED_TRACE(g.command);
-        {   // Not modified: no question at all.
+        { // Not modified: no question at all.
             FakePlatform p;
             auto e = test::startedEditor(p);
             p.files["/work/a.BDS"] = boardSetFile(1, "A");
@@ -105,7 +105,7 @@ TEST_F(FileCommands, TheSaveQuestionGuardsEveryCommandThatDiscards) {
                 EXPECT_EQ(set().boards[0].cells[0], 17u);
             }
         }
-        {   // Yes on an untitled BoardSet whose Save As is cancelled: nothing is discarded.
+        { // Yes on an untitled BoardSet whose Save As is cancelled: nothing is discarded.
             titledAndModified();
             editor->currentFileName.clear();
             platform.quitCode.reset();
@@ -117,7 +117,7 @@ TEST_F(FileCommands, TheSaveQuestionGuardsEveryCommandThatDiscards) {
             EXPECT_TRUE(set().modified);
             EXPECT_EQ(set().boards[0].cells[0], 17u);
         }
-        {   // Yes whose write fails: the failure is shown and nothing is discarded.
+        { // Yes whose write fails: the failure is shown and nothing is discarded.
             titledAndModified();
             platform.failingWrites["/work/a.BDS"] = "No space left on device";
             platform.quitCode.reset();
@@ -168,9 +168,9 @@ TEST_F(FileCommands, SaveAsChoosesAFileAsksForNameAndAuthorThenWrites) {
             steps.push_back(line);
         }
     }
-    EXPECT_EQ(steps, (std::vector<std::string>{"chooseFileToSave Save as a Plinkor 2 BoardSet",
-                                               "runDialog 107",
-                                               "writeFileAtomically /work/new.BDS"}));
+    EXPECT_EQ(steps,
+              (std::vector<std::string>{"chooseFileToSave Save as a Plinkor 2 BoardSet",
+                                        "runDialog 107", "writeFileAtomically /work/new.BDS"}));
     EXPECT_EQ(editor->currentFileName, "/work/new.BDS");
     EXPECT_FALSE(set().modified);
     EXPECT_EQ(platform.title(), title("Caverns", 1, 1));
@@ -245,8 +245,8 @@ TEST_F(FileCommands, OpenRefusesMissingForeignAndDamagedFilesChangingNothing) {
     platform.files["/work/cut.BDS"] = cut;
     platform.files["/work/zero.BDS"] = zeroCount;
     platform.files["/work/text.BDS"] = Bytes{'h', 'e', 'l', 'l', 'o'};
-    for (const char* path : {"/work/missing.BDS", "/work/cut.BDS", "/work/zero.BDS",
-                             "/work/text.BDS"}) {
+    for (const char* path :
+         {"/work/missing.BDS", "/work/cut.BDS", "/work/zero.BDS", "/work/text.BDS"}) {
         platform.refusals.clear();
         platform.openChoices = {std::string(path)};
         command(ID_FILE_OPEN);

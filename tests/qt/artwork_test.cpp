@@ -78,8 +78,12 @@ TEST(Artwork, BlockStripHasBlackFirstDistinctKindsTheEmptyCellAndTheEraser) {
 
 TEST(Artwork, StatusStripIsUniformDarkGrey) {
     const Picture strip = load(IDB_STATUS);
-    EXPECT_TRUE(std::all_of(strip.pixels.begin(), strip.pixels.end(),
-                            [](Pixel p) { return p == darkGrey; }));
+    ASSERT_EQ(strip.width, 298);
+    for (int y = 0; y < strip.height; ++y) {
+        for (int x = 0; x < strip.width; ++x) {
+            ASSERT_EQ(strip.at(x, y), darkGrey) << x << "," << y;
+        }
+    }
 }
 
 TEST(Artwork, BackdropShowsTheEmptyGridThePaletteInSlotOrderAndABlackStatusArea) {

@@ -403,7 +403,7 @@ TEST(TemplateDialogAbout, ReleasesPaintsIconPositionAndEnd) {
     Picture picture(425, 320);
     for (int y = 0; y < picture.height; ++y) {
         for (int x = 0; x < picture.width; ++x) {
-            picture.at(x, y) = rgb(x & 0xff, y & 0xff, 0x80 | (x >> 8));
+            picture.set(x, y, rgb(x & 0xff, y & 0xff, 0x80 | (x >> 8)));
         }
     }
     ScriptedDialog run;

@@ -25,7 +25,7 @@ void fillClipped(Picture& picture, const Rect& clip, int x, int y, int width, in
     const int bottom = std::min({y + height, clip.bottom, picture.height});
     for (int py = top; py < bottom; ++py) {
         for (int px = left; px < right; ++px) {
-            picture.at(px, py) = colour;
+            picture.set(px, py, colour);
         }
     }
 }
@@ -52,7 +52,7 @@ Picture syntheticPicture(int pictureId) {
         Picture picture(canvasWidth, canvasHeight);
         for (int y = 0; y < canvasHeight; ++y) {
             for (int x = 0; x < canvasWidth; ++x) {
-                picture.at(x, y) = backdropPixel(x, y);
+                picture.set(x, y, backdropPixel(x, y));
             }
         }
         return picture;
@@ -61,7 +61,7 @@ Picture syntheticPicture(int pictureId) {
         Picture picture(blockStripWidth, blockStripHeight);
         for (int y = 0; y < blockStripHeight; ++y) {
             for (int x = 0; x < blockStripWidth; ++x) {
-                picture.at(x, y) = blockPixel(y / blockHeight + 1, x, y % blockHeight);
+                picture.set(x, y, blockPixel(y / blockHeight + 1, x, y % blockHeight));
             }
         }
         return picture;
@@ -72,7 +72,7 @@ Picture syntheticPicture(int pictureId) {
         Picture picture(aboutPictureWidth, aboutPictureHeight);
         for (int y = 0; y < aboutPictureHeight; ++y) {
             for (int x = 0; x < aboutPictureWidth; ++x) {
-                picture.at(x, y) = aboutPixel(x, y);
+                picture.set(x, y, aboutPixel(x, y));
             }
         }
         return picture;
@@ -109,12 +109,11 @@ void FakeDialog::clickArrow(int upDownId, int delta) {
             continue;
         }
         const int buddy = controls[i - 1].id;
-        const auto range = upDownRanges.contains(upDownId) ? upDownRanges.at(upDownId)
-                                                           : std::pair{0, 100};
+        const auto range =
+            upDownRanges.contains(upDownId) ? upDownRanges.at(upDownId) : std::pair{0, 100};
         const int current = static_cast<int>(parseItemNumber(text(buddy)).value_or(0));
         const bool wrap = (controls[i].styles & UDS_WRAP) != 0;
-        items_[buddy] =
-            std::to_string(stepUpDown(current, delta, range.first, range.second, wrap));
+        items_[buddy] = std::to_string(stepUpDown(current, delta, range.first, range.second, wrap));
     }
 }
 
@@ -399,6 +398,7 @@ std::optional<Picture> FakePlatform::loadPicture(int pictureId) {
 void FakePlatform::drawText(Picture& picture, const Rect& rect, std::string_view text, Rgb colour,
                             TextAlign align) {
     texts.push_back({rect, std::string(text), colour, align});
+    makeTrueColour(picture);
     const Pixel pixel = rgb(colour.red, colour.green, colour.blue);
     int lineTop = rect.top;
     std::size_t start = 0;

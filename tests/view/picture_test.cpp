@@ -9,7 +9,7 @@ Picture numbered(int width, int height, int tag) {
     Picture picture(width, height);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            picture.at(x, y) = rgb(tag, x, y);
+            picture.set(x, y, rgb(tag, x, y));
         }
     }
     return picture;
@@ -79,6 +79,37 @@ TEST(Picture, CopyRectClipsAtEveryEdgeOfBothPictures) {
     copyRect(target, 0, 0, source, 0, 0, 0, 5);
     copyRect(target, 0, 0, Picture(), 0, 0, 5, 5);
     EXPECT_EQ(changedPixels(before, target), 0);
+}
+
+TEST(Picture, TwoHundredFiftySixColourPicturesCopyAndConvertThroughTheirPalette) {
+    Picture indexed = Picture::indexed(4, 3, {rgb(1, 2, 3), rgb(9, 9, 9), rgb(255, 0, 0)});
+    ASSERT_TRUE(indexed.isIndexed());
+    EXPECT_EQ(indexed.palette.size(), 256u);
+    indexed.indexRow(1)[2] = 2;
+    indexed.indexRow(2)[3] = 1;
+    EXPECT_EQ(indexed.at(0, 0), rgb(1, 2, 3));
+    EXPECT_EQ(indexed.at(2, 1), rgb(255, 0, 0));
+
+    Picture target(6, 6, rgb(7, 7, 7));
+    copyRect(target, 1, 1, indexed, 1, 1, 10, 10); // clipped to the 3 x 2 left of the source
+    for (int y = 0; y < 6; ++y) {
+        for (int x = 0; x < 6; ++x) {
+            const bool inside = x >= 1 && x < 4 && y >= 1 && y < 3;
+            EXPECT_EQ(target.at(x, y), inside ? indexed.at(x, y) : rgb(7, 7, 7)) << x << "," << y;
+        }
+    }
+
+    const Picture before = indexed;
+    makeTrueColour(indexed);
+    EXPECT_FALSE(indexed.isIndexed());
+    ASSERT_EQ(indexed.pixels.size(), 12u);
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 4; ++x) {
+            EXPECT_EQ(indexed.at(x, y), before.at(x, y));
+        }
+    }
+    indexed.set(0, 0, rgb(4, 4, 4)); // now it can be drawn on
+    EXPECT_EQ(indexed.at(0, 0), rgb(4, 4, 4));
 }
 
 } // namespace
