@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing the editor needs (Debian packages).
+# Installs what building, running and testing the editor needs (Debian packages), and any further
+# packages named on the command line. Asks apt only when something is missing.
+#   scripts/install-deps.sh [PACKAGE...]
 set -euo pipefail
 
 packages=(
@@ -7,6 +9,7 @@ packages=(
     qt6-base-dev libgl-dev fonts-dejavu-core
     libgtest-dev libbenchmark-dev
     xvfb xauth xdotool x11-utils libx11-dev
+    "$@"
 )
 
 missing=()

@@ -33,57 +33,18 @@ while [ $# -gt 0 ]; do
 done
 
 # --- What is needed -------------------------------------------------------------------------
-packages=(
-    cmake make g++ qt6-base-dev libgl-dev libbenchmark-dev fonts-dejavu-core
-    libx11-dev libxdamage-dev xvfb xauth x11-utils
-)
-missing=()
-for package in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-        missing+=("$package")
-    fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=""
-    if [ "$(id -u)" -ne 0 ]; then
-        sudo="sudo"
-    fi
-    echo "Installing: ${missing[*]}"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+bash scripts/install-deps.sh libxdamage-dev
 
 # --- Building, in Release -------------------------------------------------------------------
 jobs=$(nproc)
-bench_option=ON
-if [ ! -f bench/CMakeLists.txt ]; then
-    bench_option=OFF # nothing under bench/ to add yet; the tools are built on their own below
-fi
 configured=0
-if cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DBSE_TESTS=OFF \
-        -DBSE_BENCHMARKS="$bench_option" >/dev/null; then
+if cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DBSE_TESTS=OFF -DBSE_BENCHMARKS=ON \
+        >/dev/null; then
     configured=1
 fi
-
-if [ "$configured" -eq 1 ] && [ -f build-bench/bench/startup/cmake_install.cmake ]; then
-    cmake --build build-bench -j"$jobs" --target bare_window map_timer
-    tools=build-bench/bench/startup
-else
-    # The project does not build these (yet); build them from a throwaway top level.
-    standalone=build-bench/startup-standalone
-    mkdir -p "$standalone/src"
-    cat >"$standalone/src/CMakeLists.txt" <<EOF
-cmake_minimum_required(VERSION 3.25)
-project(startup_bench CXX)
-set(CMAKE_CXX_STANDARD 20)
-set(CMAKE_CXX_STANDARD_REQUIRED ON)
-find_package(Qt6 REQUIRED COMPONENTS Widgets)
-add_subdirectory("$repo/bench/startup" startup)
-EOF
-    cmake -S "$standalone/src" -B "$standalone/build" -DCMAKE_BUILD_TYPE=Release >/dev/null
-    cmake --build "$standalone/build" -j"$jobs"
-    tools=$standalone/build/startup
-fi
+[ "$configured" -eq 1 ] || { echo "measure-startup: configuring failed" >&2; exit 1; }
+cmake --build build-bench -j"$jobs" --target bare_window map_timer
+tools=build-bench/bench/startup
 map_timer=$repo/$tools/map_timer
 bare=$repo/$tools/bare_window
 

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds with AddressSanitizer and UndefinedBehaviorSanitizer, and runs
-# every test.
+# Installs what is needed, fuzzes the file readers for a bounded time, builds with
+# AddressSanitizer and UndefinedBehaviorSanitizer, and runs every test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
+bash scripts/fuzz.sh
+
 cmake -S . -B build-check -DCMAKE_BUILD_TYPE=Debug -DBSE_SANITIZE=ON -DBSE_BENCHMARKS=ON >/dev/null
 cmake --build build-check -j"$(nproc)"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
