@@ -56,18 +56,11 @@ bool AboutDialog(Editor& editor, Platform& platform, DialogWindow& dialog, Messa
     case WM_LBUTTONUP:
         dialog.end(1);
         return true;
-    case WM_COMMAND:
-        // Escape and the close box; Enter does nothing.
-        if (wParam == IDCANCEL) {
-            dialog.end(1);
-            return true;
-        }
-        return false;
-    case WM_DESTROY:
-        return true;
     default:
-        return false;
+        break;
     }
+    // Escape and the close box close it; Enter does nothing.
+    return finishDialogMessage(dialog, message, wParam);
 }
 
 } // namespace bse

@@ -28,16 +28,11 @@ bool PickBackgroundDialog(Editor& editor, Platform& platform, DialogWindow& dial
             dialog.end(0);
             return true;
         }
-        if (wParam == IDCANCEL) {
-            dialog.end(1);
-            return true;
-        }
-        return false;
-    case WM_DESTROY:
-        return true;
+        break;
     default:
-        return false;
+        break;
     }
+    return finishDialogMessage(dialog, message, wParam);
 }
 
 } // namespace bse

@@ -24,16 +24,11 @@ bool BoardSetInfoDialog(Editor& editor, Platform& platform, DialogWindow& dialog
             dialog.end(0);
             return true;
         }
-        if (wParam == IDCANCEL) {
-            dialog.end(1);
-            return true;
-        }
-        return false;
-    case WM_DESTROY:
-        return true;
+        break;
     default:
-        return false;
+        break;
     }
+    return finishDialogMessage(dialog, message, wParam);
 }
 
 } // namespace bse

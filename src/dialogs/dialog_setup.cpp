@@ -12,4 +12,12 @@ void centreAndSetIcon(DialogWindow& dialog, Platform& platform) {
     dialog.setBigIcon(IDI_APPICON);
 }
 
+bool finishDialogMessage(DialogWindow& dialog, Message message, WParam wParam) {
+    if (message == WM_COMMAND && wParam == IDCANCEL) {
+        dialog.end(1);
+        return true;
+    }
+    return message == WM_DESTROY;
+}
+
 } // namespace bse

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/ids.h"
+
 namespace bse {
 
 class DialogWindow;
@@ -8,5 +10,10 @@ class Platform;
 // What every dialog does as it opens: centre itself on the screen (halves truncated toward
 // zero, size kept) and take the application icon as its big icon.
 void centreAndSetIcon(DialogWindow& dialog, Platform& platform);
+
+// What every dialog handles alike, after its own messages: Cancel (also Escape and the close
+// box) closes it with result 1, changing nothing; WM_DESTROY is handled; the rest is left to
+// the platform.
+bool finishDialogMessage(DialogWindow& dialog, Message message, WParam wParam);
 
 } // namespace bse

@@ -5,38 +5,18 @@
 #   editor_editing_test.sh EDITOR SCREEN_PROBE BELL_WATCH
 set -euo pipefail
 
-if [ -z "${BSE_IN_XVFB:-}" ]; then
-    export BSE_IN_XVFB=1
-    exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" bash "$0" "$@"
-fi
+# shellcheck source=desktop_lib.sh
+source "$(dirname "$0")/desktop_lib.sh"
 
 editor=$1
 probe=$2
 bell_watch=$3
 bells=$(mktemp)
-failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
-expect_eq() { # what expected actual
-    if [ "$2" != "$3" ]; then fail "$1: expected '$2', got '$3'"; fi
-}
 
 "$bell_watch" >"$bells" &
 watcher=$!
-"$editor" &
-pid=$!
+start_editor "$editor"
 trap 'kill $pid $watcher 2>/dev/null || true; rm -f "$bells"' EXIT
-
-window=""
-for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --name "BoardSet Editor for Plinkor 2" 2>/dev/null | head -1 || true)
-    [ -n "$window" ] && break
-    sleep 0.05
-done
-[ -n "$window" ] || { echo "FAIL: no editor window appeared" >&2; exit 1; }
-sleep 0.3
 eval "$(xdotool getwindowgeometry --shell "$window")"
 cx=$X
 cy=$((Y + HEIGHT - 400)) # the canvas sits under the menu bar
@@ -48,12 +28,8 @@ press_key() { xdotool key "$@"; sleep 0.15; }
 bell_count() { grep -c bell "$bells" || true; }
 # Answers the question box that a command opened, with the key of its button.
 answer() {
-    local box=""
-    for _ in $(seq 60); do
-        box=$(xdotool search --onlyvisible --name "^BoardSet Editor for Plinkor 2$" 2>/dev/null | head -1 || true)
-        [ -n "$box" ] && break
-        sleep 0.05
-    done
+    local box
+    box=$(find_window "^BoardSet Editor for Plinkor 2$")
     [ -n "$box" ] || { fail "no question box appeared"; return; }
     xdotool windowfocus --sync "$box"
     xdotool key "$1"
@@ -88,8 +64,11 @@ expect_eq "painted with the pick" "$slot2" "$(pixel 205 100)"
 
 # The status line shows text (white pixels) after moves.
 at 300 200
-"$probe" $(for x in $(seq 188 3 300); do for y in 380 383 386 389; do echo $((cx + x)) $((cy + y)); done; done) \
-    | grep -q "255 255 255" || fail "no status text"
+mapfile -t points < <(for x in $(seq 188 3 300); do for y in 380 383 386 389; do
+    echo $((cx + x)) $((cy + y))
+done; done)
+# shellcheck disable=SC2068 # each line is an "X Y" pair to split
+"$probe" ${points[@]} | grep -q "255 255 255" || fail "no status text"
 
 # Arrow keys: Left on the first board rings the bell, Right on the last asks to add a board.
 before=$(bell_count)
@@ -125,13 +104,5 @@ xdotool key alt+f
 sleep 0.3
 xdotool key e
 answer n
-for _ in $(seq 100); do
-    kill -0 $pid 2>/dev/null || break
-    sleep 0.05
-done
-kill -0 $pid 2>/dev/null && fail "still running after File > Exit"
-
-if [ "$failures" -ne 0 ]; then
-    exit 1
-fi
-echo "editor editing test passed"
+expect_exit_zero
+finish "editor editing test"

@@ -5,36 +5,16 @@
 #   editor_files_test.sh EDITOR
 set -euo pipefail
 
-if [ -z "${BSE_IN_XVFB:-}" ]; then
-    export BSE_IN_XVFB=1
-    exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" bash "$0" "$@"
-fi
+# shellcheck source=desktop_lib.sh
+source "$(dirname "$0")/desktop_lib.sh"
 
 editor=$1
 work=$(mktemp -d)
-failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
-expect_eq() { # what expected actual
-    if [ "$2" != "$3" ]; then fail "$1: expected '$2', got '$3'"; fi
-}
 
 cd "$work"
-"$editor" &
-pid=$!
+start_editor "$editor"
 trap 'kill $pid 2>/dev/null || true; rm -rf "$work"' EXIT
 
-find_window() { # exact title pattern
-    local found=""
-    for _ in $(seq 100); do
-        found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
-        [ -n "$found" ] && break
-        sleep 0.05
-    done
-    echo "$found"
-}
 # Types into the dialog whose title matches, then presses Return. Tabs first when asked: the
 # BoardSet Information dialog takes Tab in the order OK, Cancel, name, author.
 answer_dialog() { # title text [tabs]
@@ -52,8 +32,6 @@ answer_dialog() { # title text [tabs]
     sleep 0.3
 }
 
-window=$(find_window "BoardSet Editor for Plinkor 2 - Board")
-[ -n "$window" ] || { echo "FAIL: no editor window appeared" >&2; exit 1; }
 title() { xdotool getwindowname "$window"; }
 menu() { # the key of the menu, then of its item
     xdotool windowfocus --sync "$window"
@@ -122,19 +100,5 @@ expect_eq "after Open" "Xy - BoardSet Editor for Plinkor 2 - Board: 1 of 1" "$(t
 
 # Nothing is left unsaved, so Exit ends at once with code 0.
 menu f e
-status=0
-for _ in $(seq 100); do
-    kill -0 $pid 2>/dev/null || break
-    sleep 0.05
-done
-if kill -0 $pid 2>/dev/null; then
-    fail "still running after File > Exit"
-else
-    wait $pid || status=$?
-    expect_eq "exit code" 0 "$status"
-fi
-
-if [ "$failures" -ne 0 ]; then
-    exit 1
-fi
-echo "editor files test passed"
+expect_exit_zero
+finish "editor files test"

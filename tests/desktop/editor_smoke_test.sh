@@ -4,34 +4,14 @@
 #   editor_smoke_test.sh EDITOR SCREEN_PROBE
 set -euo pipefail
 
-if [ -z "${BSE_IN_XVFB:-}" ]; then
-    export BSE_IN_XVFB=1
-    exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" bash "$0" "$@"
-fi
+# shellcheck source=desktop_lib.sh
+source "$(dirname "$0")/desktop_lib.sh"
 
 editor=$1
 probe=$2
-failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
-expect_eq() { # what expected actual
-    if [ "$2" != "$3" ]; then fail "$1: expected '$2', got '$3'"; fi
-}
 
-"$editor" &
-pid=$!
+start_editor "$editor"
 trap 'kill $pid 2>/dev/null || true' EXIT
-
-window=""
-for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --name "BoardSet Editor for Plinkor 2" 2>/dev/null | head -1 || true)
-    [ -n "$window" ] && break
-    sleep 0.05
-done
-[ -n "$window" ] || { echo "FAIL: no editor window appeared" >&2; exit 1; }
-sleep 0.3
 
 expect_eq "title" "Untitled Board - BoardSet Editor for Plinkor 2 - Board: 1 of 1" \
     "$(xdotool getwindowname "$window")"
@@ -39,7 +19,7 @@ expect_eq "title" "Untitled Board - BoardSet Editor for Plinkor 2 - Board: 1 of 
 eval "$(xdotool getwindowgeometry --shell "$window")" # X Y WIDTH HEIGHT
 expect_eq "client width" 640 "$WIDTH"
 menu=$((HEIGHT - 400))
-[ "$menu" -gt 10 ] && [ "$menu" -lt 60 ] || fail "menu bar height $menu"
+if [ "$menu" -le 10 ] || [ "$menu" -ge 60 ]; then fail "menu bar height $menu"; fi
 # Centred on the 1280 x 1024 screen.
 expect_eq "x" $((1280 / 2 - WIDTH / 2)) "$X"
 expect_eq "y" $((1024 / 2 - HEIGHT / 2)) "$Y"
@@ -70,20 +50,7 @@ xdotool key Left Up # on the first board: bells only
 xdotool key alt+f
 sleep 0.3
 xdotool key e
-status=0
-for _ in $(seq 100); do
-    kill -0 $pid 2>/dev/null || break
-    sleep 0.05
-done
-if kill -0 $pid 2>/dev/null; then
-    fail "still running after File > Exit"
-else
-    wait $pid || status=$?
-    expect_eq "exit code" 0 "$status"
-fi
+expect_exit_zero
 trap - EXIT
 
-if [ "$failures" -ne 0 ]; then
-    exit 1
-fi
-echo "editor smoke test passed"
+finish "editor smoke test"
