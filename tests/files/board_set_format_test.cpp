@@ -1,5 +1,6 @@
 #include "files/board_set_format.h"
 #include "model/board_set.h"
+#include "support/board_set_checks.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,10 @@
 
 namespace bse {
 namespace {
+
+using test::expectSameBoard;
+using test::expectSameSet;
+using test::markedSet;
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -42,45 +47,6 @@ class FileImage {
     }
     Bytes bytes;
 };
-
-// A BoardSet whose every field holds a value no file produces by accident, so that any write
-// by a refused read shows.
-std::unique_ptr<BoardSet> markedSet() {
-    auto set = std::make_unique<BoardSet>();
-    for (std::size_t k = 0; k < set->boards.size(); ++k) {
-        Board& board = set->boards[k];
-        board.background = static_cast<std::uint32_t>(1000 + k);
-        for (std::size_t i = 0; i < board.cells.size(); ++i) {
-            board.cells[i] = static_cast<BlockCode>(500 + (k * 7 + i) % 300);
-        }
-    }
-    set->lastBoardIndex = 122;
-    set->currentBoard = 57;
-    set->brickImagePath = "old brick";
-    set->backgroundImagePath = "old background";
-    set->boardSetName = "old name";
-    set->authorName = "old author";
-    set->modified = true;
-    return set;
-}
-
-void expectSameBoard(const Board& actual, const Board& expected, std::size_t slot) {
-    EXPECT_EQ(actual.background, expected.background) << "slot " << slot;
-    EXPECT_EQ(actual.cells, expected.cells) << "slot " << slot;
-}
-
-void expectSameSet(const BoardSet& actual, const BoardSet& expected) {
-    EXPECT_EQ(actual.lastBoardIndex, expected.lastBoardIndex);
-    EXPECT_EQ(actual.currentBoard, expected.currentBoard);
-    EXPECT_EQ(actual.brickImagePath, expected.brickImagePath);
-    EXPECT_EQ(actual.backgroundImagePath, expected.backgroundImagePath);
-    EXPECT_EQ(actual.boardSetName, expected.boardSetName);
-    EXPECT_EQ(actual.authorName, expected.authorName);
-    EXPECT_EQ(actual.modified, expected.modified);
-    for (std::size_t k = 0; k < actual.boards.size(); ++k) {
-        expectSameBoard(actual.boards[k], expected.boards[k], k);
-    }
-}
 
 // One board of one cell value, as a file stores it.
 Board filledBoard(std::uint32_t background, BlockCode code) {

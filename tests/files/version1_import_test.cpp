@@ -1,5 +1,6 @@
 #include "files/version1_import.h"
 #include "model/board_set.h"
+#include "support/board_set_checks.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,9 @@
 
 namespace bse {
 namespace {
+
+using test::expectSameSet;
+using test::markedSet;
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -43,40 +47,6 @@ constexpr std::array<int, 23> blockOfCode{
 BlockCode expectedCode(int version1Code) {
     return static_cast<BlockCode>(
         (version1Code < static_cast<int>(blockOfCode.size()) ? blockOfCode[version1Code] : 0) + 1);
-}
-
-// A BoardSet whose every field holds a value no import produces, so stray writes show.
-std::unique_ptr<BoardSet> markedSet() {
-    auto set = std::make_unique<BoardSet>();
-    for (std::size_t k = 0; k < set->boards.size(); ++k) {
-        Board& board = set->boards[k];
-        board.background = static_cast<std::uint32_t>(1000 + k);
-        for (std::size_t i = 0; i < board.cells.size(); ++i) {
-            board.cells[i] = static_cast<BlockCode>(500 + (k * 7 + i) % 300);
-        }
-    }
-    set->lastBoardIndex = 122;
-    set->currentBoard = 57;
-    set->brickImagePath = "old brick";
-    set->backgroundImagePath = "old background";
-    set->boardSetName = "old name";
-    set->authorName = "old author";
-    set->modified = true;
-    return set;
-}
-
-void expectSameSet(const BoardSet& actual, const BoardSet& expected) {
-    EXPECT_EQ(actual.lastBoardIndex, expected.lastBoardIndex);
-    EXPECT_EQ(actual.currentBoard, expected.currentBoard);
-    EXPECT_EQ(actual.brickImagePath, expected.brickImagePath);
-    EXPECT_EQ(actual.backgroundImagePath, expected.backgroundImagePath);
-    EXPECT_EQ(actual.boardSetName, expected.boardSetName);
-    EXPECT_EQ(actual.authorName, expected.authorName);
-    EXPECT_EQ(actual.modified, expected.modified);
-    for (std::size_t k = 0; k < actual.boards.size(); ++k) {
-        EXPECT_EQ(actual.boards[k].background, expected.boards[k].background) << "slot " << k;
-        EXPECT_EQ(actual.boards[k].cells, expected.boards[k].cells) << "slot " << k;
-    }
 }
 
 TEST(Version1Import, TranslatesEveryCode) {
