@@ -54,6 +54,31 @@ void appendAfterAsking(Editor& editor, Platform& platform) {
     redrawBoard(editor, platform);
 }
 
+// Previous and First: on the first board only a beep, else back to `target`.
+void goBackTo(Editor& editor, Platform& platform, int target) {
+    BoardSet& set = editor.boardSet;
+    if (set.currentBoard < 1) {
+        platform.beep();
+        return;
+    }
+    set.currentBoard = target;
+    updateTitle(editor, platform);
+    redrawBoard(editor, platform);
+}
+
+// Next and Last: on the last board the offer to add one, else on to `target`; the title in any
+// case.
+void goOnTo(Editor& editor, Platform& platform, int target) {
+    BoardSet& set = editor.boardSet;
+    if (set.currentBoard < set.lastBoardIndex) {
+        set.currentBoard = target;
+        redrawBoard(editor, platform);
+    } else {
+        appendAfterAsking(editor, platform);
+    }
+    updateTitle(editor, platform);
+}
+
 } // namespace
 
 void clearBoard(Editor& editor, Platform& platform) {
@@ -120,47 +145,17 @@ void deleteBoardCommand(Editor& editor, Platform& platform) {
 }
 
 void previousBoardCommand(Editor& editor, Platform& platform) {
-    BoardSet& set = editor.boardSet;
-    if (set.currentBoard < 1) {
-        platform.beep();
-        return;
-    }
-    --set.currentBoard;
-    updateTitle(editor, platform);
-    redrawBoard(editor, platform);
+    goBackTo(editor, platform, editor.boardSet.currentBoard - 1);
 }
 
-void firstBoardCommand(Editor& editor, Platform& platform) {
-    BoardSet& set = editor.boardSet;
-    if (set.currentBoard < 1) {
-        platform.beep();
-        return;
-    }
-    set.currentBoard = 0;
-    updateTitle(editor, platform);
-    redrawBoard(editor, platform);
-}
+void firstBoardCommand(Editor& editor, Platform& platform) { goBackTo(editor, platform, 0); }
 
 void nextBoardCommand(Editor& editor, Platform& platform) {
-    BoardSet& set = editor.boardSet;
-    if (set.currentBoard < set.lastBoardIndex) {
-        ++set.currentBoard;
-        redrawBoard(editor, platform);
-    } else {
-        appendAfterAsking(editor, platform);
-    }
-    updateTitle(editor, platform);
+    goOnTo(editor, platform, editor.boardSet.currentBoard + 1);
 }
 
 void lastBoardCommand(Editor& editor, Platform& platform) {
-    BoardSet& set = editor.boardSet;
-    if (set.currentBoard < set.lastBoardIndex) {
-        set.currentBoard = set.lastBoardIndex;
-        redrawBoard(editor, platform);
-    } else {
-        appendAfterAsking(editor, platform);
-    }
-    updateTitle(editor, platform);
+    goOnTo(editor, platform, editor.boardSet.lastBoardIndex);
 }
 
 } // namespace bse
