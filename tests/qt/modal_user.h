@@ -5,21 +5,24 @@
 #include <QWidget>
 
 #include <functional>
-#include <memory>
 
 namespace bse::test {
 
 // Runs `user` on the next modal dialog once it is up, as a person at the keyboard would.
 inline void whenDialogOpens(std::function<void(QWidget&)> user) {
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [user, poll] {
-        if (QWidget* dialog = QApplication::activeModalWidget()) {
-            user(*dialog);
+    auto* timer = new QTimer(QCoreApplication::instance());
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, user] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (dialog == nullptr) {
             return;
         }
-        QTimer::singleShot(10, *poll);
-    };
-    QTimer::singleShot(0, *poll);
+        timer->stop();
+        timer->deleteLater();
+        const auto run = user; // the slot goes with the timer
+        run(*dialog);
+    });
+    timer->start();
 }
 
 } // namespace bse::test
