@@ -8,6 +8,9 @@ namespace bse {
 
 namespace {
 
+// The window shows the changed part of the canvas: its paint handler copies it there again.
+void presentCanvas(Platform& platform, const Rect& changed) { platform.invalidate(changed); }
+
 void copyBlockImage(Editor& editor, int image, int x, int y) {
     copyRect(editor.pictures.editorCanvas, x, y, editor.pictures.blockStrip, 0,
              blockImageTop(image), blockWidth, blockHeight);
@@ -25,7 +28,7 @@ void redrawBoard(Editor& editor, Platform& platform) {
             copyBlockImage(editor, gridImageFor(code), at.x, at.y);
         }
     }
-    platform.invalidate(boardRepaintRect);
+    presentCanvas(platform, boardRepaintRect);
     platform.setCursor(Cursor::Arrow);
 }
 
@@ -33,12 +36,12 @@ void drawCell(Editor& editor, Platform& platform, BlockCode code, int column, in
     editor.boardSet.modified = true;
     const Point at = cellOrigin(column, row);
     copyBlockImage(editor, gridImageFor(code), at.x, at.y);
-    platform.invalidate(cellRect(column, row));
+    presentCanvas(platform, cellRect(column, row));
 }
 
 void drawSelectedBlock(Editor& editor, Platform& platform, BlockCode code, int x) {
     copyBlockImage(editor, panelImageFor(code), x, selectionSlotY);
-    platform.invalidate(selectionSlotRect(x));
+    presentCanvas(platform, selectionSlotRect(x));
 }
 
 void drawStatusText(Editor& editor, Platform& platform, std::string_view text, Rgb colour) {
@@ -46,7 +49,7 @@ void drawStatusText(Editor& editor, Platform& platform, std::string_view text, R
     copyRect(editor.pictures.editorCanvas, statusOrigin.x, statusOrigin.y,
              editor.pictures.statusStrip, 0, 0, statusWipeWidth, statusWipeHeight);
     platform.drawText(editor.pictures.editorCanvas, statusTextRect, text, colour, TextAlign::Left);
-    platform.invalidate(statusTextRect);
+    presentCanvas(platform, statusTextRect);
 }
 
 void eraseBoardGrid(Editor& editor, Platform& platform) {
@@ -55,7 +58,7 @@ void eraseBoardGrid(Editor& editor, Platform& platform) {
     const Rect& area = boardRepaintRect;
     copyRect(editor.pictures.editorCanvas, area.left, area.top, editor.pictures.editorBackdrop,
              area.left, area.top, area.width(), area.height());
-    platform.invalidate(area);
+    presentCanvas(platform, area);
 }
 
 void paintWindow(Editor& editor, Platform& platform) {
