@@ -16,13 +16,6 @@ std::vector<FileFilter> boardSetFilters() {
     return {{"BoardSets (*.BDS)", "*.BDS"}, {"All Files (*.*)", "*.*"}};
 }
 
-std::optional<std::string> chosenPath(std::optional<std::string> choice) {
-    if (!choice || choice->empty()) {
-        return std::nullopt;
-    }
-    return choice;
-}
-
 // Loads a BoardSet file and shows its first board; false (nothing changed) when refused.
 bool loadBoardSetFile(Editor& editor, Platform& platform, const std::string& path) {
     const ReadResult read = platform.readFile(path);
@@ -62,6 +55,13 @@ bool writeBoardSet(Editor& editor, Platform& platform, const std::string& path) 
 }
 
 } // namespace
+
+std::optional<std::string> chosenPath(std::optional<std::string> choice) {
+    if (!choice || choice->empty()) {
+        return std::nullopt;
+    }
+    return choice;
+}
 
 FileDialogOptions openDialogOptions() {
     return {"Open a Plinkor 2 BoardSet", boardSetFilters(), 1, "", false};

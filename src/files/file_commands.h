@@ -2,6 +2,7 @@
 
 #include "shell/platform.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,9 @@ void exitCommand(Editor& editor, Platform& platform);
 // The question before the open BoardSet is discarded. Asks only while it is modified; Yes runs
 // Save, and the caller goes on only if that really wrote the file; No goes on; Cancel stops.
 bool confirmSaveChanges(Editor& editor, Platform& platform, std::string_view question);
+
+// The file a dialog gave, or nothing when it was cancelled or left without a name.
+std::optional<std::string> chosenPath(std::optional<std::string> choice);
 
 // The file dialogs of Open, Save As and Import.
 FileDialogOptions openDialogOptions();

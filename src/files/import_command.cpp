@@ -35,8 +35,8 @@ void importCommand(Editor& editor, Platform& platform) {
     if (!confirmSaveChanges(editor, platform, openQuestion)) {
         return;
     }
-    const std::optional<std::string> path = platform.chooseFileToOpen(importDialogOptions());
-    if (!path || path->empty()) {
+    const auto path = chosenPath(platform.chooseFileToOpen(importDialogOptions()));
+    if (!path) {
         return;
     }
     const ReadResult read = platform.readFile(*path);

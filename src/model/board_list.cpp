@@ -47,11 +47,19 @@ void appendAfterAsking(Editor& editor, Platform& platform) {
     if (platform.askQuestion(addQuestion) != Answer::Yes) {
         return;
     }
-    BoardSet& set = editor.boardSet;
-    ++set.lastBoardIndex;
-    ++set.currentBoard;
-    clearBoard(editor, platform);
+    // On the last board: nothing after it moves.
+    openBoardAt(editor, platform, editor.boardSet.currentBoard + 1);
     redrawBoard(editor, platform);
+}
+
+// Add a Board and Insert Board: an empty board at `position`, shown, unless the set is full.
+void addBoardAt(Editor& editor, Platform& platform, int position) {
+    if (refuseWhenFull(editor, platform)) {
+        return;
+    }
+    openBoardAt(editor, platform, position);
+    redrawBoard(editor, platform);
+    updateTitle(editor, platform);
 }
 
 // Previous and First: on the first board only a beep, else back to `target`.
@@ -107,22 +115,12 @@ void clearBoardCommand(Editor& editor, Platform& platform) {
 }
 
 void addBoardCommand(Editor& editor, Platform& platform) {
-    if (refuseWhenFull(editor, platform)) {
-        return;
-    }
     // Right after the current board, so what the user sees next to it stays together.
-    openBoardAt(editor, platform, editor.boardSet.currentBoard + 1);
-    redrawBoard(editor, platform);
-    updateTitle(editor, platform);
+    addBoardAt(editor, platform, editor.boardSet.currentBoard + 1);
 }
 
 void insertBoardCommand(Editor& editor, Platform& platform) {
-    if (refuseWhenFull(editor, platform)) {
-        return;
-    }
-    openBoardAt(editor, platform, editor.boardSet.currentBoard);
-    redrawBoard(editor, platform);
-    updateTitle(editor, platform);
+    addBoardAt(editor, platform, editor.boardSet.currentBoard);
 }
 
 void deleteBoardCommand(Editor& editor, Platform& platform) {
@@ -148,7 +146,9 @@ void previousBoardCommand(Editor& editor, Platform& platform) {
     goBackTo(editor, platform, editor.boardSet.currentBoard - 1);
 }
 
-void firstBoardCommand(Editor& editor, Platform& platform) { goBackTo(editor, platform, 0); }
+void firstBoardCommand(Editor& editor, Platform& platform) {
+    goBackTo(editor, platform, 0);
+}
 
 void nextBoardCommand(Editor& editor, Platform& platform) {
     goOnTo(editor, platform, editor.boardSet.currentBoard + 1);

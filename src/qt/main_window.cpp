@@ -35,28 +35,25 @@ MainWindow::MainWindow(const DialogTemplate& windowTemplate, MessageHandler hand
 void MainWindow::buildMenu() {
     for (const MenuBarEntry& entry : mainMenu()) {
         const QString title = fromWindows1252(entry.text);
-        QAction* action = nullptr;
         if (entry.items.empty()) {
-            action = menuBar()->addAction(title);
-            actions_[entry.commandId] = action;
-            const int id = entry.commandId;
-            connect(action, &QAction::triggered, this,
-                    [this, id] { send(WM_COMMAND, static_cast<WParam>(id), 0); });
+            addCommand(menuBar()->addAction(title), entry.commandId);
             continue;
         }
         QMenu* menu = menuBar()->addMenu(title);
         for (const MenuItem& item : entry.items) {
             if (item.commandId == menuSeparator) {
                 menu->addSeparator();
-                continue;
+            } else {
+                addCommand(menu->addAction(fromWindows1252(item.text)), item.commandId);
             }
-            action = menu->addAction(fromWindows1252(item.text));
-            actions_[item.commandId] = action;
-            const int id = item.commandId;
-            connect(action, &QAction::triggered, this,
-                    [this, id] { send(WM_COMMAND, static_cast<WParam>(id), 0); });
         }
     }
+}
+
+void MainWindow::addCommand(QAction* action, int commandId) {
+    actions_[commandId] = action;
+    connect(action, &QAction::triggered, this,
+            [this, commandId] { send(WM_COMMAND, static_cast<WParam>(commandId), 0); });
 }
 
 QAction* MainWindow::action(int commandId) const {

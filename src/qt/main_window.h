@@ -32,6 +32,7 @@ class MainWindow : public QMainWindow {
 
   private:
     void buildMenu();
+    void addCommand(QAction* action, int commandId);
 
     MessageHandler handler_;
     CanvasWidget* canvas_ = nullptr;

@@ -3,14 +3,10 @@
 #include "view/picture.h"
 
 #include <QImage>
-#include <QString>
 
 class QPainter;
 
 namespace bse {
-
-// Decodes an image file or resource; a null image when it cannot.
-QImage decodePicture(const QString& path);
 
 // A decoded image as a Picture: 256-colour images stay 256-colour.
 Picture pictureFromImage(const QImage& image);

@@ -19,7 +19,6 @@
 #include <QSaveFile>
 #include <QScreen>
 
-#include <cstring>
 #include <iostream>
 
 namespace bse {
@@ -283,7 +282,7 @@ std::string QtPlatform::pathForDisplay(const std::string& path) {
 std::optional<Picture> QtPlatform::loadPicture(int pictureId) {
     // The backdrop is asked for twice in a row (canvas and backdrop): decode it once.
     if (lastPictureId_ != pictureId) {
-        lastPicture_ = decodePicture(resourcePath("pictures", pictureId));
+        lastPicture_ = QImage(resourcePath("pictures", pictureId));
         lastPictureId_ = pictureId;
     }
     if (lastPicture_.isNull()) {

@@ -9,7 +9,9 @@ namespace bse {
 namespace {
 
 // The window shows the changed part of the canvas: its paint handler copies it there again.
-void presentCanvas(Platform& platform, const Rect& changed) { platform.invalidate(changed); }
+void presentCanvas(Platform& platform, const Rect& changed) {
+    platform.invalidate(changed);
+}
 
 void copyBlockImage(Editor& editor, int image, int x, int y) {
     copyRect(editor.pictures.editorCanvas, x, y, editor.pictures.blockStrip, 0,
