@@ -1,7 +1,7 @@
 #pragma once
 
+#include "editor/editor.h"
 #include "qt/qt_platform.h"
-#include "shell/editor.h"
 
 #include <memory>
 #include <optional>

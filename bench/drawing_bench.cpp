@@ -1,5 +1,5 @@
 #include "bench_session.h"
-#include "view/drawing.h"
+#include "editor/screen.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 #include "bench_session.h"
-#include "files/board_set_format.h"
-#include "files/version1_import.h"
+#include "format/board_set_format.h"
+#include "format/version1_import.h"
 #include "shell/main_window_proc.h"
 
 #include <QDir>
@@ -38,10 +38,9 @@ BENCHMARK(writeBoardSetOf200Boards)->Unit(benchmark::kMicrosecond);
 
 void readBoardSetOf200Boards(benchmark::State& state) {
     const auto bytes = encodeBoardSet(*fullBoardSet());
-    auto into = std::make_unique<BoardSet>();
     for (auto _ : state) {
-        const bool read = readBoardSet(*into, bytes);
-        benchmark::DoNotOptimize(read);
+        const auto read = readBoardSet(bytes);
+        benchmark::DoNotOptimize(read.ok());
     }
 }
 BENCHMARK(readBoardSetOf200Boards)->Unit(benchmark::kMicrosecond);
@@ -57,7 +56,7 @@ void openCommandFromDisk(benchmark::State& state) {
         file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
     }
     s.platform.chosenFile = path.toStdString();
-    s.editor->boardSet.modified = false;
+    s.editor->modified = false;
     for (auto _ : state) {
         MainWindowProc(*s.editor, s.platform, WM_COMMAND, ID_FILE_OPEN, 0);
     }
@@ -73,10 +72,9 @@ void importVersion1FileOf200Boards(benchmark::State& state) {
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         bytes[i] = static_cast<std::uint8_t>(i % 31);
     }
-    auto into = std::make_unique<BoardSet>();
     for (auto _ : state) {
-        const bool imported = importVersion1File(*into, bytes);
-        benchmark::DoNotOptimize(imported);
+        const auto imported = readVersion1Boards(bytes);
+        benchmark::DoNotOptimize(imported.ok());
     }
 }
 BENCHMARK(importVersion1FileOf200Boards)->Unit(benchmark::kMicrosecond);

@@ -1,19 +1,23 @@
 // Feeds arbitrary bytes to the version-1 import as File > Import would.
+#include "format/version1_import.h"
+#include "support/board_set_checks.h"
 
-#include "files/version1_import.h"
-#include "fuzz_checks.h"
-
-#include <cstddef>
-#include <cstdint>
-#include <span>
+#include <cstdio>
+#include <cstdlib>
 
 using namespace bse;
-using namespace bse::fuzz;
 
 namespace {
 
-const BoardSet& startingSet() {
-    static const BoardSet set = makeStartingSet();
+void require(bool condition, const char* what) {
+    if (!condition) {
+        std::fprintf(stderr, "fuzz check failed: %s\n", what);
+        std::abort();
+    }
+}
+
+const BoardSet& marked() {
+    static const BoardSet set = check::markedBoardSet();
     return set;
 }
 
@@ -21,45 +25,34 @@ const BoardSet& startingSet() {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::span<const std::uint8_t> bytes(data, size);
-    const BoardSet& before = startingSet();
-    BoardSet set = before;
-
-    const bool accepted = importVersion1File(set, bytes);
-    const bool acceptable = size >= version1BoardSize && size < (maxBoards + 1) * version1BoardSize;
-    require(accepted == acceptable, "accepted unless 400 <= size < 80400, or refused within");
-    require((checkVersion1File(size) == Version1Check::Ok) == acceptable,
-            "checkVersion1File disagrees with the size rule");
-    if (!accepted) {
-        require(sameEverything(set, before), "refused file changed the BoardSet");
-        checkInvariants(set);
+    const auto boards = readVersion1Boards(bytes);
+    const bool acceptable = size >= version1BoardSize && size < version1TooLargeSize;
+    require(boards.ok() == acceptable, "accepted unless 400 <= size < 80400");
+    require(checkVersion1Size(size).ok() == acceptable, "the size check disagrees");
+    if (!boards) {
         return 0;
     }
-
-    const int count = static_cast<int>(size / version1BoardSize);
-    require(set.lastBoardIndex == count - 1, "lastBoardIndex is not size / 400 - 1");
-    require(sameStrings(set, before), "import changed a string");
-    require(set.modified == before.modified, "import touched modified");
-    checkSlotsAfterListKept(before, set);
-    for (int b = 0; b < count; ++b) {
-        const auto slot = static_cast<std::size_t>(b);
-        const Board& board = set.boards[slot];
-        require(board.background == before.boards[slot].background, "import changed a background");
+    require(boards->size() == size / version1BoardSize, "not one board per 400 bytes");
+    for (std::size_t b = 0; b < boards->size(); ++b) {
         // The file runs row by row, the board column by column.
         for (int row = 0; row < boardRows; ++row) {
             for (int column = 0; column < boardColumns; ++column) {
                 const BlockCode cell =
-                    board.cells[static_cast<std::size_t>(cellIndex(column, row))];
-                require(cell >= 1 && cell <= 41, "imported cell outside 1..41");
+                    (*boards)[b][static_cast<std::size_t>(cellIndex(column, row))];
                 const std::uint8_t code =
-                    data[slot * version1BoardSize +
+                    data[b * version1BoardSize +
                          static_cast<std::size_t>(row * boardColumns + column)];
                 require(cell == static_cast<BlockCode>(translateVersion1Code(code)) + 1,
-                        "imported cell is not the translated code at its row and column");
+                        "a cell is not the translated code at its row and column");
             }
         }
     }
-
-    set.currentBoard = 0; // as File > Import does next
-    checkInvariants(set);
+    const BoardSet& before = marked();
+    BoardSet set = before;
+    adoptBoardCells(set, *boards);
+    require(check::brokenInvariant(set).empty(), "import broke an invariant");
+    for (int b = 0; b < maxBoards; ++b) {
+        require(set.board(b).background == before.board(b).background, "a background changed");
+    }
     return 0;
 }

@@ -1,5 +1,5 @@
+#include "editor/editor.h"
 #include "qt/qt_platform.h"
-#include "shell/editor.h"
 #include "shell/startup.h"
 
 #include <QApplication>

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 
 namespace bse {
@@ -28,13 +29,40 @@ struct BoardSet {
     std::string backgroundImagePath;
     std::string boardSetName;
     std::string authorName;
-    bool modified = false;
 
     int boardCount() const { return lastBoardIndex + 1; }
-    Board& current() { return boards[static_cast<std::size_t>(currentBoard)]; }
-    const Board& current() const { return boards[static_cast<std::size_t>(currentBoard)]; }
+    bool full() const { return lastBoardIndex >= lastBoardSlot; }
+    Board& board(int position) { return boards[static_cast<std::size_t>(position)]; }
+    const Board& board(int position) const { return boards[static_cast<std::size_t>(position)]; }
+    Board& current() { return board(currentBoard); }
+    const Board& current() const { return board(currentBoard); }
 };
 
+// The operations below keep the invariants: 1 to 200 boards, currentBoard among them.
+
 void setDefaultStrings(BoardSet& boardSet);
+
+// One empty board with the default strings; later slots keep what they held.
+void resetToOneBoard(BoardSet& boardSet);
+
+// Opens an empty board at `position` (0 .. count), moving the cells from there on up one slot;
+// background numbers stay with their slots. It becomes current. False, nothing changed, when the
+// set is full.
+bool insertEmptyBoard(BoardSet& boardSet, int position);
+
+// Removes the board at `position`, moving later cells down; the current board stays at its
+// position, or the last one. False, nothing changed, on a one-board set.
+bool deleteBoard(BoardSet& boardSet, int position);
+
+// Makes `position` current, kept inside the set.
+void moveToBoard(BoardSet& boardSet, int position);
+
+// Takes the count, strings and boards 1 to count (cells and backgrounds) of a BoardSet read from
+// a file; later slots keep what they held. The current board becomes the first.
+void adoptBoardSet(BoardSet& boardSet, const BoardSet& loaded);
+
+// Replaces the count and the cells of the first boards; backgrounds and later slots stay.
+// `cells` holds 1 to 200 boards. The current board becomes the first.
+void adoptBoardCells(BoardSet& boardSet, std::span<const BoardCells> cells);
 
 } // namespace bse

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/platform.h"
+#include "platform/platform.h"
 
 #include <QWidget>
 

@@ -2,8 +2,8 @@
 
 #include "qt/picture_loader.h"
 
-#include "dialogs/item_number.h"
-#include "dialogs/up_down.h"
+#include "platform/item_number.h"
+#include "platform/up_down.h"
 #include "qt/canvas_widget.h"
 #include "qt/text_codec.h"
 #include "view/picture.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dialogs/dialog_template.h"
-#include "dialogs/dialog_window.h"
+#include "platform/dialog_template.h"
+#include "platform/dialog_window.h"
 
 #include <QDialog>
 #include <QRect>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dialogs/dialog_template.h"
-#include "shell/platform.h"
+#include "platform/dialog_template.h"
+#include "platform/platform.h"
 
 #include <QMainWindow>
 

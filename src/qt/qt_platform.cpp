@@ -1,11 +1,11 @@
 #include "qt/qt_platform.h"
 
+#include "platform/platform.h"
 #include "qt/canvas_widget.h"
 #include "qt/dialog_builder.h"
 #include "qt/main_window.h"
 #include "qt/picture_loader.h"
 #include "qt/text_codec.h"
-#include "shell/editor.h"
 
 #include <QAction>
 #include <QApplication>
@@ -139,7 +139,6 @@ void QtPlatform::reportStartupFailure(std::string_view text) {
 
 bool QtPlatform::createMainWindow(const DialogTemplate& windowTemplate, MessageHandler handler) {
     window_ = std::make_unique<MainWindow>(windowTemplate, std::move(handler));
-    window_->send(WM_INITDIALOG, 0, 0);
     return true;
 }
 
@@ -246,33 +245,33 @@ std::optional<std::string> QtPlatform::chooseFileToSave(const FileDialogOptions&
     return runFileDialog(window_.get(), options, QFileDialog::AcceptSave);
 }
 
-ReadResult QtPlatform::readFile(const std::string& path) {
+Result<Bytes> QtPlatform::readFile(const std::string& path) {
     QFile file(fromPathBytes(path));
     if (!file.open(QIODevice::ReadOnly)) {
-        return {false, {}, toWindows1252(file.errorString())};
+        return refuse(toWindows1252(file.errorString()));
     }
     const QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        return {false, {}, toWindows1252(file.errorString())};
+        return refuse(toWindows1252(file.errorString()));
     }
-    return {true, Bytes(data.begin(), data.end()), {}};
+    return Bytes(data.begin(), data.end());
 }
 
-WriteResult QtPlatform::writeFileAtomically(const std::string& path, const Bytes& bytes) {
+Status QtPlatform::writeFileAtomically(const std::string& path, const Bytes& bytes) {
     QSaveFile file(fromPathBytes(path));
     if (!file.open(QIODevice::WriteOnly)) {
-        return {false, toWindows1252(file.errorString())};
+        return refuse(toWindows1252(file.errorString()));
     }
     const auto size = static_cast<qint64>(bytes.size());
     if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size) {
         const std::string reason = toWindows1252(file.errorString());
         file.cancelWriting();
-        return {false, reason};
+        return refuse(reason);
     }
     if (!file.commit()) {
-        return {false, toWindows1252(file.errorString())};
+        return refuse(toWindows1252(file.errorString()));
     }
-    return {true, {}};
+    return Done{};
 }
 
 std::string QtPlatform::pathForDisplay(const std::string& path) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/platform.h"
+#include "platform/platform.h"
 
 #include <QFont>
 #include <QIcon>
@@ -50,8 +50,8 @@ class QtPlatform : public Platform {
     int runDialog(const DialogTemplate& dialogTemplate, const DialogProc& procedure) override;
     std::optional<std::string> chooseFileToOpen(const FileDialogOptions& options) override;
     std::optional<std::string> chooseFileToSave(const FileDialogOptions& options) override;
-    ReadResult readFile(const std::string& path) override;
-    WriteResult writeFileAtomically(const std::string& path, const Bytes& bytes) override;
+    Result<Bytes> readFile(const std::string& path) override;
+    Status writeFileAtomically(const std::string& path, const Bytes& bytes) override;
     std::string pathForDisplay(const std::string& path) override;
 
     std::optional<Picture> loadPicture(int pictureId) override;

@@ -1,13 +1,10 @@
 #include "shell/main_window_proc.h"
 
-#include "dialogs/dialog_commands.h"
-#include "files/file_commands.h"
-#include "model/board_list.h"
-#include "shell/editor.h"
-#include "shell/platform.h"
-#include "shell/startup.h"
-#include "view/drawing.h"
-#include "view/pointer.h"
+#include "editor/commands.h"
+#include "editor/editor.h"
+#include "editor/pointer.h"
+#include "editor/screen.h"
+#include "platform/platform.h"
 
 #include <array>
 
@@ -15,47 +12,12 @@ namespace bse {
 
 namespace {
 
-constexpr std::array commands{
-    CommandRoute{ID_FILE_NEW, newCommand},
-    CommandRoute{ID_FILE_OPEN, openCommand},
-    CommandRoute{ID_FILE_SAVE, saveCommand},
-    CommandRoute{ID_FILE_SAVEAS, saveAsCommand},
-    CommandRoute{ID_FILE_IMPORT, importCommand},
-    CommandRoute{ID_FILE_REVERT, revertCommand},
-    CommandRoute{ID_FILE_EXIT, exitCommand},
-    CommandRoute{IDCANCEL, exitCommand}, // the close box
-    CommandRoute{ID_EDIT_COPYBOARD, copyBoardCommand},
-    CommandRoute{ID_EDIT_PASTEBOARD, pasteBoardCommand},
-    CommandRoute{ID_EDIT_CLEARBOARD, clearBoardCommand},
-    CommandRoute{ID_EDIT_ADDBOARD, addBoardCommand},
-    CommandRoute{ID_EDIT_INSERTBOARD, insertBoardCommand},
-    CommandRoute{ID_EDIT_DELETEBOARD, deleteBoardCommand},
-    CommandRoute{ID_BOARD_PREVIOUS, previousBoardCommand},
-    CommandRoute{ID_BOARD_NEXT, nextBoardCommand},
-    CommandRoute{ID_BOARD_FIRST, firstBoardCommand},
-    CommandRoute{ID_BOARD_LAST, lastBoardCommand},
-    CommandRoute{ID_BOARD_JUMP, jumpToBoardCommand},
-    CommandRoute{ID_BOARD_BACKGROUND, boardBackgroundCommand},
-    CommandRoute{ID_BOARD_SETTINGS, boardSetSettingsCommand},
-    CommandRoute{ID_ABOUT, aboutCommand},
-};
-
 constexpr std::array arrowKeys{
     KeyRoute{VK_LEFT, ID_BOARD_PREVIOUS},
     KeyRoute{VK_UP, ID_BOARD_FIRST},
     KeyRoute{VK_RIGHT, ID_BOARD_NEXT},
     KeyRoute{VK_DOWN, ID_BOARD_LAST},
 };
-
-// The whole wParam is compared, so only plain menu commands and the close request match.
-void routeCommand(Editor& editor, Platform& platform, WParam wParam) {
-    for (const CommandRoute& route : commands) {
-        if (wParam == static_cast<WParam>(route.commandId)) {
-            route.handler(editor, platform);
-            return;
-        }
-    }
-}
 
 void routeKey(Editor& editor, Platform& platform, WParam key) {
     for (const KeyRoute& route : arrowKeys) {
@@ -68,9 +30,6 @@ void routeKey(Editor& editor, Platform& platform, WParam key) {
 
 } // namespace
 
-std::span<const CommandRoute> commandTable() {
-    return commands;
-}
 std::span<const KeyRoute> arrowKeyTable() {
     return arrowKeys;
 }
@@ -88,11 +47,8 @@ void stepIconAnimation(Editor& editor, Platform& platform) {
 bool MainWindowProc(Editor& editor, Platform& platform, Message message, WParam wParam,
                     LParam lParam) {
     switch (message) {
-    case WM_INITDIALOG:
-        initialiseMainWindow(editor, platform);
-        return true;
     case WM_COMMAND:
-        routeCommand(editor, platform, wParam);
+        sendCommand(editor, platform, wParam);
         return true;
     case WM_TIMER:
         stepIconAnimation(editor, platform);
@@ -117,10 +73,6 @@ bool MainWindowProc(Editor& editor, Platform& platform, Message message, WParam 
     default:
         return false;
     }
-}
-
-void sendCommand(Editor& editor, Platform& platform, int commandId) {
-    MainWindowProc(editor, platform, WM_COMMAND, static_cast<WParam>(commandId), 0);
 }
 
 } // namespace bse

@@ -1,6 +1,6 @@
 #include "shell/menu.h"
 
-#include "shell/ids.h"
+#include "platform/ids.h"
 
 #include <array>
 

@@ -1,11 +1,11 @@
 #include "shell/startup.h"
 
-#include "dialogs/dialog_template.h"
-#include "shell/editor.h"
+#include "editor/editor.h"
+#include "editor/screen.h"
+#include "editor/title.h"
+#include "platform/dialog_template.h"
+#include "platform/platform.h"
 #include "shell/main_window_proc.h"
-#include "shell/platform.h"
-#include "shell/title.h"
-#include "view/drawing.h"
 
 #include <string>
 
@@ -23,7 +23,7 @@ bool loadPicture(Platform& platform, int pictureId, int width, int height, Pictu
     return true;
 }
 
-bool loadPictures(Editor& editor, Platform& platform, std::string& failure) {
+Status loadPictures(Editor& editor, Platform& platform) {
     struct Load {
         int id;
         int width;
@@ -40,9 +40,9 @@ bool loadPictures(Editor& editor, Platform& platform, std::string& failure) {
     };
     for (const Load& load : loads) {
         if (!loadPicture(platform, load.id, load.width, load.height, load.into)) {
-            failure = "The picture " + std::to_string(load.id) + " (" + std::to_string(load.width) +
-                      " x " + std::to_string(load.height) + ") could not be loaded.";
-            return false;
+            return refuse("The picture " + std::to_string(load.id) + " (" +
+                          std::to_string(load.width) + " x " + std::to_string(load.height) +
+                          ") could not be loaded.");
         }
     }
     // Everything is drawn into the canvas; blocks and the status strip are copied on every
@@ -51,12 +51,12 @@ bool loadPictures(Editor& editor, Platform& platform, std::string& failure) {
     makeTrueColour(pictures.editorCanvas);
     makeTrueColour(pictures.blockStrip);
     makeTrueColour(pictures.statusStrip);
-    return true;
+    return Done{};
 }
 
 } // namespace
 
-void initialiseMainWindow(Editor& editor, Platform& platform) {
+Status initialiseMainWindow(Editor& editor, Platform& platform) {
     // Centre with the halves truncated toward zero, keeping the size.
     const Rect frame = platform.mainWindowFrame();
     const Size screen = platform.screenSize();
@@ -65,8 +65,7 @@ void initialiseMainWindow(Editor& editor, Platform& platform) {
 
     for (int icon = IDI_FRAME_FIRST; icon <= IDI_FRAME_LAST; ++icon) {
         if (!platform.loadIcon(icon)) {
-            editor.startupFailure = "The icon " + std::to_string(icon) + " could not be loaded.";
-            return;
+            return refuse("The icon " + std::to_string(icon) + " could not be loaded.");
         }
     }
     platform.setWindowIcon(IDI_FRAME_FIRST);
@@ -77,12 +76,12 @@ void initialiseMainWindow(Editor& editor, Platform& platform) {
     setDefaultStrings(editor.boardSet);
     updateTitle(editor, platform);
     platform.enableMenuItem(ID_EDIT_PASTEBOARD, false);
+    return Done{};
 }
 
 bool startEditor(Editor& editor, Platform& platform) {
-    std::string failure;
-    if (!loadPictures(editor, platform, failure)) {
-        platform.reportStartupFailure(failure);
+    if (const Status loaded = loadPictures(editor, platform); !loaded) {
+        platform.reportStartupFailure(loaded.reason());
         return false;
     }
     const auto handler = [&editor, &platform](Message message, WParam wParam, LParam lParam) {
@@ -92,8 +91,8 @@ bool startEditor(Editor& editor, Platform& platform) {
         platform.reportStartupFailure("The main window could not be created.");
         return false;
     }
-    if (!editor.startupFailure.empty()) {
-        platform.reportStartupFailure(editor.startupFailure);
+    if (const Status initialised = initialiseMainWindow(editor, platform); !initialised) {
+        platform.reportStartupFailure(initialised.reason());
         return false;
     }
     platform.startTimer(iconTimerId, iconTimerPeriodMs);

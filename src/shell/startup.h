@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/result.h"
+
 namespace bse {
 
 struct Editor;
@@ -14,7 +16,8 @@ int runEditor(Editor& editor, Platform& platform);
 // icon timer. Reports a failure itself and returns false.
 bool startEditor(Editor& editor, Platform& platform);
 
-// The main window's initialisation (WM_INITDIALOG).
-void initialiseMainWindow(Editor& editor, Platform& platform);
+// The main window's initialisation, once it exists: placed, given its icon, shown, and the
+// editor's first state drawn. Refused when an icon cannot be loaded.
+Status initialiseMainWindow(Editor& editor, Platform& platform);
 
 } // namespace bse

@@ -1,5 +1,5 @@
+#include "editor/editor.h"
 #include "model/board_set.h"
-#include "shell/editor.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,6 @@ TEST(BoardSetModel, FreshEditorHoldsOneEmptyBoardAndTheDefaults) {
     EXPECT_EQ(set.lastBoardIndex, 0);
     EXPECT_EQ(set.currentBoard, 0);
     EXPECT_EQ(set.boardCount(), 1);
-    EXPECT_FALSE(set.modified);
     for (const Board& board : set.boards) {
         EXPECT_TRUE(std::all_of(board.cells.begin(), board.cells.end(),
                                 [](BlockCode c) { return c == 0; }));

@@ -1,5 +1,5 @@
+#include "platform/ids.h"
 #include "qt/qt_platform.h"
-#include "shell/ids.h"
 #include "view/drawing.h"
 #include "view/geometry.h"
 

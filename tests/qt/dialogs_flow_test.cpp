@@ -1,7 +1,7 @@
+#include "editor/editor.h"
 #include "modal_user.h"
 #include "qt/main_window.h"
 #include "qt/qt_platform.h"
-#include "shell/editor.h"
 #include "shell/startup.h"
 
 #include <QAction>
@@ -49,7 +49,7 @@ TEST_F(QtDialogs, BackgroundIsTypedWithTheKeyboardAndKeptForTheBoard) {
     choose(ID_BOARD_BACKGROUND);
     EXPECT_EQ(shown, "7");
     EXPECT_EQ(editor->boardSet.current().background, 255u);
-    EXPECT_TRUE(editor->boardSet.modified);
+    EXPECT_TRUE(editor->modified);
 }
 
 TEST_F(QtDialogs, JumpArrowsWrapOverTheBoardsAndOkShowsTheBoard) {

@@ -1,7 +1,7 @@
+#include "editor/editor.h"
 #include "qt/canvas_widget.h"
 #include "qt/main_window.h"
 #include "qt/qt_platform.h"
-#include "shell/editor.h"
 #include "shell/startup.h"
 
 #include <QAction>
@@ -48,7 +48,7 @@ TEST_F(QtEditing, APressDragAndReleasePaintsTheCellsUnderTheMoves) {
     EXPECT_EQ(cell(3, 1), 0u);
     EXPECT_EQ(cell(5, 1), 8u);
     EXPECT_EQ(cell(20, 1), 0u);
-    EXPECT_TRUE(editor->boardSet.modified);
+    EXPECT_TRUE(editor->modified);
     // The window shows the painted block: the cell's pixels are the block strip's image 8.
     const Picture& strip = editor->pictures.blockStrip;
     EXPECT_EQ(shown(25, 10), strip.at(5, blockImageTop(8) + 6));

@@ -1,4 +1,4 @@
-#include "files/file_commands.h"
+#include "editor/file_commands.h"
 #include "qt/qt_platform.h"
 
 #include <QAbstractItemView>

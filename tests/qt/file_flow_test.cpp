@@ -1,7 +1,7 @@
+#include "editor/editor.h"
 #include "modal_user.h"
 #include "qt/main_window.h"
 #include "qt/qt_platform.h"
-#include "shell/editor.h"
 #include "shell/startup.h"
 
 #include <QAction>
@@ -45,7 +45,7 @@ TEST(QtFileFlow, BoardSetSettingsTakesTheFirst199TypedCharactersIntoTheTitle) {
     EXPECT_EQ(editor->boardSet.boardSetName, std::string(199, 'n'));
     EXPECT_EQ(editor->boardSet.authorName, "Ren\xe9"
                                            "e");
-    EXPECT_TRUE(editor->boardSet.modified);
+    EXPECT_TRUE(editor->modified);
     EXPECT_EQ(platform.mainWindow()->windowTitle(),
               QString(199, QChar('n')) + " - BoardSet Editor for Plinkor 2 - Board: 1 of 1");
 }
@@ -60,7 +60,7 @@ TEST(QtFileFlow, AnAtomicWriteReplacesTheFileAndAFailedOneLeavesItWhole) {
         ASSERT_TRUE(old.open(QIODevice::WriteOnly));
         old.write("old bytes");
     }
-    ASSERT_TRUE(platform.writeFileAtomically(path.toStdString(), Bytes(3000, 7)).ok);
+    ASSERT_TRUE(platform.writeFileAtomically(path.toStdString(), Bytes(3000, 7)).ok());
     QFile written(path);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_EQ(written.readAll(), QByteArray(3000, 7));
@@ -75,8 +75,8 @@ TEST(QtFileFlow, AnAtomicWriteReplacesTheFileAndAFailedOneLeavesItWhole) {
         if (geteuid() == 0 && setuid(65534) != 0) {
             _exit(3);
         }
-        const WriteResult result = platform.writeFileAtomically(path.toStdString(), Bytes(10, 1));
-        _exit(result.ok ? 1 : (result.error.empty() ? 2 : 0));
+        const Status result = platform.writeFileAtomically(path.toStdString(), Bytes(10, 1));
+        _exit(result.ok() ? 1 : (result.reason().empty() ? 2 : 0));
     }
     int status = 0;
     waitpid(child, &status, 0);

@@ -1,7 +1,7 @@
+#include "editor/editor.h"
 #include "qt/canvas_widget.h"
 #include "qt/main_window.h"
 #include "qt/qt_platform.h"
-#include "shell/editor.h"
 #include "shell/startup.h"
 
 #include <QAction>

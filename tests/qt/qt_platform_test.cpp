@@ -73,19 +73,19 @@ TEST(QtPlatformFiles, WritesAtomicallyAndReadsWholeFiles) {
         old.write("old contents");
     }
     const Bytes bytes{'B', 'D', 'S', 'T', 0, 0xff, 10};
-    EXPECT_TRUE(platform.writeFileAtomically(path, bytes).ok);
-    const ReadResult read = platform.readFile(path);
-    ASSERT_TRUE(read.ok);
-    EXPECT_EQ(read.bytes, bytes);
+    EXPECT_TRUE(platform.writeFileAtomically(path, bytes).ok());
+    const Result<Bytes> read = platform.readFile(path);
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(*read, bytes);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"level.BDS"});
 
-    const WriteResult failed =
+    const Status failed =
         platform.writeFileAtomically(folder.filePath("missing/level.BDS").toStdString(), bytes);
-    EXPECT_FALSE(failed.ok);
-    EXPECT_FALSE(failed.error.empty());
-    const ReadResult missing = platform.readFile(folder.filePath("nothing.BDS").toStdString());
-    EXPECT_FALSE(missing.ok);
-    EXPECT_FALSE(missing.error.empty());
+    EXPECT_FALSE(failed.ok());
+    EXPECT_FALSE(failed.reason().empty());
+    const Result<Bytes> missing = platform.readFile(folder.filePath("nothing.BDS").toStdString());
+    EXPECT_FALSE(missing.ok());
+    EXPECT_FALSE(missing.reason().empty());
 }
 
 TEST(QtPlatformPictures, UnknownResourcesAreMissing) {

@@ -1,3 +1,4 @@
+#include "editor/commands.h"
 #include "shell/main_window_proc.h"
 #include "shell/menu.h"
 #include "support/fake_platform.h"

@@ -70,7 +70,7 @@ TEST(StartUp, LeavesTheBackdropWithTheTwoSelectedBlocksOnTheCanvas) {
     EXPECT_EQ(backdrop.pixels, platform.pictures[IDB_EDITOR].pixels);
     EXPECT_EQ(editor->boardSet.boardSetName, "Untitled Board");
     EXPECT_EQ(editor->boardSet.authorName, "Unknown");
-    EXPECT_FALSE(editor->boardSet.modified);
+    EXPECT_FALSE(editor->modified);
     EXPECT_TRUE(platform.windowShown);
     EXPECT_EQ(platform.menuEnabled.at(ID_EDIT_PASTEBOARD), false);
 }

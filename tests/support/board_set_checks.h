@@ -1,51 +1,74 @@
 #pragma once
 
+// Checks of a whole BoardSet, shared by the tests and the fuzzers: each gives the first thing
+// wrong as text, or nothing when all is well, so a failure says where it is.
+
 #include "model/board_set.h"
 
-#include <gtest/gtest.h>
+#include <string>
 
-#include <memory>
+namespace bse::check {
 
-namespace bse::test {
-
-// A BoardSet whose every field holds a value no file or import produces by accident, so that
-// any stray write shows.
-inline std::unique_ptr<BoardSet> markedSet() {
-    auto set = std::make_unique<BoardSet>();
-    for (std::size_t k = 0; k < set->boards.size(); ++k) {
-        Board& board = set->boards[k];
-        board.background = static_cast<std::uint32_t>(1000 + k);
-        for (std::size_t i = 0; i < board.cells.size(); ++i) {
-            board.cells[i] = static_cast<BlockCode>(500 + (k * 7 + i) % 300);
+// The first difference between two BoardSets, over all 200 slots.
+inline std::string firstDifference(const BoardSet& a, const BoardSet& b) {
+    const auto slot = [](std::size_t s) { return "slot " + std::to_string(s) + ": "; };
+    for (std::size_t s = 0; s < a.boards.size(); ++s) {
+        if (a.boards[s].background != b.boards[s].background) {
+            return slot(s) + "background";
+        }
+        for (std::size_t c = 0; c < a.boards[s].cells.size(); ++c) {
+            if (a.boards[s].cells[c] != b.boards[s].cells[c]) {
+                return slot(s) + "cell " + std::to_string(c);
+            }
         }
     }
-    set->lastBoardIndex = 122;
-    set->currentBoard = 57;
-    set->brickImagePath = "old brick";
-    set->backgroundImagePath = "old background";
-    set->boardSetName = "old name";
-    set->authorName = "old author";
-    set->modified = true;
+    if (a.lastBoardIndex != b.lastBoardIndex) {
+        return "lastBoardIndex";
+    }
+    if (a.currentBoard != b.currentBoard) {
+        return "currentBoard";
+    }
+    if (a.brickImagePath != b.brickImagePath || a.backgroundImagePath != b.backgroundImagePath) {
+        return "picture paths";
+    }
+    if (a.boardSetName != b.boardSetName || a.authorName != b.authorName) {
+        return "name or author";
+    }
+    return {};
+}
+
+// The first broken invariant: 1 to 200 boards, the current one among them, and strings a file
+// can store (at most 254 bytes, no zero byte inside).
+inline std::string brokenInvariant(const BoardSet& set) {
+    if (set.lastBoardIndex < 0 || set.lastBoardIndex > lastBoardSlot) {
+        return "board count outside 1..200";
+    }
+    if (set.currentBoard < 0 || set.currentBoard > set.lastBoardIndex) {
+        return "currentBoard outside the list";
+    }
+    for (const std::string* text :
+         {&set.brickImagePath, &set.backgroundImagePath, &set.boardSetName, &set.authorName}) {
+        if (text->size() > 254 || text->find('\0') != std::string::npos) {
+            return "a string a file cannot store";
+        }
+    }
+    return {};
+}
+
+// Distinct contents in every slot, cells outside anything a file yields, and the current board
+// away from the first: a stray or partial write shows in a comparison.
+inline BoardSet markedBoardSet() {
+    BoardSet set;
+    setDefaultStrings(set);
+    for (std::size_t b = 0; b < set.boards.size(); ++b) {
+        set.boards[b].background = static_cast<std::uint32_t>(1000 + b);
+        for (std::size_t c = 0; c < set.boards[b].cells.size(); ++c) {
+            set.boards[b].cells[c] = static_cast<BlockCode>(300 + (b * 7 + c) % 500);
+        }
+    }
+    set.lastBoardIndex = 5;
+    set.currentBoard = 3;
     return set;
 }
 
-inline void expectSameBoard(const Board& actual, const Board& expected, std::size_t slot) {
-    EXPECT_EQ(actual.background, expected.background) << "slot " << slot;
-    EXPECT_EQ(actual.cells, expected.cells) << "slot " << slot;
-}
-
-// Every field alike, all 200 slots.
-inline void expectSameSet(const BoardSet& actual, const BoardSet& expected) {
-    EXPECT_EQ(actual.lastBoardIndex, expected.lastBoardIndex);
-    EXPECT_EQ(actual.currentBoard, expected.currentBoard);
-    EXPECT_EQ(actual.brickImagePath, expected.brickImagePath);
-    EXPECT_EQ(actual.backgroundImagePath, expected.backgroundImagePath);
-    EXPECT_EQ(actual.boardSetName, expected.boardSetName);
-    EXPECT_EQ(actual.authorName, expected.authorName);
-    EXPECT_EQ(actual.modified, expected.modified);
-    for (std::size_t k = 0; k < actual.boards.size(); ++k) {
-        expectSameBoard(actual.boards[k], expected.boards[k], k);
-    }
-}
-
-} // namespace bse::test
+} // namespace bse::check

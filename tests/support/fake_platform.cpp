@@ -1,7 +1,7 @@
 #include "support/fake_platform.h"
 
-#include "dialogs/item_number.h"
-#include "dialogs/up_down.h"
+#include "platform/item_number.h"
+#include "platform/up_down.h"
 #include "shell/startup.h"
 
 #include <algorithm>
@@ -241,7 +241,6 @@ bool FakePlatform::createMainWindow(const DialogTemplate& windowTemplate,
         return false;
     }
     handler = std::move(newHandler);
-    send(WM_INITDIALOG);
     return true;
 }
 
@@ -364,26 +363,26 @@ std::optional<std::string> FakePlatform::chooseFileToSave(const FileDialogOption
     return choice;
 }
 
-ReadResult FakePlatform::readFile(const std::string& path) {
+Result<Bytes> FakePlatform::readFile(const std::string& path) {
     log.push_back("readFile " + path);
     if (const auto failing = failingReads.find(path); failing != failingReads.end()) {
-        return {false, {}, failing->second};
+        return refuse(failing->second);
     }
     const auto found = files.find(path);
     if (found == files.end()) {
-        return {false, {}, "No such file or directory"};
+        return refuse("No such file or directory");
     }
-    return {true, found->second, {}};
+    return found->second;
 }
 
-WriteResult FakePlatform::writeFileAtomically(const std::string& path, const Bytes& bytes) {
+Status FakePlatform::writeFileAtomically(const std::string& path, const Bytes& bytes) {
     log.push_back("writeFileAtomically " + path);
     if (const auto failing = failingWrites.find(path); failing != failingWrites.end()) {
-        return {false, failing->second};
+        return refuse(failing->second);
     }
     files[path] = bytes;
     writes.push_back(path);
-    return {true, {}};
+    return Done{};
 }
 
 std::optional<Picture> FakePlatform::loadPicture(int pictureId) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/editor.h"
-#include "shell/platform.h"
+#include "editor/editor.h"
+#include "platform/platform.h"
 
 #include <deque>
 #include <functional>
@@ -157,8 +157,8 @@ class FakePlatform : public Platform {
     int runDialog(const DialogTemplate& dialogTemplate, const DialogProc& procedure) override;
     std::optional<std::string> chooseFileToOpen(const FileDialogOptions& options) override;
     std::optional<std::string> chooseFileToSave(const FileDialogOptions& options) override;
-    ReadResult readFile(const std::string& path) override;
-    WriteResult writeFileAtomically(const std::string& path, const Bytes& bytes) override;
+    Result<Bytes> readFile(const std::string& path) override;
+    Status writeFileAtomically(const std::string& path, const Bytes& bytes) override;
     std::optional<Picture> loadPicture(int pictureId) override;
     void drawText(Picture& picture, const Rect& rect, std::string_view text, Rgb colour,
                   TextAlign align) override;

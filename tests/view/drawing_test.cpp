@@ -1,3 +1,4 @@
+#include "editor/screen.h"
 #include "support/fake_platform.h"
 #include "view/drawing.h"
 
@@ -71,7 +72,7 @@ TEST_F(Drawing, RedrawBoardShowsEveryCellAndMapsEmptyAndDamagedValuesToTheEmptyC
     ASSERT_EQ(platform.invalidated.size(), 1u);
     EXPECT_EQ(platform.invalidated[0], (Rect{0, 0, 620, 304}));
     EXPECT_EQ(platform.cursors, (std::vector<Cursor>{Cursor::Wait, Cursor::Arrow}));
-    EXPECT_FALSE(editor->boardSet.modified);
+    EXPECT_FALSE(editor->modified);
 }
 
 TEST_F(Drawing, RedrawBoardDrawsTheCurrentBoardOnly) {
@@ -89,7 +90,7 @@ TEST_F(Drawing, DrawCellDrawsOneCellMarksModifiedAndInvalidatesThatCell) {
     drawCell(*editor, platform, 17, 20, 20);
     EXPECT_TRUE(showsImage(canvas(), 590, 289, 17));
     EXPECT_TRUE(unchangedOutside(canvas(), before, Rect{590, 289, 620, 304}));
-    EXPECT_TRUE(editor->boardSet.modified);
+    EXPECT_TRUE(editor->modified);
     ASSERT_EQ(platform.invalidated.size(), 1u);
     EXPECT_EQ(platform.invalidated[0], (Rect{590, 289, 620, 304}));
 
@@ -114,7 +115,7 @@ TEST_F(Drawing, DrawSelectedBlockShowsTheEraserAsItsCross) {
     EXPECT_TRUE(unchangedOutside(canvas(), before, Rect{500, 368, 570, 383}));
     EXPECT_EQ(platform.invalidated,
               (std::vector<Rect>{{500, 368, 530, 383}, {540, 368, 570, 383}}));
-    EXPECT_FALSE(editor->boardSet.modified);
+    EXPECT_FALSE(editor->modified);
     // A value no pick produces never reads past the strip.
     drawSelectedBlock(*editor, platform, 300, 500);
     EXPECT_TRUE(showsImage(canvas(), 500, 368, 44));

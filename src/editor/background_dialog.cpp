@@ -1,0 +1,38 @@
+#include "editor/background_dialog.h"
+
+#include "editor/dialog_setup.h"
+#include "editor/editor.h"
+#include "platform/dialog_window.h"
+
+namespace bse {
+
+bool PickBackgroundDialog(Editor& editor, Platform& platform, DialogWindow& dialog, Message message,
+                          WParam wParam, LParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        centreAndSetIcon(dialog, platform);
+        dialog.setItemNumber(IDC_BACKGROUND, editor.boardSet.current().background);
+        dialog.show();
+        return false;
+    case WM_COMMAND:
+        if (wParam == IDOK) {
+            // An empty field reads as 0.
+            const unsigned number = dialog.itemNumber(IDC_BACKGROUND);
+            if (number > maxBackgroundNumber) {
+                // A larger number would come back from the file as another one.
+                dialog.setItemNumber(IDC_BACKGROUND, maxBackgroundNumber);
+                return true;
+            }
+            editor.modified = true;
+            editor.boardSet.current().background = number;
+            dialog.end(0);
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return finishDialogMessage(dialog, message, wParam);
+}
+
+} // namespace bse

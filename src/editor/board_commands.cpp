@@ -1,0 +1,142 @@
+#include "editor/board_commands.h"
+
+#include "editor/editor.h"
+#include "editor/screen.h"
+#include "editor/title.h"
+#include "platform/platform.h"
+
+namespace bse {
+
+namespace {
+
+constexpr const char* clearQuestion = "Are you sure you want to clear the current board?";
+constexpr const char* addQuestion = "Would you like to add a new board to the boardset?";
+constexpr const char* fullRefusal =
+    "This BoardSet already holds 200 boards, as many as a BoardSet can hold.";
+
+// The storage ends at 200 boards: anything that would add one more is refused.
+bool refuseWhenFull(Editor& editor, Platform& platform) {
+    if (!editor.boardSet.full()) {
+        return false;
+    }
+    platform.showRefusal(fullRefusal);
+    return true;
+}
+
+// An empty board opened at `position` and wiped on screen, as Clear Board does.
+void openBoardAt(Editor& editor, Platform& platform, int position) {
+    insertEmptyBoard(editor.boardSet, position);
+    clearBoard(editor, platform);
+}
+
+// The add path of Next Board and Last Board, after their question.
+void appendAfterAsking(Editor& editor, Platform& platform) {
+    if (refuseWhenFull(editor, platform)) {
+        return;
+    }
+    if (platform.askQuestion(addQuestion) != Answer::Yes) {
+        return;
+    }
+    // On the last board: nothing after it moves.
+    openBoardAt(editor, platform, editor.boardSet.currentBoard + 1);
+    redrawBoard(editor, platform);
+}
+
+// Add a Board and Insert Board: an empty board at `position`, shown, unless the set is full.
+void addBoardAt(Editor& editor, Platform& platform, int position) {
+    if (refuseWhenFull(editor, platform)) {
+        return;
+    }
+    openBoardAt(editor, platform, position);
+    redrawBoard(editor, platform);
+    updateTitle(editor, platform);
+}
+
+// Previous and First: on the first board only a beep, else back to `target`.
+void goBackTo(Editor& editor, Platform& platform, int target) {
+    if (editor.boardSet.currentBoard < 1) {
+        platform.beep();
+        return;
+    }
+    moveToBoard(editor.boardSet, target);
+    updateTitle(editor, platform);
+    redrawBoard(editor, platform);
+}
+
+// Next and Last: on the last board the offer to add one, else on to `target`; the title in any
+// case.
+void goOnTo(Editor& editor, Platform& platform, int target) {
+    BoardSet& set = editor.boardSet;
+    if (set.currentBoard < set.lastBoardIndex) {
+        moveToBoard(set, target);
+        redrawBoard(editor, platform);
+    } else {
+        appendAfterAsking(editor, platform);
+    }
+    updateTitle(editor, platform);
+}
+
+} // namespace
+
+void clearBoard(Editor& editor, Platform& platform) {
+    platform.setCursor(Cursor::Wait);
+    editor.modified = true;
+    editor.boardSet.current().cells.fill(0);
+    eraseBoardGrid(editor, platform);
+    platform.setCursor(Cursor::Arrow);
+}
+
+void copyBoardCommand(Editor& editor, Platform& platform) {
+    editor.boardClipboard = editor.boardSet.current().cells;
+    platform.enableMenuItem(ID_EDIT_PASTEBOARD, true);
+}
+
+void pasteBoardCommand(Editor& editor, Platform& platform) {
+    editor.boardSet.current().cells = editor.boardClipboard;
+    editor.modified = true;
+    redrawBoard(editor, platform);
+}
+
+void clearBoardCommand(Editor& editor, Platform& platform) {
+    if (platform.askQuestion(clearQuestion) == Answer::Yes) {
+        clearBoard(editor, platform);
+    }
+}
+
+void addBoardCommand(Editor& editor, Platform& platform) {
+    // Right after the current board, so what the user sees next to it stays together.
+    addBoardAt(editor, platform, editor.boardSet.currentBoard + 1);
+}
+
+void insertBoardCommand(Editor& editor, Platform& platform) {
+    addBoardAt(editor, platform, editor.boardSet.currentBoard);
+}
+
+void deleteBoardCommand(Editor& editor, Platform& platform) {
+    // A BoardSet always holds one board at least.
+    if (!deleteBoard(editor.boardSet, editor.boardSet.currentBoard)) {
+        platform.beep();
+        return;
+    }
+    editor.modified = true;
+    redrawBoard(editor, platform);
+    updateTitle(editor, platform);
+}
+
+void previousBoardCommand(Editor& editor, Platform& platform) {
+    goBackTo(editor, platform, editor.boardSet.currentBoard - 1);
+}
+
+void firstBoardCommand(Editor& editor, Platform& platform) {
+    goBackTo(editor, platform, 0);
+}
+
+void nextBoardCommand(Editor& editor, Platform& platform) {
+    goOnTo(editor, platform, editor.boardSet.currentBoard + 1);
+}
+
+void lastBoardCommand(Editor& editor, Platform& platform) {
+    goOnTo(editor, platform, editor.boardSet.lastBoardIndex);
+}
+
+} // namespace bse

@@ -1,0 +1,34 @@
+#include "editor/board_set_info_dialog.h"
+
+#include "editor/dialog_setup.h"
+#include "editor/editor.h"
+#include "platform/dialog_window.h"
+#include "platform/platform.h"
+
+namespace bse {
+
+bool BoardSetInfoDialog(Editor& editor, Platform& platform, DialogWindow& dialog, Message message,
+                        WParam wParam, LParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        centreAndSetIcon(dialog, platform);
+        dialog.setItemText(IDC_BOARDSETNAME, editor.boardSet.boardSetName);
+        dialog.setItemText(IDC_AUTHORNAME, editor.boardSet.authorName);
+        dialog.show();
+        return false;
+    case WM_COMMAND:
+        if (wParam == IDOK) {
+            editor.boardSet.boardSetName = dialog.itemText(IDC_BOARDSETNAME, boardSetInfoFieldSize);
+            editor.boardSet.authorName = dialog.itemText(IDC_AUTHORNAME, boardSetInfoFieldSize);
+            editor.modified = true;
+            dialog.end(0);
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return finishDialogMessage(dialog, message, wParam);
+}
+
+} // namespace bse

@@ -1,0 +1,53 @@
+#include "editor/commands.h"
+
+#include "editor/board_commands.h"
+#include "editor/dialog_commands.h"
+#include "editor/file_commands.h"
+
+#include <array>
+
+namespace bse {
+
+namespace {
+
+constexpr std::array commands{
+    CommandRoute{ID_FILE_NEW, newCommand},
+    CommandRoute{ID_FILE_OPEN, openCommand},
+    CommandRoute{ID_FILE_SAVE, saveCommand},
+    CommandRoute{ID_FILE_SAVEAS, saveAsCommand},
+    CommandRoute{ID_FILE_IMPORT, importCommand},
+    CommandRoute{ID_FILE_REVERT, revertCommand},
+    CommandRoute{ID_FILE_EXIT, exitCommand},
+    CommandRoute{IDCANCEL, exitCommand}, // the close box
+    CommandRoute{ID_EDIT_COPYBOARD, copyBoardCommand},
+    CommandRoute{ID_EDIT_PASTEBOARD, pasteBoardCommand},
+    CommandRoute{ID_EDIT_CLEARBOARD, clearBoardCommand},
+    CommandRoute{ID_EDIT_ADDBOARD, addBoardCommand},
+    CommandRoute{ID_EDIT_INSERTBOARD, insertBoardCommand},
+    CommandRoute{ID_EDIT_DELETEBOARD, deleteBoardCommand},
+    CommandRoute{ID_BOARD_PREVIOUS, previousBoardCommand},
+    CommandRoute{ID_BOARD_NEXT, nextBoardCommand},
+    CommandRoute{ID_BOARD_FIRST, firstBoardCommand},
+    CommandRoute{ID_BOARD_LAST, lastBoardCommand},
+    CommandRoute{ID_BOARD_JUMP, jumpToBoardCommand},
+    CommandRoute{ID_BOARD_BACKGROUND, boardBackgroundCommand},
+    CommandRoute{ID_BOARD_SETTINGS, boardSetSettingsCommand},
+    CommandRoute{ID_ABOUT, aboutCommand},
+};
+
+} // namespace
+
+std::span<const CommandRoute> commandTable() {
+    return commands;
+}
+
+void sendCommand(Editor& editor, Platform& platform, WParam command) {
+    for (const CommandRoute& route : commands) {
+        if (command == static_cast<WParam>(route.commandId)) {
+            route.handler(editor, platform);
+            return;
+        }
+    }
+}
+
+} // namespace bse

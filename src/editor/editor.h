@@ -1,0 +1,34 @@
+#pragma once
+
+#include "model/board_set.h"
+#include "view/drawing.h"
+
+#include <string>
+
+namespace bse {
+
+inline constexpr BlockCode defaultLeftBlock = 8;
+inline constexpr BlockCode defaultRightBlock = eraserCode;
+
+struct PointerState {
+    int pointerX = 0;
+    int pointerY = 0;
+    bool buttonLatch = false;
+};
+
+// All the state the program keeps for its whole run. main() makes the one instance; tests make
+// a fresh one each. Large (over 300 KB): allocate it on the heap.
+struct Editor {
+    BoardSet boardSet;
+    bool modified = false; // changes not yet in a file
+    BlockCode leftBlock = defaultLeftBlock;
+    BlockCode rightBlock = defaultRightBlock;
+    BoardCells boardClipboard{};
+    int iconFrame = 1;
+    std::string currentFileName;
+    bool askInfoBeforeWrite = false;
+    PointerState pointer;
+    Pictures pictures;
+};
+
+} // namespace bse

@@ -1,0 +1,161 @@
+#include "editor/file_commands.h"
+
+#include "editor/board_commands.h"
+#include "editor/commands.h"
+#include "editor/dialog_commands.h"
+#include "editor/editor.h"
+#include "editor/screen.h"
+#include "editor/title.h"
+#include "format/board_set_format.h"
+
+namespace bse {
+
+namespace {
+
+std::vector<FileFilter> boardSetFilters() {
+    return {{"BoardSets (*.BDS)", "*.BDS"}, {"All Files (*.*)", "*.*"}};
+}
+
+// Loads a BoardSet file and shows its first board; false (nothing changed) when refused.
+bool loadBoardSetFile(Editor& editor, Platform& platform, const std::string& path) {
+    const Result<Bytes> bytes = platform.readFile(path);
+    if (!bytes) {
+        return false;
+    }
+    platform.setCursor(Cursor::Wait);
+    const Result<BoardSet> loaded = readBoardSet(*bytes);
+    platform.setCursor(Cursor::Arrow);
+    if (!loaded) {
+        return false;
+    }
+    adoptBoardSet(editor.boardSet, *loaded);
+    // What is on screen now is exactly what the file holds.
+    editor.modified = false;
+    updateTitle(editor, platform);
+    return true;
+}
+
+// Writes the BoardSet to `path`, first asking for name and author when Save As wants it.
+// The old file stays whole unless every byte of the new one is down.
+bool writeBoardSet(Editor& editor, Platform& platform, const std::string& path) {
+    if (editor.askInfoBeforeWrite) {
+        boardSetSettingsCommand(editor, platform);
+        editor.askInfoBeforeWrite = false;
+    }
+    platform.setCursor(Cursor::Wait);
+    const Status written = platform.writeFileAtomically(path, encodeBoardSet(editor.boardSet));
+    platform.setCursor(Cursor::Arrow);
+    if (!written) {
+        platform.showRefusal("The BoardSet could not be saved to " + platform.pathForDisplay(path) +
+                             ".\n\n" + written.reason());
+        return false;
+    }
+    editor.modified = false;
+    return true;
+}
+
+} // namespace
+
+std::optional<std::string> chosenPath(std::optional<std::string> choice) {
+    if (!choice || choice->empty()) {
+        return std::nullopt;
+    }
+    return choice;
+}
+
+FileDialogOptions openDialogOptions() {
+    return {"Open a Plinkor 2 BoardSet", boardSetFilters(), 1, "", false};
+}
+
+FileDialogOptions saveDialogOptions() {
+    return {"Save as a Plinkor 2 BoardSet", boardSetFilters(), 1, "bds", true};
+}
+
+FileDialogOptions importDialogOptions() {
+    return {"Import a Plinkor (Ver. 1) BoardSet", boardSetFilters(), 1, "", false};
+}
+
+bool confirmSaveChanges(Editor& editor, Platform& platform, std::string_view question) {
+    if (!editor.modified) {
+        return true;
+    }
+    switch (platform.askQuestion(question)) {
+    case Answer::Yes:
+        sendCommand(editor, platform, ID_FILE_SAVE);
+        // Only a save that really wrote lets the caller discard the changes.
+        return !editor.modified;
+    case Answer::No:
+        return true;
+    case Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void newCommand(Editor& editor, Platform& platform) {
+    if (!confirmSaveChanges(editor, platform, continueQuestion)) {
+        return;
+    }
+    resetToOneBoard(editor.boardSet);
+    updateTitle(editor, platform);
+    editor.currentFileName.clear();
+    clearBoard(editor, platform);
+}
+
+void openCommand(Editor& editor, Platform& platform) {
+    if (!confirmSaveChanges(editor, platform, openQuestion)) {
+        return;
+    }
+    const auto path = chosenPath(platform.chooseFileToOpen(openDialogOptions()));
+    if (!path) {
+        return;
+    }
+    if (!loadBoardSetFile(editor, platform, *path)) {
+        platform.showRefusal(openRefusal);
+        return;
+    }
+    editor.currentFileName = *path;
+    redrawBoard(editor, platform);
+}
+
+void saveCommand(Editor& editor, Platform& platform) {
+    if (editor.currentFileName.empty()) {
+        sendCommand(editor, platform, ID_FILE_SAVEAS);
+        return;
+    }
+    editor.askInfoBeforeWrite = false;
+    writeBoardSet(editor, platform, editor.currentFileName);
+}
+
+void saveAsCommand(Editor& editor, Platform& platform) {
+    editor.askInfoBeforeWrite = true;
+    const auto path = chosenPath(platform.chooseFileToSave(saveDialogOptions()));
+    if (!path) {
+        editor.askInfoBeforeWrite = false;
+        return;
+    }
+    if (writeBoardSet(editor, platform, *path)) {
+        editor.currentFileName = *path;
+    }
+}
+
+void revertCommand(Editor& editor, Platform& platform) {
+    if (!confirmSaveChanges(editor, platform, continueQuestion)) {
+        return;
+    }
+    if (editor.currentFileName.empty() ||
+        !loadBoardSetFile(editor, platform, editor.currentFileName)) {
+        platform.showRefusal(revertRefusal);
+        return;
+    }
+    redrawBoard(editor, platform);
+}
+
+void exitCommand(Editor& editor, Platform& platform) {
+    if (!confirmSaveChanges(editor, platform, exitQuestion)) {
+        return;
+    }
+    platform.quit(0);
+}
+
+} // namespace bse

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace bse {
+
+struct Editor;
+
+// The commands of the File menu; the close box runs exitCommand too.
+void newCommand(Editor& editor, Platform& platform);
+void openCommand(Editor& editor, Platform& platform);
+void saveCommand(Editor& editor, Platform& platform);
+void saveAsCommand(Editor& editor, Platform& platform);
+void importCommand(Editor& editor, Platform& platform);
+void revertCommand(Editor& editor, Platform& platform);
+void exitCommand(Editor& editor, Platform& platform);
+
+// The question before the open BoardSet is discarded. Asks only while it is modified; Yes runs
+// Save, and the caller goes on only if that really wrote the file; No goes on; Cancel stops.
+bool confirmSaveChanges(Editor& editor, Platform& platform, std::string_view question);
+
+// The file a dialog gave, or nothing when it was cancelled or left without a name.
+std::optional<std::string> chosenPath(std::optional<std::string> choice);
+
+// The file dialogs of Open, Save As and Import.
+FileDialogOptions openDialogOptions();
+FileDialogOptions saveDialogOptions();
+FileDialogOptions importDialogOptions();
+
+inline constexpr const char* openQuestion =
+    "Would you like to save changes before opening a new file?";
+inline constexpr const char* continueQuestion = "Would you like to save changes before continuing?";
+inline constexpr const char* exitQuestion = "Would you like to save changes before exiting?";
+inline constexpr const char* openRefusal = "Not a Plinkor 2 BoardSet file!";
+inline constexpr const char* revertRefusal = "Not a Plinkor 2 BoardSet file or file corrupt!";
+
+} // namespace bse

@@ -1,0 +1,40 @@
+#include "editor/editor.h"
+#include "editor/file_commands.h"
+#include "editor/screen.h"
+#include "editor/title.h"
+#include "format/version1_import.h"
+
+namespace bse {
+
+void importCommand(Editor& editor, Platform& platform) {
+    if (!confirmSaveChanges(editor, platform, openQuestion)) {
+        return;
+    }
+    const auto path = chosenPath(platform.chooseFileToOpen(importDialogOptions()));
+    if (!path) {
+        return;
+    }
+    const std::string file = "The file " + platform.pathForDisplay(*path);
+    const Result<Bytes> bytes = platform.readFile(*path);
+    if (!bytes) {
+        platform.showRefusal(file + " could not be opened.\n\n" + bytes.reason());
+        return;
+    }
+    if (const Status size = checkVersion1Size(bytes->size()); !size) {
+        platform.showRefusal(file + " " + size.reason() + ".");
+        return;
+    }
+    platform.setCursor(Cursor::Wait);
+    const Result<std::vector<BoardCells>> boards = readVersion1Boards(*bytes);
+    BoardSet& set = editor.boardSet;
+    adoptBoardCells(set, *boards);
+    platform.setCursor(Cursor::Arrow);
+    set.boardSetName = defaultBoardSetName;
+    set.authorName = defaultAuthorName;
+    // The imported boards are in no BoardSet file yet.
+    editor.modified = true;
+    updateTitle(editor, platform);
+    redrawBoard(editor, platform);
+}
+
+} // namespace bse

@@ -1,0 +1,44 @@
+#include "editor/screen.h"
+
+#include "editor/editor.h"
+#include "editor/screen.h"
+#include "platform/platform.h"
+
+namespace bse {
+
+void redrawBoard(Editor& editor, Platform& platform) {
+    platform.setCursor(Cursor::Wait);
+    Pictures& pictures = editor.pictures;
+    platform.invalidate(
+        drawBoardCells(pictures.editorCanvas, pictures.blockStrip, editor.boardSet.current()));
+    platform.setCursor(Cursor::Arrow);
+}
+
+void drawCell(Editor& editor, Platform& platform, BlockCode code, int column, int row) {
+    editor.modified = true;
+    Pictures& pictures = editor.pictures;
+    platform.invalidate(
+        drawCellImage(pictures.editorCanvas, pictures.blockStrip, code, column, row));
+}
+
+void drawSelectedBlock(Editor& editor, Platform& platform, BlockCode code, int x) {
+    Pictures& pictures = editor.pictures;
+    platform.invalidate(drawSelectionImage(pictures.editorCanvas, pictures.blockStrip, code, x));
+}
+
+void drawStatusText(Editor& editor, Platform& platform, std::string_view text, Rgb colour) {
+    Pictures& pictures = editor.pictures;
+    platform.invalidate(
+        drawStatusLine(pictures.editorCanvas, pictures.statusStrip, platform, text, colour));
+}
+
+void eraseBoardGrid(Editor& editor, Platform& platform) {
+    Pictures& pictures = editor.pictures;
+    platform.invalidate(wipeBoardGrid(pictures.editorCanvas, pictures.editorBackdrop));
+}
+
+void paintWindow(Editor& editor, Platform& platform) {
+    platform.paintCanvas(editor.pictures.editorCanvas);
+}
+
+} // namespace bse

@@ -1,0 +1,154 @@
+#include "format/board_set_format.h"
+
+#include <algorithm>
+#include <string>
+
+namespace bse {
+
+namespace {
+
+constexpr std::size_t countOffset = 8;
+constexpr std::size_t fieldSize = 4;
+constexpr std::array<std::uint8_t, 5> constantBlock{1, 0, 0, 0, 0};
+
+// Reads fields from a file image; fields past the end read as 0, as a short read leaves them.
+class Reader {
+  public:
+    explicit Reader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
+
+    std::size_t position() const { return position_; }
+    bool hasField() const { return position_ + fieldSize <= bytes_.size(); }
+    std::uint8_t field() {
+        const std::uint8_t value = position_ < bytes_.size() ? bytes_[position_] : 0;
+        position_ += fieldSize;
+        return value;
+    }
+    bool has(std::size_t count) const { return position_ + count <= bytes_.size(); }
+    std::span<const std::uint8_t> take(std::size_t count) {
+        const auto taken = bytes_.subspan(position_, count);
+        position_ += count;
+        return taken;
+    }
+    void skip(std::size_t count) { position_ += count; }
+    void seek(std::size_t position) { position_ = position; }
+
+  private:
+    std::span<const std::uint8_t> bytes_;
+    std::size_t position_ = 0;
+};
+
+std::string at(std::size_t offset) {
+    return " at byte " + std::to_string(offset);
+}
+
+constexpr std::array<const char*, 4> stringNames{"brick picture path", "background picture path",
+                                                 "BoardSet name", "author name"};
+
+// A stored string: its length (terminator included), then the characters and a zero byte.
+Result<std::string> readString(Reader& reader, const char* name) {
+    const std::size_t start = reader.position();
+    if (!reader.hasField()) {
+        return refuse(std::string("the file ends inside the length of the ") + name + at(start));
+    }
+    const std::size_t stored = reader.field();
+    if (stored == 0) {
+        return refuse(std::string("the ") + name + " has a stored length of 0" + at(start));
+    }
+    if (!reader.has(stored)) {
+        return refuse(std::string("the file ends inside the ") + name + at(reader.position()));
+    }
+    const auto characters = reader.take(stored);
+    if (characters.back() != 0) {
+        return refuse(std::string("the ") + name + " does not end with a zero byte" +
+                      at(reader.position() - 1));
+    }
+    // Whatever a reader of C strings would see: up to the first zero byte.
+    const auto end = std::find(characters.begin(), characters.end(), std::uint8_t{0});
+    return std::string(characters.begin(), end);
+}
+
+void writeField(std::vector<std::uint8_t>& out, std::uint32_t value) {
+    out.push_back(static_cast<std::uint8_t>(value & 0xff));
+    out.insert(out.end(), 3, 0);
+}
+
+void writeString(std::vector<std::uint8_t>& out, const std::string& text) {
+    const std::size_t length = std::min(text.size(), maxStoredStringLength);
+    writeField(out, static_cast<std::uint32_t>(length + 1));
+    out.insert(out.end(), text.begin(), text.begin() + static_cast<std::ptrdiff_t>(length));
+    out.push_back(0);
+}
+
+} // namespace
+
+bool checkBoardSetHeader(std::span<const std::uint8_t> bytes) {
+    std::array<std::uint8_t, 8> header{};
+    std::copy_n(bytes.begin(), std::min(bytes.size(), header.size()), header.begin());
+    // Compared as zero-terminated strings: "BDST" 02, then the terminator at byte 5.
+    return std::equal(header.begin(), header.begin() + 6, boardSetHeader.begin());
+}
+
+Result<BoardSet> readBoardSet(std::span<const std::uint8_t> bytes) {
+    if (!checkBoardSetHeader(bytes)) {
+        return refuse("not a BoardSet: the file does not start with \"BDST\" version 2 at byte 0");
+    }
+    Reader reader(bytes);
+    reader.seek(countOffset);
+    if (!reader.hasField()) {
+        return refuse("the file ends inside the board count" + at(countOffset));
+    }
+    const int count = reader.field();
+    if (count < 1 || count > maxBoards) {
+        return refuse("the board count is " + std::to_string(count) + ", not 1 to 200" +
+                      at(countOffset));
+    }
+    std::array<std::string, 4> strings;
+    for (std::size_t s = 0; s < strings.size(); ++s) {
+        Result<std::string> read = readString(reader, stringNames[s]);
+        if (!read) {
+            return Refusal{read.reason()};
+        }
+        strings[s] = std::move(*read);
+    }
+    reader.skip(constantBlock.size());
+
+    BoardSet boardSet;
+    boardSet.lastBoardIndex = count - 1;
+    boardSet.brickImagePath = std::move(strings[0]);
+    boardSet.backgroundImagePath = std::move(strings[1]);
+    boardSet.boardSetName = std::move(strings[2]);
+    boardSet.authorName = std::move(strings[3]);
+    for (int b = 0; b < count; ++b) {
+        Board& board = boardSet.board(b);
+        board.background = reader.field();
+        for (BlockCode& cell : board.cells) {
+            cell = blockCodeFor(reader.field());
+        }
+    }
+    return boardSet;
+}
+
+std::vector<std::uint8_t> encodeBoardSet(const BoardSet& boardSet) {
+    const int count = std::clamp(boardSet.boardCount(), 0, maxBoards);
+    std::vector<std::uint8_t> out;
+    out.reserve(64 + boardSet.brickImagePath.size() + boardSet.backgroundImagePath.size() +
+                boardSet.boardSetName.size() + boardSet.authorName.size() +
+                boardRecordSize * static_cast<std::size_t>(count));
+    out.insert(out.end(), boardSetHeader.begin(), boardSetHeader.end());
+    writeField(out, static_cast<std::uint32_t>(count));
+    writeString(out, boardSet.brickImagePath);
+    writeString(out, boardSet.backgroundImagePath);
+    writeString(out, boardSet.boardSetName);
+    writeString(out, boardSet.authorName);
+    out.insert(out.end(), constantBlock.begin(), constantBlock.end());
+    for (int b = 0; b < count; ++b) {
+        const Board& board = boardSet.boards[static_cast<std::size_t>(b)];
+        writeField(out, board.background);
+        for (const BlockCode cell : board.cells) {
+            writeField(out, blockNumberFor(cell));
+        }
+    }
+    return out;
+}
+
+} // namespace bse

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "base/result.h"
+#include "platform/dialog_template.h"
+#include "platform/dialog_window.h"
+#include "view/geometry.h"
+#include "view/picture.h"
+#include "view/text_painter.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace bse {
+
+inline constexpr const char* programTitle = "BoardSet Editor for Plinkor 2";
+
+enum class Answer { Yes, No, Cancel };
+enum class Cursor { Arrow, Wait };
+
+struct Size {
+    int width = 0;
+    int height = 0;
+};
+
+struct FileFilter {
+    std::string name;    // "BoardSets (*.BDS)"
+    std::string pattern; // "*.BDS"
+};
+
+struct FileDialogOptions {
+    std::string title;
+    std::vector<FileFilter> filters;
+    int filterIndex = 1;          // 1-based, the filter selected first
+    std::string defaultExtension; // without the dot; empty: none
+    bool hideReadOnly = false;
+};
+
+using Bytes = std::vector<std::uint8_t>;
+
+// Receives the main window's messages: MainWindowProc bound to the editor.
+using MessageHandler = std::function<bool(Message, WParam, LParam)>;
+
+// Everything the editor needs of the desktop. Message boxes and dialogs are modal and owned by
+// the main window; texts are bytes (Windows-1252), paths are the system's own path bytes.
+class Platform : public TextPainter {
+  public:
+    virtual ~Platform() = default;
+
+    // Questions and refusals, captioned with the program title.
+    virtual Answer askQuestion(std::string_view text) = 0; // Yes, No, Cancel; question icon
+    virtual void showRefusal(std::string_view text) = 0;   // OK; exclamation icon
+    virtual void beep() = 0;
+    virtual void setCursor(Cursor cursor) = 0;
+    // Start-up failures: to stderr, and in a box when a desktop is there.
+    virtual void reportStartupFailure(std::string_view text) = 0;
+
+    // The main window, made from its template with the menu of mainMenu(), not shown yet. Its
+    // handler gets every later message of the window.
+    virtual bool createMainWindow(const DialogTemplate& windowTemplate, MessageHandler handler) = 0;
+    virtual Rect mainWindowFrame() = 0;
+    virtual Size screenSize() = 0;
+    virtual void moveMainWindow(int x, int y) = 0;
+    virtual void showMainWindow() = 0;
+    virtual void setWindowTitle(std::string_view title) = 0;
+    virtual bool loadIcon(int iconId) = 0;
+    virtual void setWindowIcon(int iconId) = 0;
+    virtual void enableMenuItem(int commandId, bool enabled) = 0;
+    // Asks for a repaint of a client rectangle without erasing it first.
+    virtual void invalidate(const Rect& rect) = 0;
+    // Inside the paint handler only: copies a picture to the client area at (0, 0).
+    virtual void paintCanvas(const Picture& canvas) = 0;
+
+    // Timer and message loop.
+    virtual void startTimer(int timerId, int periodMs) = 0;
+    virtual void stopTimer(int timerId) = 0;
+    virtual int runMessageLoop() = 0; // returns the code given to quit
+    virtual void quit(int exitCode) = 0;
+
+    // Modal dialogs from templates; returns the result the procedure ended with.
+    virtual int runDialog(const DialogTemplate& dialogTemplate, const DialogProc& procedure) = 0;
+
+    // Standard file dialogs: the chosen path, or nothing when cancelled.
+    virtual std::optional<std::string> chooseFileToOpen(const FileDialogOptions& options) = 0;
+    virtual std::optional<std::string> chooseFileToSave(const FileDialogOptions& options) = 0;
+
+    // Files: whole reads, and writes that replace the old file only once all bytes are down.
+    // A refusal carries the system's reason.
+    virtual Result<Bytes> readFile(const std::string& path) = 0;
+    virtual Status writeFileAtomically(const std::string& path, const Bytes& bytes) = 0;
+    // A path as text for a message (Windows-1252).
+    virtual std::string pathForDisplay(const std::string& path) { return path; }
+
+    // Pictures by resource number; text is drawn through TextPainter.
+    virtual std::optional<Picture> loadPicture(int pictureId) = 0;
+};
+
+} // namespace bse
