@@ -1,6 +1,6 @@
 #include "editor/file_commands.h"
 #include "format/board_set_format.h"
-#include "support/board_set_checks.h"
+#include "support/legacy_checks.h"
 #include "support/fake_platform.h"
 
 #include <gtest/gtest.h>

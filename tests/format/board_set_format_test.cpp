@@ -1,6 +1,6 @@
 #include "format/board_set_format.h"
 #include "model/board_set.h"
-#include "support/board_set_checks.h"
+#include "support/legacy_checks.h"
 
 #include <gtest/gtest.h>
 

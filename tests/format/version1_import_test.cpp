@@ -1,6 +1,6 @@
 #include "format/version1_import.h"
 #include "model/board_set.h"
-#include "support/board_set_checks.h"
+#include "support/legacy_checks.h"
 
 #include <gtest/gtest.h>
 
