@@ -5,6 +5,8 @@
 // Everything is drawn pixel by pixel (no antialiasing, no system fonts, fixed random
 // seeds) so the output is byte-for-byte identical on every run and every machine.
 
+#include "view/geometry.h"
+
 #include <QDir>
 #include <QHash>
 #include <QImage>
@@ -19,50 +21,13 @@
 #include <string_view>
 #include <utility>
 
+namespace bse {
 namespace {
 
 // ---------------------------------------------------------------------------------------------
-// Shared geometry and colours. The editor positions its widgets over the backdrop using these
-// very numbers, so they are fixed.
+// Sizes of the pictures the screen layout does not fix, and the shared colours. Everything the
+// editor positions over the backdrop comes from view/geometry.h.
 
-constexpr int kBlockW = 30;
-constexpr int kBlockH = 15;
-constexpr int kStripImages = 45;
-constexpr int kFirstBlockImage = 2;
-constexpr int kLastBlockImage = 43;
-constexpr int kEmptyCellImage = 44;
-constexpr int kEraserImage = 45;
-
-constexpr int kBackdropW = 640;
-constexpr int kBackdropH = 400;
-constexpr int kGridLeft = 20;
-constexpr int kGridTop = 4;
-constexpr int kGridColumns = 20;
-constexpr int kGridRows = 20;
-
-constexpr int kPaletteLeft = 27;
-constexpr int kPaletteTop = 328;
-constexpr int kPaletteColumns = 15;
-constexpr int kPaletteRows = 3;
-
-constexpr int kButtonTop = 375;
-constexpr int kButtonBottom = 398; // inclusive
-
-// Status text area; kept black one pixel beyond the strip that gets pasted over it.
-constexpr int kStatusLeft = 188;
-constexpr int kStatusTop = 378;
-constexpr int kStatusRight = 487;  // inclusive
-constexpr int kStatusBottom = 395; // inclusive
-
-constexpr int kLeftSlotX = 500;
-constexpr int kRightSlotX = 540;
-constexpr int kSlotY = 368;
-constexpr int kSlotLabelY = 358;
-
-constexpr int kStatusStripW = 298;
-constexpr int kStatusStripH = 16;
-constexpr int kAboutW = 425;
-constexpr int kAboutH = 320;
 constexpr int kAppIconSize = 48;
 constexpr int kFrameSize = 16;
 constexpr int kFrameCount = 10;
@@ -286,7 +251,7 @@ class Cell {
     Cell(Canvas& canvas, int ox, int oy) : canvas_(canvas), ox_(ox), oy_(oy) {}
 
     void set(int x, int y, QRgb c) const {
-        if (x >= 0 && x < kBlockW && y >= 0 && y < kBlockH)
+        if (x >= 0 && x < blockWidth && y >= 0 && y < blockHeight)
             canvas_.set(ox_ + x, oy_ + y, c);
     }
     void fill(int x, int y, int w, int h, QRgb c) const {
@@ -364,7 +329,7 @@ constexpr QRgb kGemPink = qRgb(248, 150, 226);
 constexpr QRgb kGemCyan = qRgb(110, 214, 250);
 
 // Styles for strip images 2..43, in image order.
-constexpr std::array<BlockStyle, kLastBlockImage - kFirstBlockImage + 1> kBlockStyles = {{
+constexpr std::array<BlockStyle, lastBlockImage - firstBlockImage + 1> kBlockStyles = {{
     {kYellow, Pattern::Centre, kPink},                  // 2
     {kYellow, Pattern::Plain, 0},                       // 3
     {kDarkPurple, Pattern::DottedOutline, kPurpleDots}, // 4
@@ -411,33 +376,33 @@ constexpr std::array<BlockStyle, kLastBlockImage - kFirstBlockImage + 1> kBlockS
 
 // Classic brick: two rings of light on the top/left, two of shade on the bottom/right.
 void drawBevel(const Cell& c, const Ramp& r) {
-    c.fill(0, 0, kBlockW, kBlockH, r.face);
-    c.hline(0, kBlockW - 2, 0, r.edgeLight);
-    c.vline(0, 0, kBlockH - 2, r.edgeLight);
-    c.hline(0, kBlockW - 1, kBlockH - 1, r.edgeDark);
-    c.vline(kBlockW - 1, 0, kBlockH - 1, r.edgeDark);
-    c.hline(1, kBlockW - 3, 1, r.light);
-    c.vline(1, 1, kBlockH - 3, r.light);
-    c.hline(1, kBlockW - 2, kBlockH - 2, r.shadow);
-    c.vline(kBlockW - 2, 1, kBlockH - 2, r.shadow);
+    c.fill(0, 0, blockWidth, blockHeight, r.face);
+    c.hline(0, blockWidth - 2, 0, r.edgeLight);
+    c.vline(0, 0, blockHeight - 2, r.edgeLight);
+    c.hline(0, blockWidth - 1, blockHeight - 1, r.edgeDark);
+    c.vline(blockWidth - 1, 0, blockHeight - 1, r.edgeDark);
+    c.hline(1, blockWidth - 3, 1, r.light);
+    c.vline(1, 1, blockHeight - 3, r.light);
+    c.hline(1, blockWidth - 2, blockHeight - 2, r.shadow);
+    c.vline(blockWidth - 2, 1, blockHeight - 2, r.shadow);
     // Mitred corners where light meets shade.
-    c.set(kBlockW - 1, 0, r.face);
-    c.set(0, kBlockH - 1, r.face);
+    c.set(blockWidth - 1, 0, r.face);
+    c.set(0, blockHeight - 1, r.face);
 }
 
 // Engraves a stroke mask into the face: dark seam with a bright lip just below it.
 void engrave(const Cell& c, const Ramp& r, const Canvas& mask) {
-    for (int y = 0; y < kBlockH; ++y)
-        for (int x = 0; x < kBlockW; ++x)
+    for (int y = 0; y < blockHeight; ++y)
+        for (int x = 0; x < blockWidth; ++x)
             if (mask.at(x, y) == kWhite) {
                 c.set(x, y, r.edgeDark);
-                if (y + 1 < kBlockH && mask.at(x, y + 1) != kWhite)
+                if (y + 1 < blockHeight && mask.at(x, y + 1) != kWhite)
                     c.set(x, y + 1, r.light);
             }
 }
 
 void drawCrack(const Cell& c, const Ramp& r, std::initializer_list<std::array<int, 2>> points) {
-    Canvas mask(kBlockW, kBlockH, kBlack);
+    Canvas mask(blockWidth, blockHeight, kBlack);
     auto it = points.begin();
     std::array<int, 2> prev = *it;
     for (++it; it != points.end(); ++it) {
@@ -511,15 +476,15 @@ void drawBlock(const Cell& c, const BlockStyle& style) {
     }
     case Pattern::DottedOutline: {
         // A faint, almost-invisible block: dark body, dotted border.
-        c.fill(0, 0, kBlockW, kBlockH, r.face);
-        for (int x = 0; x < kBlockW; ++x)
-            for (int y = 0; y < kBlockH; ++y) {
-                const bool edge = x == 0 || y == 0 || x == kBlockW - 1 || y == kBlockH - 1;
+        c.fill(0, 0, blockWidth, blockHeight, r.face);
+        for (int x = 0; x < blockWidth; ++x)
+            for (int y = 0; y < blockHeight; ++y) {
+                const bool edge = x == 0 || y == 0 || x == blockWidth - 1 || y == blockHeight - 1;
                 if (edge && (x + y) % 2 == 0)
                     c.set(x, y, style.accent);
             }
-        for (int x = 3; x < kBlockW - 3; x += 4)
-            for (int y = 3; y < kBlockH - 3; y += 4)
+        for (int x = 3; x < blockWidth - 3; x += 4)
+            for (int y = 3; y < blockHeight - 3; y += 4)
                 c.set(x + (y / 4) % 2 * 2, y, r.light);
         break;
     }
@@ -640,7 +605,7 @@ void drawBlock(const Cell& c, const BlockStyle& style) {
         break;
     }
     case Pattern::Cross: {
-        Canvas mask(kBlockW, kBlockH, kBlack);
+        Canvas mask(blockWidth, blockHeight, kBlack);
         for (int t = 0; t < 9; ++t) {
             const int y = 3 + t;
             for (int x : {10 + t, 11 + t, 19 - t, 18 - t})
@@ -658,22 +623,23 @@ void drawBlock(const Cell& c, const BlockStyle& style) {
         break;
     case Pattern::Tube: {
         // A rounded bar: shading runs top to bottom, the ends are rounded off.
-        constexpr std::array<int, kBlockH> kRowTone = {4, 3, 3, 2, 2, 2, 2, 2, 1, 1, 1, 1, 0, 0, 0};
-        for (int y = 0; y < kBlockH; ++y) {
+        constexpr std::array<int, blockHeight> kRowTone = {4, 3, 3, 2, 2, 2, 2, 2,
+                                                           1, 1, 1, 1, 0, 0, 0};
+        for (int y = 0; y < blockHeight; ++y) {
             const QRgb tones[] = {r.edgeDark, r.shadow, r.face, r.light, r.edgeLight};
-            c.hline(0, kBlockW - 1, y, tones[kRowTone[y]]);
+            c.hline(0, blockWidth - 1, y, tones[kRowTone[y]]);
         }
         c.hline(3, 11, 2, kWhite);
-        for (int y = 0; y < kBlockH; ++y) {
+        for (int y = 0; y < blockHeight; ++y) {
             c.set(0, y, r.shadow);
-            c.set(kBlockW - 1, y, r.edgeDark);
+            c.set(blockWidth - 1, y, r.edgeDark);
         }
         c.set(0, 0, r.edgeDark);
-        c.set(0, kBlockH - 1, r.edgeDark);
+        c.set(0, blockHeight - 1, r.edgeDark);
         c.set(1, 0, r.shadow);
-        c.set(kBlockW - 2, 0, r.shadow);
-        c.set(1, kBlockH - 1, r.edgeDark);
-        c.set(kBlockW - 2, kBlockH - 1, r.edgeDark);
+        c.set(blockWidth - 2, 0, r.shadow);
+        c.set(1, blockHeight - 1, r.edgeDark);
+        c.set(blockWidth - 2, blockHeight - 1, r.edgeDark);
         break;
     }
     case Pattern::Planks:
@@ -701,8 +667,8 @@ void drawBlock(const Cell& c, const BlockStyle& style) {
 
 // An empty board cell: the grid line colour as a border, the given colour inside.
 void drawEmptyCell(Canvas& canvas, int x, int y, QRgb inside) {
-    canvas.fill(x, y, kBlockW, kBlockH, kGridLine);
-    canvas.fill(x + 1, y + 1, kBlockW - 2, kBlockH - 2, inside);
+    canvas.fill(x, y, blockWidth, blockHeight, kGridLine);
+    canvas.fill(x + 1, y + 1, blockWidth - 2, blockHeight - 2, inside);
 }
 
 // The eraser: a pale X centred in an empty grid cell.
@@ -730,18 +696,17 @@ void drawEraser(Canvas& canvas, int x, int y) {
 }
 
 Canvas drawBlockStrip() {
-    Canvas strip(kBlockW, kBlockH * kStripImages, kBlack);
-    auto top = [](int image) { return kBlockH * (image - 1); };
+    Canvas strip(blockStripWidth, blockStripHeight, kBlack);
     // Image 1 stays plain black: an empty board square.
-    for (int image = kFirstBlockImage; image <= kLastBlockImage; ++image)
-        drawBlock(Cell(strip, 0, top(image)), kBlockStyles[image - kFirstBlockImage]);
-    drawEmptyCell(strip, 0, top(kEmptyCellImage), kBlack);
-    drawEraser(strip, 0, top(kEraserImage));
+    for (int image = firstBlockImage; image <= lastBlockImage; ++image)
+        drawBlock(Cell(strip, 0, blockImageTop(image)), kBlockStyles[image - firstBlockImage]);
+    drawEmptyCell(strip, 0, blockImageTop(emptyCellImage), kBlack);
+    drawEraser(strip, 0, blockImageTop(eraserImage));
     return strip;
 }
 
 Canvas drawStatusStrip() {
-    return Canvas(kStatusStripW, kStatusStripH, kStatusFill);
+    return Canvas(statusStripWidth, statusStripHeight, kStatusFill);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -811,23 +776,26 @@ void drawScrew(Canvas& c, int x, int y) {
 void drawBackdropChassis(Canvas& c) {
     // Fine vertical brushing on the chassis, regular so it compresses and never flickers.
     for (int y = 0; y < kDeckTop; ++y)
-        for (int x = 0; x < kBackdropW; ++x)
+        for (int x = 0; x < canvasWidth; ++x)
             if ((x * 7 + y / 3) % 11 == 0)
                 c.set(x, y, kChassisDark);
 
     // Grid well.
-    drawSunkenFrame(c, kGridLeft, kGridTop, kGridColumns * kBlockW, kGridRows * kBlockH, 3);
-    for (int j = 1; j <= kGridRows; ++j)
-        for (int i = 1; i <= kGridColumns; ++i)
-            drawEmptyCell(c, kBlockW * i - 10, kBlockH * j - 11, kCellInside);
+    const Rect& grid = boardGridRect;
+    drawSunkenFrame(c, grid.left, grid.top, grid.width(), grid.height(), 3);
+    for (int row = 1; row <= grid.height() / blockHeight; ++row)
+        for (int column = 1; column <= grid.width() / blockWidth; ++column) {
+            const Point at = cellOrigin(column, row);
+            drawEmptyCell(c, at.x, at.y, kCellInside);
+        }
 
     // Control deck.
-    c.fill(0, kDeckTop, kBackdropW, kBackdropH - kDeckTop, kDeck);
-    c.hline(0, kBackdropW - 1, kDeckTop - 1, kDeckShade);
-    c.hline(0, kBackdropW - 1, kDeckTop, kDeckLight);
-    c.hline(0, kBackdropW - 1, kDeckTop + 1, mix(kDeck, kDeckLight, 50));
-    for (int y = kDeckTop + 2; y < kBackdropH; ++y)
-        for (int x = 0; x < kBackdropW; ++x)
+    c.fill(0, kDeckTop, canvasWidth, canvasHeight - kDeckTop, kDeck);
+    c.hline(0, canvasWidth - 1, kDeckTop - 1, kDeckShade);
+    c.hline(0, canvasWidth - 1, kDeckTop, kDeckLight);
+    c.hline(0, canvasWidth - 1, kDeckTop + 1, mix(kDeck, kDeckLight, 50));
+    for (int y = kDeckTop + 2; y < canvasHeight; ++y)
+        for (int x = 0; x < canvasWidth; ++x)
             if ((x + 2 * y) % 4 == 0)
                 c.set(x, y, mix(kDeck, kDeckShade, 18));
     for (auto [x, y] : {std::array<int, 2>{11, 320}, {11, 390}, {628, 320}, {628, 390}})
@@ -835,51 +803,52 @@ void drawBackdropChassis(Canvas& c) {
 }
 
 void drawPalette(Canvas& c, const Canvas& strip) {
-    constexpr int kW = kPaletteColumns * kBlockW;
-    constexpr int kH = kPaletteRows * kBlockH;
+    constexpr Point kOrigin = paletteSlotOrigin(1);
+    constexpr int kW = paletteSlotsPerRow * blockWidth;
+    constexpr int kH = paletteSlotCount / paletteSlotsPerRow * blockHeight;
     // Frame is two pixels so it fits between the palette and the buttons below.
-    drawSunkenFrame(c, kPaletteLeft, kPaletteTop, kW, kH, 2);
-    drawText(c, kPaletteLeft, kPaletteTop - 12, "BLOCKS", kLabelInk, kLabelEngrave);
+    drawSunkenFrame(c, kOrigin.x, kOrigin.y, kW, kH, 2);
+    drawText(c, kOrigin.x, kOrigin.y - 12, "BLOCKS", kLabelInk, kLabelEngrave);
 
-    for (int p = 1; p <= kPaletteColumns * kPaletteRows; ++p) {
-        const int x = kPaletteLeft + kBlockW * ((p - 1) % kPaletteColumns);
-        const int y = kPaletteTop + kBlockH * ((p - 1) / kPaletteColumns);
-        if (p == 1)
-            c.blit(strip, 0, kBlockH * (kEraserImage - 1), kBlockW, kBlockH, x, y);
-        else if (p <= kLastBlockImage)
-            c.blit(strip, 0, kBlockH * (p - 1), kBlockW, kBlockH, x, y);
+    for (int slot = 1; slot <= paletteSlotCount; ++slot) {
+        const auto [x, y] = paletteSlotOrigin(slot);
+        if (slot == 1)
+            c.blit(strip, 0, blockImageTop(eraserImage), blockWidth, blockHeight, x, y);
+        else if (slot <= lastBlockImage)
+            c.blit(strip, 0, blockImageTop(slot), blockWidth, blockHeight, x, y);
         else
             drawEmptyCell(c, x, y, kCellInside);
     }
 }
 
-// Raised button filling the inclusive rectangle.
-void drawButtonBody(Canvas& c, int x0, int x1) {
-    const int w = x1 - x0 + 1;
-    const int h = kButtonBottom - kButtonTop + 1;
-    c.fill(x0, kButtonTop, w, h, kButtonFace);
-    c.bevelRing(x0, kButtonTop, w, h, kButtonHighlight, kButtonDark);
-    c.bevelRing(x0 + 1, kButtonTop + 1, w - 2, h - 2, kButtonLight, kButtonShade);
+// Raised button filling the button's hit box.
+void drawButtonBody(Canvas& c, const HitBox& box) {
+    const int w = box.right - box.left + 1;
+    const int h = box.bottom - box.top + 1;
+    c.fill(box.left, box.top, w, h, kButtonFace);
+    c.bevelRing(box.left, box.top, w, h, kButtonHighlight, kButtonDark);
+    c.bevelRing(box.left + 1, box.top + 1, w - 2, h - 2, kButtonLight, kButtonShade);
     // A slightly lighter upper half reads as a rounded, lit surface.
-    c.fill(x0 + 2, kButtonTop + 2, w - 4, (h - 4) / 2, mix(kButtonFace, kButtonLight, 30));
+    c.fill(box.left + 2, box.top + 2, w - 4, (h - 4) / 2, mix(kButtonFace, kButtonLight, 30));
 }
+
+// Upper of the two middle rows of the button row.
+constexpr int kButtonMidTop = (buttonReleaseZone.top + buttonReleaseZone.bottom) / 2;
 
 // Filled arrowhead: `dir` -1 points left, +1 right. Column heights are even so the arrow
 // centres on the button's half-pixel middle; `drop` shifts it down for the shadow pass.
 void drawArrowHead(Canvas& c, int tipX, int dir, int columns, int drop, QRgb colour) {
-    constexpr int kMidTop = (kButtonTop + kButtonBottom) / 2; // upper of the two middle rows
     for (int i = 0; i < columns; ++i)
-        c.vline(tipX - dir * i, kMidTop - i + drop, kMidTop + 1 + i + drop, colour);
+        c.vline(tipX - dir * i, kButtonMidTop - i + drop, kButtonMidTop + 1 + i + drop, colour);
 }
 
 void drawArrow(Canvas& c, int tipX, int dir, int headColumns, int shaftLength, int shaftHalf,
                int drop, QRgb colour) {
-    constexpr int kMidTop = (kButtonTop + kButtonBottom) / 2;
     drawArrowHead(c, tipX, dir, headColumns, drop, colour);
     const int shaftStart = tipX - dir * headColumns;
     for (int i = 0; i < shaftLength; ++i)
-        c.vline(shaftStart - dir * i, kMidTop - shaftHalf + 1 + drop, kMidTop + shaftHalf + drop,
-                colour);
+        c.vline(shaftStart - dir * i, kButtonMidTop - shaftHalf + 1 + drop,
+                kButtonMidTop + shaftHalf + drop, colour);
 }
 
 void drawPage(Canvas& c, int x, int y, int w, int h, bool withLines) {
@@ -912,25 +881,23 @@ void drawPage(Canvas& c, int x, int y, int w, int h, bool withLines) {
 
 void drawButtons(Canvas& c) {
     // Navigation group: First, Previous, Next, Last as one segmented control.
-    drawButtonBody(c, 27, 35);
-    drawButtonBody(c, 36, 60);
-    drawButtonBody(c, 61, 84);
-    drawButtonBody(c, 85, 94);
+    for (const HitBox& box : {firstButtonBox, previousButtonBox, nextButtonBox, lastButtonBox})
+        drawButtonBody(c, box);
     // Shadow pass one pixel down and right, then the light glyphs on top.
     for (auto [o, col] : {std::pair<int, QRgb>{1, kGlyphShadow}, {0, kGlyph}}) {
-        drawArrowHead(c, 29 + o, -1, 4, o, col);
-        drawArrow(c, 41 + o, -1, 7, 8, 3, o, col);
-        drawArrow(c, 79 + o, +1, 7, 8, 3, o, col);
-        drawArrowHead(c, 91 + o, +1, 4, o, col);
+        drawArrowHead(c, firstButtonBox.left + 2 + o, -1, 4, o, col);
+        drawArrow(c, previousButtonBox.left + 5 + o, -1, 7, 8, 3, o, col);
+        drawArrow(c, nextButtonBox.right - 5 + o, +1, 7, 8, 3, o, col);
+        drawArrowHead(c, lastButtonBox.right - 3 + o, +1, 4, o, col);
     }
 
     // Clear: a red cross.
-    drawButtonBody(c, 100, 125);
+    drawButtonBody(c, clearButtonBox);
     {
         constexpr QRgb kRed = qRgb(226, 44, 34);
         constexpr QRgb kRedLight = qRgb(255, 130, 110);
         constexpr QRgb kRedDark = qRgb(90, 10, 10);
-        constexpr int kX = 106, kY = 380, kSize = 13;
+        constexpr int kX = clearButtonBox.left + 6, kY = clearButtonBox.top + 5, kSize = 13;
         Canvas mask(kSize + 2, kSize + 2, kBlack);
         for (int b = 0; b < kSize; ++b)
             for (int a = 0; a < kSize; ++a)
@@ -957,48 +924,57 @@ void drawButtons(Canvas& c) {
     }
 
     // Copy: two overlapping pages.
-    drawButtonBody(c, 128, 155);
-    drawPage(c, 133, 378, 11, 14, true);
-    drawPage(c, 139, 382, 11, 14, true);
+    const HitBox& copy = copyButtonBox;
+    drawButtonBody(c, copy);
+    drawPage(c, copy.left + 5, copy.top + 3, 11, 14, true);
+    drawPage(c, copy.left + 11, copy.top + 7, 11, 14, true);
 
     // Paste: a page with a blue arrow bending down into it.
-    drawButtonBody(c, 158, 181);
-    drawPage(c, 167, 381, 11, 14, true);
+    const HitBox& paste = pasteButtonBox;
+    drawButtonBody(c, paste);
+    drawPage(c, paste.left + 9, paste.top + 6, 11, 14, true);
     {
         constexpr QRgb kBlueArrow = qRgb(56, 132, 236);
         constexpr QRgb kBlueLight = qRgb(150, 200, 255);
         constexpr QRgb kBlueDark = qRgb(14, 40, 110);
+        const int x = paste.left + 3, y = paste.top + 4; // top of the shaft
         // Outline first, then the body one pixel inside it.
         auto arrow = [&](int grow, QRgb col) {
-            c.fill(161 - grow, 379 - grow, 3 + 2 * grow, 9 + grow, col); // vertical shaft
-            c.fill(161 - grow, 386 - grow, 8 + grow, 3 + 2 * grow, col); // bend towards page
+            c.fill(x - grow, y - grow, 3 + 2 * grow, 9 + grow, col);     // vertical shaft
+            c.fill(x - grow, y + 7 - grow, 8 + grow, 3 + 2 * grow, col); // bend towards page
             for (int i = 0; i < 4; ++i)                                  // head
-                c.vline(172 - i + grow, 387 - i - grow, 387 + i + grow, col);
+                c.vline(x + 11 - i + grow, y + 8 - i - grow, y + 8 + i + grow, col);
         };
         arrow(1, kBlueDark);
         arrow(0, kBlueArrow);
-        c.vline(161, 379, 386, kBlueLight);
-        c.hline(161, 168, 386, kBlueLight);
+        c.vline(x, y, y + 7, kBlueLight);
+        c.hline(x, x + 7, y + 7, kBlueLight);
     }
 }
 
 void drawStatusWell(Canvas& c) {
-    const int w = kStatusRight - kStatusLeft + 1;
-    const int h = kStatusBottom - kStatusTop + 1;
-    drawSunkenFrame(c, kStatusLeft, kStatusTop, w, h, 2);
-    c.fill(kStatusLeft, kStatusTop, w, h, kBlack);
+    // Black one pixel beyond the text rectangle, so the pasted strip never shows a seam.
+    const Rect& text = statusTextRect;
+    const int w = text.width() + 1;
+    const int h = text.height() + 1;
+    drawSunkenFrame(c, text.left, text.top, w, h, 2);
+    c.fill(text.left, text.top, w, h, kBlack);
 }
 
 void drawSelectionPanel(Canvas& c) {
-    constexpr int kPanelX = 493, kPanelY = 351, kPanelW = 84, kPanelH = 40;
+    // The panel holds both slots with a margin, and their labels above them.
+    constexpr int kMargin = 7, kLabelY = selectionSlotY - 10;
+    constexpr int kPanelX = leftSlotX - kMargin, kPanelY = kLabelY - kMargin;
+    constexpr int kPanelW = rightSlotX + blockWidth + kMargin - kPanelX;
+    constexpr int kPanelH = selectionSlotY + blockHeight + kMargin + 1 - kPanelY;
     drawSunkenFrame(c, kPanelX, kPanelY, kPanelW, kPanelH, 1);
     c.fill(kPanelX, kPanelY, kPanelW, kPanelH, mix(kDeck, kDeckShade, 30));
     c.bevelRing(kPanelX, kPanelY, kPanelW, kPanelH, kDeckLight, kDeckShade);
     for (auto [x, label] :
-         {std::pair<int, std::string_view>{kLeftSlotX, "LEFT"}, {kRightSlotX, "RIGHT"}}) {
-        drawCenteredText(c, x, kBlockW, kSlotLabelY, label, kLabelInk, kLabelEngrave);
-        drawSunkenFrame(c, x, kSlotY, kBlockW, kBlockH, 1);
-        drawEmptyCell(c, x, kSlotY, kCellInside);
+         {std::pair<int, std::string_view>{leftSlotX, "LEFT"}, {rightSlotX, "RIGHT"}}) {
+        drawCenteredText(c, x, blockWidth, kLabelY, label, kLabelInk, kLabelEngrave);
+        drawSunkenFrame(c, x, selectionSlotY, blockWidth, blockHeight, 1);
+        drawEmptyCell(c, x, selectionSlotY, kCellInside);
     }
 }
 
@@ -1016,7 +992,7 @@ void drawGrille(Canvas& c) {
 }
 
 Canvas drawBackdrop(const Canvas& strip) {
-    Canvas c(kBackdropW, kBackdropH, kChassis);
+    Canvas c(canvasWidth, canvasHeight, kChassis);
     drawBackdropChassis(c);
     drawPalette(c, strip);
     drawButtons(c);
@@ -1049,11 +1025,11 @@ QRgb aboutSky(int level, int levels) {
 }
 
 Canvas drawAboutPicture() {
-    Canvas c(kAboutW, kAboutH, kBlack);
+    Canvas c(aboutPictureWidth, aboutPictureHeight, kBlack);
     constexpr int kLevels = 28;
-    for (int y = 0; y < kAboutH; ++y) {
-        const int pos16 = y * (kLevels - 1) * 16 / (kAboutH - 1);
-        for (int x = 0; x < kAboutW; ++x) {
+    for (int y = 0; y < aboutPictureHeight; ++y) {
+        const int pos16 = y * (kLevels - 1) * 16 / (aboutPictureHeight - 1);
+        for (int x = 0; x < aboutPictureWidth; ++x) {
             int level = pos16 / 16;
             if (pos16 % 16 > kBayer[y % 4][x % 4])
                 ++level;
@@ -1066,7 +1042,7 @@ Canvas drawAboutPicture() {
     constexpr std::array<QRgb, 4> kStarDim = {qRgb(60, 60, 92), qRgb(74, 68, 104),
                                               qRgb(58, 72, 100), qRgb(84, 84, 116)};
     for (int i = 0; i < 260; ++i) {
-        const int x = rng.below(kAboutW);
+        const int x = rng.below(aboutPictureWidth);
         const int y = rng.below(250);
         const int kind = rng.below(100);
         if (kind < 72) {
@@ -1095,22 +1071,22 @@ Canvas drawAboutPicture() {
     const auto styleFor = [](char code) -> BlockStyle {
         switch (code) {
         case 'a':
-            return kBlockStyles[3 - kFirstBlockImage];
+            return kBlockStyles[3 - firstBlockImage];
         case 'b':
-            return kBlockStyles[8 - kFirstBlockImage];
+            return kBlockStyles[8 - firstBlockImage];
         case 'c':
-            return kBlockStyles[17 - kFirstBlockImage];
+            return kBlockStyles[17 - firstBlockImage];
         case 'd':
-            return kBlockStyles[15 - kFirstBlockImage];
+            return kBlockStyles[15 - firstBlockImage];
         default:
-            return kBlockStyles[23 - kFirstBlockImage];
+            return kBlockStyles[23 - firstBlockImage];
         }
     };
     for (const Course& course : kCourses)
         for (std::size_t i = 0; i < course.layout.size(); ++i) {
             if (course.layout[i] == '.')
                 continue;
-            const int x = static_cast<int>(i) * kBlockW - course.offset;
+            const int x = static_cast<int>(i) * blockWidth - course.offset;
             drawBlock(Cell(c, x, course.y), styleFor(course.layout[i]));
         }
 
@@ -1346,6 +1322,7 @@ bool saveTrueColour(const Canvas& canvas, const QString& path) {
 }
 
 } // namespace
+} // namespace bse
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -1362,13 +1339,13 @@ int main(int argc, char** argv) {
     };
     const auto icon = [&](int id) { return out.filePath(QStringLiteral("icons/%1.png").arg(id)); };
 
-    const Canvas strip = drawBlockStrip();
-    bool ok = saveIndexed(strip, picture(103));
-    ok = saveIndexed(drawBackdrop(strip), picture(102)) && ok;
-    ok = saveIndexed(drawStatusStrip(), picture(106)) && ok;
-    ok = saveIndexed(drawAboutPicture(), picture(124)) && ok;
-    ok = saveTrueColour(drawAppIcon(), icon(105)) && ok;
-    for (int frame = 0; frame < kFrameCount; ++frame)
-        ok = saveIndexed(drawAnimationFrame(frame), icon(111 + frame)) && ok;
+    const bse::Canvas strip = bse::drawBlockStrip();
+    bool ok = bse::saveIndexed(strip, picture(103));
+    ok = bse::saveIndexed(bse::drawBackdrop(strip), picture(102)) && ok;
+    ok = bse::saveIndexed(bse::drawStatusStrip(), picture(106)) && ok;
+    ok = bse::saveIndexed(bse::drawAboutPicture(), picture(124)) && ok;
+    ok = bse::saveTrueColour(bse::drawAppIcon(), icon(105)) && ok;
+    for (int frame = 0; frame < bse::kFrameCount; ++frame)
+        ok = bse::saveIndexed(bse::drawAnimationFrame(frame), icon(111 + frame)) && ok;
     return ok ? 0 : 1;
 }
