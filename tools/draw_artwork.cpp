@@ -893,8 +893,8 @@ void drawPage(Canvas& c, int x, int y, int w, int h, bool withLines) {
             c.hline(x + 2, x + w - (ly == y + 3 ? kEar + 3 : 4), ly, kText);
 }
 
-void drawButtons(Canvas& c) {
-    // Navigation group: First, Previous, Next, Last as one segmented control.
+// Navigation group: First, Previous, Next, Last as one segmented control.
+void drawNavigationButtons(Canvas& c) {
     for (const HitBox& box : {firstButtonBox, previousButtonBox, nextButtonBox, lastButtonBox})
         drawButtonBody(c, box);
     // Shadow pass one pixel down and right, then the light glyphs on top.
@@ -904,66 +904,83 @@ void drawButtons(Canvas& c) {
         drawArrow(c, nextButtonBox.right - 5 + o, +1, 7, 8, 3, o, col);
         drawArrowHead(c, lastButtonBox.right - 3 + o, +1, 4, o, col);
     }
+}
 
-    // Clear: a red cross.
-    drawButtonBody(c, clearButtonBox);
-    {
-        constexpr QRgb kRed = qRgb(226, 44, 34);
-        constexpr QRgb kRedLight = qRgb(255, 130, 110);
-        constexpr QRgb kRedDark = qRgb(90, 10, 10);
-        constexpr int kX = clearButtonBox.left + 6, kY = clearButtonBox.top + 5, kSize = 13;
-        Canvas mask(kSize + 2, kSize + 2, kBlack);
-        for (int b = 0; b < kSize; ++b)
-            for (int a = 0; a < kSize; ++a)
-                if (std::abs(a - b) <= 1 || std::abs(a + b - (kSize - 1)) <= 1)
-                    mask.set(a + 1, b + 1, kWhite);
-        for (int b = 0; b < kSize + 2; ++b)
-            for (int a = 0; a < kSize + 2; ++a) {
-                if (mask.at(a, b) == kWhite) {
-                    const bool litEdge = b > 0 && mask.at(a, b - 1) != kWhite;
-                    c.set(kX - 1 + a, kY - 1 + b, litEdge ? kRedLight : kRed);
-                    continue;
-                }
-                bool touches = false;
-                for (int dy = -1; dy <= 1; ++dy)
-                    for (int dx = -1; dx <= 1; ++dx) {
-                        const int na = a + dx, nb = b + dy;
-                        if (na >= 0 && nb >= 0 && na < kSize + 2 && nb < kSize + 2 &&
-                            mask.at(na, nb) == kWhite && (dx == 0 || dy == 0))
-                            touches = true;
-                    }
-                if (touches)
-                    c.set(kX - 1 + a, kY - 1 + b, kRedDark);
+// Whether a pixel of the mask, or one beside it (not diagonally), is set.
+bool touchesMask(const Canvas& mask, int a, int b) {
+    for (auto [dx, dy] : {std::array<int, 2>{0, -1}, {-1, 0}, {0, 0}, {1, 0}, {0, 1}}) {
+        const int na = a + dx, nb = b + dy;
+        if (na >= 0 && nb >= 0 && na < mask.width() && nb < mask.height() &&
+            mask.at(na, nb) == kWhite)
+            return true;
+    }
+    return false;
+}
+
+// The Clear button's red cross: two thick diagonals, lit along their top edges and outlined.
+void drawClearCross(Canvas& c, int x, int y) {
+    constexpr QRgb kRed = qRgb(226, 44, 34);
+    constexpr QRgb kRedLight = qRgb(255, 130, 110);
+    constexpr QRgb kRedDark = qRgb(90, 10, 10);
+    constexpr int kSize = 13;
+    // The mask has a one-pixel margin for the outline.
+    Canvas mask(kSize + 2, kSize + 2, kBlack);
+    for (int b = 0; b < kSize; ++b)
+        for (int a = 0; a < kSize; ++a)
+            if (std::abs(a - b) <= 1 || std::abs(a + b - (kSize - 1)) <= 1)
+                mask.set(a + 1, b + 1, kWhite);
+    for (int b = 0; b < mask.height(); ++b)
+        for (int a = 0; a < mask.width(); ++a) {
+            if (mask.at(a, b) == kWhite) {
+                const bool litEdge = b > 0 && mask.at(a, b - 1) != kWhite;
+                c.set(x - 1 + a, y - 1 + b, litEdge ? kRedLight : kRed);
+            } else if (touchesMask(mask, a, b)) {
+                c.set(x - 1 + a, y - 1 + b, kRedDark);
             }
-    }
+        }
+}
 
-    // Copy: two overlapping pages.
-    const HitBox& copy = copyButtonBox;
-    drawButtonBody(c, copy);
-    drawPage(c, copy.left + 5, copy.top + 3, 11, 14, true);
-    drawPage(c, copy.left + 11, copy.top + 7, 11, 14, true);
+void drawClearButton(Canvas& c, const HitBox& box) {
+    drawButtonBody(c, box);
+    drawClearCross(c, box.left + 6, box.top + 5);
+}
 
-    // Paste: a page with a blue arrow bending down into it.
-    const HitBox& paste = pasteButtonBox;
-    drawButtonBody(c, paste);
-    drawPage(c, paste.left + 9, paste.top + 6, 11, 14, true);
-    {
-        constexpr QRgb kBlueArrow = qRgb(56, 132, 236);
-        constexpr QRgb kBlueLight = qRgb(150, 200, 255);
-        constexpr QRgb kBlueDark = qRgb(14, 40, 110);
-        const int x = paste.left + 3, y = paste.top + 4; // top of the shaft
-        // Outline first, then the body one pixel inside it.
-        auto arrow = [&](int grow, QRgb col) {
-            c.fill(x - grow, y - grow, 3 + 2 * grow, 9 + grow, col);     // vertical shaft
-            c.fill(x - grow, y + 7 - grow, 8 + grow, 3 + 2 * grow, col); // bend towards page
-            for (int i = 0; i < 4; ++i)                                  // head
-                c.vline(x + 11 - i + grow, y + 8 - i - grow, y + 8 + i + grow, col);
-        };
-        arrow(1, kBlueDark);
-        arrow(0, kBlueArrow);
-        c.vline(x, y, y + 7, kBlueLight);
-        c.hline(x, x + 7, y + 7, kBlueLight);
-    }
+// Two overlapping pages.
+void drawCopyButton(Canvas& c, const HitBox& box) {
+    drawButtonBody(c, box);
+    drawPage(c, box.left + 5, box.top + 3, 11, 14, true);
+    drawPage(c, box.left + 11, box.top + 7, 11, 14, true);
+}
+
+// A blue arrow from (x, y) down and bending right, into the page of the Paste button.
+void drawPasteArrow(Canvas& c, int x, int y) {
+    constexpr QRgb kBlueArrow = qRgb(56, 132, 236);
+    constexpr QRgb kBlueLight = qRgb(150, 200, 255);
+    constexpr QRgb kBlueDark = qRgb(14, 40, 110);
+    // Outline first, then the body one pixel inside it.
+    auto arrow = [&](int grow, QRgb col) {
+        c.fill(x - grow, y - grow, 3 + 2 * grow, 9 + grow, col);     // vertical shaft
+        c.fill(x - grow, y + 7 - grow, 8 + grow, 3 + 2 * grow, col); // bend towards page
+        for (int i = 0; i < 4; ++i)                                  // head
+            c.vline(x + 11 - i + grow, y + 8 - i - grow, y + 8 + i + grow, col);
+    };
+    arrow(1, kBlueDark);
+    arrow(0, kBlueArrow);
+    c.vline(x, y, y + 7, kBlueLight);
+    c.hline(x, x + 7, y + 7, kBlueLight);
+}
+
+void drawPasteButton(Canvas& c, const HitBox& box) {
+    drawButtonBody(c, box);
+    drawPage(c, box.left + 9, box.top + 6, 11, 14, true);
+    drawPasteArrow(c, box.left + 3, box.top + 4);
+}
+
+void drawButtons(Canvas& c) {
+    drawNavigationButtons(c);
+    drawClearButton(c, clearButtonBox);
+    drawCopyButton(c, copyButtonBox);
+    drawPasteButton(c, pasteButtonBox);
 }
 
 void drawStatusWell(Canvas& c) {
@@ -1038,25 +1055,27 @@ QRgb aboutSky(int level, int levels) {
     return kStops.back().colour;
 }
 
-Canvas drawAboutPicture() {
-    Canvas c(aboutPictureWidth, aboutPictureHeight, kBlack);
+// Dithered sky from near-black at the top to violet at the horizon.
+void drawAboutSky(Canvas& c) {
     constexpr int kLevels = 28;
-    for (int y = 0; y < aboutPictureHeight; ++y) {
-        const int pos16 = y * (kLevels - 1) * 16 / (aboutPictureHeight - 1);
-        for (int x = 0; x < aboutPictureWidth; ++x) {
+    for (int y = 0; y < c.height(); ++y) {
+        const int pos16 = y * (kLevels - 1) * 16 / (c.height() - 1);
+        for (int x = 0; x < c.width(); ++x) {
             int level = pos16 / 16;
             if (pos16 % 16 > kBayer[y % 4][x % 4])
                 ++level;
             c.set(x, y, aboutSky(level, kLevels));
         }
     }
+}
 
-    // Stars, thinning out towards the horizon glow.
+// Stars, thinning out towards the horizon glow.
+void drawStars(Canvas& c) {
     Lcg rng(0x504C4B32u);
     constexpr std::array<QRgb, 4> kStarDim = {qRgb(60, 60, 92), qRgb(74, 68, 104),
                                               qRgb(58, 72, 100), qRgb(84, 84, 116)};
     for (int i = 0; i < 260; ++i) {
-        const int x = rng.below(aboutPictureWidth);
+        const int x = rng.below(c.width());
         const int y = rng.below(250);
         const int kind = rng.below(100);
         if (kind < 72) {
@@ -1072,8 +1091,26 @@ Canvas drawAboutPicture() {
             c.set(x, y + 1, kGlint);
         }
     }
+}
 
-    // The wall: three staggered courses of blocks, the top ones partly knocked out.
+// The wall's bricks by letter: a few kinds of the strip.
+BlockStyle wallBrick(char code) {
+    switch (code) {
+    case 'a':
+        return kBlockStyles[3 - firstBlockImage];
+    case 'b':
+        return kBlockStyles[8 - firstBlockImage];
+    case 'c':
+        return kBlockStyles[17 - firstBlockImage];
+    case 'd':
+        return kBlockStyles[15 - firstBlockImage];
+    default:
+        return kBlockStyles[23 - firstBlockImage];
+    }
+}
+
+// The wall: three staggered courses of blocks, the top ones partly knocked out.
+void drawWall(Canvas& c) {
     struct Course {
         int y;
         int offset;
@@ -1082,29 +1119,17 @@ Canvas drawAboutPicture() {
     constexpr std::array<Course, 3> kCourses = {{{275, 15, "a..b.c....d.eb."},
                                                  {290, 0, "cdeabc.abdeacdbe"},
                                                  {305, 15, "eabdcaebdcaebdca"}}};
-    const auto styleFor = [](char code) -> BlockStyle {
-        switch (code) {
-        case 'a':
-            return kBlockStyles[3 - firstBlockImage];
-        case 'b':
-            return kBlockStyles[8 - firstBlockImage];
-        case 'c':
-            return kBlockStyles[17 - firstBlockImage];
-        case 'd':
-            return kBlockStyles[15 - firstBlockImage];
-        default:
-            return kBlockStyles[23 - firstBlockImage];
-        }
-    };
     for (const Course& course : kCourses)
         for (std::size_t i = 0; i < course.layout.size(); ++i) {
             if (course.layout[i] == '.')
                 continue;
             const int x = static_cast<int>(i) * blockWidth - course.offset;
-            drawBlock(Cell(c, x, course.y), styleFor(course.layout[i]));
+            drawBlock(Cell(c, x, course.y), wallBrick(course.layout[i]));
         }
+}
 
-    // Broken fragments tumbling out of the gap.
+// Broken fragments tumbling out of the gap.
+void drawChips(Canvas& c) {
     constexpr std::array<std::array<int, 3>, 7> kChips = {{{200, 262, 0},
                                                            {214, 252, 1},
                                                            {188, 250, 2},
@@ -1120,9 +1145,12 @@ Canvas drawAboutPicture() {
         c.set(chip[0], chip[1] + 1, r.face);
         c.set(chip[0] + 1, chip[1] + 1, r.edgeDark);
     }
+}
 
-    // The ball, with a fading trail back to the hole it punched.
-    constexpr int kBallX = 292, kBallY = 234, kBallDiameter = 15;
+constexpr int kBallX = 292, kBallY = 234, kBallDiameter = 15;
+
+// A fading trail from the hole in the wall to the ball.
+void drawBallTrail(Canvas& c) {
     constexpr int kTrailSteps = 6;
     constexpr std::array<QRgb, kTrailSteps> kTrail = {qRgb(34, 30, 70),    qRgb(46, 42, 92),
                                                       qRgb(62, 58, 118),   qRgb(82, 80, 144),
@@ -1133,6 +1161,9 @@ Canvas drawAboutPicture() {
         const int ty = kTrailY + (kBallY - kTrailY) * i / (kTrailSteps + 1);
         c.disc(2 * tx + 1, 2 * ty + 1, 3 + i * 2, [&](int, int) { return kTrail[i]; });
     }
+}
+
+void drawBall(Canvas& c) {
     // Halo: a checkerboard of one glow colour, the cheapest soft edge in a 256-colour picture.
     constexpr QRgb kHalo = qRgb(52, 48, 110);
     c.disc(2 * kBallX + 1, 2 * kBallY + 1, kBallDiameter + 8, [&](int dx, int dy) {
@@ -1154,20 +1185,33 @@ Canvas drawAboutPicture() {
             return qRgb(124, 130, 172);
         return qRgb(88, 92, 136);
     });
+}
+
+Canvas drawAboutPicture() {
+    Canvas c(aboutPictureWidth, aboutPictureHeight, kBlack);
+    drawAboutSky(c);
+    drawStars(c);
+    drawWall(c);
+    drawChips(c);
+    drawBallTrail(c);
+    drawBall(c);
     return c;
 }
 
 // ---------------------------------------------------------------------------------------------
 // Application icon: bricks, ball and paddle on a dark tile.
 
-Canvas drawAppIcon() {
-    constexpr int kS = kAppIconSize;
-    Canvas c(kS, kS, kBlack);
-    for (int y = 0; y < kS; ++y)
-        c.hline(0, kS - 1, y, mix(qRgb(14, 16, 40), qRgb(40, 22, 70), y * 100 / (kS - 1)));
-    c.bevelRing(0, 0, kS, kS, qRgb(120, 130, 190), qRgb(6, 6, 16));
-    c.bevelRing(1, 1, kS - 2, kS - 2, qRgb(64, 70, 120), qRgb(18, 18, 40));
+// Dark tile with a vertical gradient and a two-ring raised frame.
+void drawIconTile(Canvas& c) {
+    const int s = c.width();
+    for (int y = 0; y < s; ++y)
+        c.hline(0, s - 1, y, mix(qRgb(14, 16, 40), qRgb(40, 22, 70), y * 100 / (s - 1)));
+    c.bevelRing(0, 0, s, s, qRgb(120, 130, 190), qRgb(6, 6, 16));
+    c.bevelRing(1, 1, s - 2, s - 2, qRgb(64, 70, 120), qRgb(18, 18, 40));
+}
 
+// Three rows of three bricks, one knocked out of the bottom row.
+void drawIconBricks(Canvas& c) {
     constexpr int kBrickW = 13, kBrickH = 6, kGap = 1, kLeft = 3, kTop = 4;
     constexpr std::array<QRgb, 3> kRows = {qRgb(226, 54, 40), qRgb(238, 198, 40),
                                            qRgb(44, 168, 72)};
@@ -1183,8 +1227,10 @@ Canvas drawAppIcon() {
             c.bevelRing(x, y, kBrickW, kBrickH, r.edgeLight, r.edgeDark);
             c.hline(x + 1, x + kBrickW - 3, y + 1, r.light);
         }
+}
 
-    // Trail, ball and paddle.
+// The ball rising from the paddle, with a short trail.
+void drawIconBall(Canvas& c) {
     constexpr std::array<QRgb, 3> kTrail = {qRgb(50, 44, 100), qRgb(72, 70, 140),
                                             qRgb(100, 104, 180)};
     for (int i = 0; i < 3; ++i)
@@ -1198,7 +1244,9 @@ Canvas drawAppIcon() {
             return qRgb(212, 218, 240);
         return qRgb(150, 158, 204);
     });
+}
 
+void drawIconPaddle(Canvas& c) {
     constexpr int kPadX = 12, kPadY = 40, kPadW = 22, kPadH = 5;
     const Ramp pad = makeRamp(qRgb(150, 160, 200));
     c.fill(kPadX, kPadY, kPadW, kPadH, pad.face);
@@ -1213,30 +1261,40 @@ Canvas drawAppIcon() {
         c.fill(x, kPadY + 1, 3, kPadH - 2, cap.face);
         c.hline(x, x + 2, kPadY + 1, cap.light);
     }
+}
+
+Canvas drawAppIcon() {
+    Canvas c(kAppIconSize, kAppIconSize, kBlack);
+    drawIconTile(c);
+    drawIconBricks(c);
+    drawIconBall(c);
+    drawIconPaddle(c);
     return c;
 }
 
 // ---------------------------------------------------------------------------------------------
 // Animation: a ball bouncing around a tiny arena, hitting the middle brick and the paddle.
 
-Canvas drawAnimationFrame(int frame) {
-    constexpr int kS = kFrameSize;
-    constexpr QRgb kBg = qRgb(6, 6, 20);
+// Ball path: a diamond touching paddle (frame 0), right wall, brick (frame 5), left wall.
+constexpr std::array<std::array<int, 2>, kFrameCount> kBallPath = {
+    {{6, 10}, {8, 9}, {10, 8}, {10, 6}, {8, 5}, {6, 4}, {4, 5}, {2, 6}, {2, 8}, {4, 9}}};
+constexpr int kHitBrick = 5;
+constexpr int kHitPaddle = 0;
+
+// Walls left, right and at the top; the bottom stays open.
+void drawArena(Canvas& c) {
     constexpr QRgb kWall = qRgb(92, 98, 124);
     constexpr QRgb kWallLight = qRgb(150, 156, 184);
-    Canvas c(kS, kS, kBg);
-    c.vline(0, 0, kS - 1, kWallLight);
-    c.vline(1, 0, kS - 1, kWall);
-    c.vline(kS - 2, 0, kS - 1, kWall);
-    c.vline(kS - 1, 0, kS - 1, scaled(kWall, 60));
-    c.hline(0, kS - 1, 0, kWallLight);
+    const int s = c.width();
+    c.vline(0, 0, s - 1, kWallLight);
+    c.vline(1, 0, s - 1, kWall);
+    c.vline(s - 2, 0, s - 1, kWall);
+    c.vline(s - 1, 0, s - 1, scaled(kWall, 60));
+    c.hline(0, s - 1, 0, kWallLight);
+}
 
-    // Ball path: a diamond touching paddle (frame 0), right wall, brick (frame 5), left wall.
-    constexpr std::array<std::array<int, 2>, kFrameCount> kBall = {
-        {{6, 10}, {8, 9}, {10, 8}, {10, 6}, {8, 5}, {6, 4}, {4, 5}, {2, 6}, {2, 8}, {4, 9}}};
-    constexpr int kHitBrick = 5;
-    constexpr int kHitPaddle = 0;
-
+// Three bricks; the middle one flashes when the ball hits it.
+void drawFrameBricks(Canvas& c, int frame) {
     const std::array<QRgb, 3> brickColours = {qRgb(226, 54, 40), qRgb(238, 198, 40),
                                               qRgb(44, 168, 72)};
     for (int i = 0; i < 3; ++i) {
@@ -1252,18 +1310,23 @@ Canvas drawAnimationFrame(int frame) {
         c.hline(x, x + 3, 3, r.edgeDark);
         c.vline(x + 3, 2, 3, r.edgeDark);
     }
+}
 
+// The paddle, lit up when the ball hits it.
+void drawFramePaddle(Canvas& c, int frame) {
     const Ramp pad = makeRamp(frame == kHitPaddle ? qRgb(230, 236, 255) : qRgb(140, 150, 196));
     c.fill(4, 14, 8, 2, pad.face);
     c.hline(5, 10, 14, pad.edgeLight);
     c.set(4, 15, pad.shadow);
     c.set(11, 15, pad.edgeDark);
+}
 
+void drawFrameBall(Canvas& c, int frame) {
     // Faint ghost of the previous position gives the motion direction.
-    const auto& prev = kBall[static_cast<std::size_t>((frame + kFrameCount - 1) % kFrameCount)];
+    const auto& prev = kBallPath[static_cast<std::size_t>((frame + kFrameCount - 1) % kFrameCount)];
     c.fill(prev[0] + 1, prev[1] + 1, 2, 2, qRgb(44, 46, 90));
 
-    const auto& b = kBall[static_cast<std::size_t>(frame)];
+    const auto& b = kBallPath[static_cast<std::size_t>(frame)];
     constexpr QRgb kBallLight = qRgb(255, 255, 255);
     constexpr QRgb kBallFace = qRgb(200, 206, 232);
     constexpr QRgb kBallShade = qRgb(120, 126, 170);
@@ -1273,8 +1336,10 @@ Canvas drawAnimationFrame(int frame) {
     c.hline(b[0] + 1, b[0] + 2, b[1] + 3, kBallShade);
     c.set(b[0] + 3, b[1] + 2, kBallShade);
     c.set(b[0] + 1, b[1] + 1, kBallLight);
+}
 
-    // Sparks at the moment of impact.
+// Sparks at the moment of impact.
+void drawSparks(Canvas& c, int frame) {
     if (frame == kHitBrick) {
         for (auto [x, y] : {std::array<int, 2>{5, 5}, {10, 5}, {4, 4}, {11, 4}})
             c.set(x, y, qRgb(255, 236, 140));
@@ -1282,6 +1347,15 @@ Canvas drawAnimationFrame(int frame) {
         for (auto [x, y] : {std::array<int, 2>{5, 12}, {10, 12}, {4, 13}, {11, 13}})
             c.set(x, y, qRgb(180, 220, 255));
     }
+}
+
+Canvas drawAnimationFrame(int frame) {
+    Canvas c(kFrameSize, kFrameSize, qRgb(6, 6, 20));
+    drawArena(c);
+    drawFrameBricks(c, frame);
+    drawFramePaddle(c, frame);
+    drawFrameBall(c, frame);
+    drawSparks(c, frame);
     return c;
 }
 
