@@ -36,8 +36,12 @@ int main(int argc, char** argv) {
     ok = artwork::saveIndexed(artwork::drawBackdrop(strip), picture(102)) && ok;
     ok = artwork::saveIndexed(artwork::drawStatusStrip(), picture(106)) && ok;
     ok = artwork::saveIndexed(artwork::drawAboutPicture(), picture(124)) && ok;
-    ok = artwork::saveTrueColour(artwork::drawAppIcon(), icon(105)) && ok;
+    ok = artwork::saveTrueColour(artwork::drawAppIcon(artwork::kAppIconSize), icon(105)) && ok;
     for (int frame = 0; frame < artwork::kFrameCount; ++frame)
         ok = artwork::saveIndexed(artwork::drawAnimationFrame(frame), icon(111 + frame)) && ok;
+    // Not a resource of the editor: the application icon for the desktop's icon theme.
+    const QString largeIcon =
+        out.filePath(QStringLiteral("icons/app-%1.png").arg(artwork::kLargeAppIconSize));
+    ok = artwork::saveTrueColour(artwork::drawAppIcon(artwork::kLargeAppIconSize), largeIcon) && ok;
     return ok ? 0 : 1;
 }

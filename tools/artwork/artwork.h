@@ -11,8 +11,10 @@
 
 namespace bse::artwork {
 
-// Sizes of the icons; the screen layout does not fix them.
+// Sizes of the icons; the screen layout does not fix them. The application icon is designed at
+// 48 x 48; the large one is for the desktop's icon theme.
 inline constexpr int kAppIconSize = 48;
+inline constexpr int kLargeAppIconSize = 256;
 inline constexpr int kFrameSize = 16;
 inline constexpr int kFrameCount = 10;
 
@@ -35,7 +37,7 @@ void drawCenteredText(Canvas& c, int left, int width, int y, std::string_view te
 Canvas drawBackdrop(const Canvas& strip); // backdrop.cpp
 Canvas drawStatusStrip();                 // backdrop.cpp
 Canvas drawAboutPicture();                // about.cpp
-Canvas drawAppIcon();                     // icons.cpp
+Canvas drawAppIcon(int size);             // icons.cpp
 Canvas drawAnimationFrame(int frame);     // icons.cpp
 
 // PNG output (png.cpp); both print the reason and return false on failure.

@@ -10,65 +10,90 @@
 namespace bse::artwork {
 namespace {
 
+// The application icon is designed on a 48 x 48 grid. Other sizes scale its positions and
+// thicken its one-pixel edges, so every size shows the same picture.
+struct IconScale {
+    int size;
+    // Pixel position of a design position.
+    int at(int v) const { return v * size / kAppIconSize; }
+    // Thickness of a one-pixel edge of the design.
+    int edge() const { return size / kAppIconSize; }
+};
+
 // Dark tile with a vertical gradient and a two-ring raised frame.
-void drawIconTile(Canvas& c) {
-    const int s = c.width();
-    for (int y = 0; y < s; ++y)
-        c.hline(0, s - 1, y, mix(qRgb(14, 16, 40), qRgb(40, 22, 70), y * 100 / (s - 1)));
-    c.bevelRing(0, 0, s, s, qRgb(120, 130, 190), qRgb(6, 6, 16));
-    c.bevelRing(1, 1, s - 2, s - 2, qRgb(64, 70, 120), qRgb(18, 18, 40));
+void drawIconTile(Canvas& c, const IconScale& s) {
+    const int n = s.size;
+    for (int y = 0; y < n; ++y)
+        c.hline(0, n - 1, y, mix(qRgb(14, 16, 40), qRgb(40, 22, 70), y * 100 / (n - 1)));
+    const int e = s.edge();
+    for (int i = 0; i < e; ++i)
+        c.bevelRing(i, i, n - 2 * i, n - 2 * i, qRgb(120, 130, 190), qRgb(6, 6, 16));
+    for (int i = e; i < 2 * e; ++i)
+        c.bevelRing(i, i, n - 2 * i, n - 2 * i, qRgb(64, 70, 120), qRgb(18, 18, 40));
 }
 
 // Three rows of three bricks, one knocked out of the bottom row.
-void drawIconBricks(Canvas& c) {
+void drawIconBricks(Canvas& c, const IconScale& s) {
     constexpr int kBrickW = 13, kBrickH = 6, kGap = 1, kLeft = 3, kTop = 4;
     constexpr std::array<QRgb, 3> kRows = {qRgb(226, 54, 40), qRgb(238, 198, 40),
                                            qRgb(44, 168, 72)};
     constexpr std::array<std::string_view, 3> kLayout = {"###", "###", "#.#"};
+    const int e = s.edge();
     for (int row = 0; row < 3; ++row)
         for (int col = 0; col < 3; ++col) {
             if (kLayout[row][col] != '#')
                 continue;
             const Ramp r = makeRamp(kRows[row]);
-            const int x = kLeft + col * (kBrickW + kGap);
-            const int y = kTop + row * (kBrickH + kGap);
-            c.fill(x, y, kBrickW, kBrickH, r.face);
-            c.bevelRing(x, y, kBrickW, kBrickH, r.edgeLight, r.edgeDark);
-            c.hline(x + 1, x + kBrickW - 3, y + 1, r.light);
+            const int left = kLeft + col * (kBrickW + kGap);
+            const int top = kTop + row * (kBrickH + kGap);
+            const int x = s.at(left), w = s.at(left + kBrickW) - x;
+            const int y = s.at(top), h = s.at(top + kBrickH) - y;
+            c.fill(x, y, w, h, r.face);
+            for (int i = 0; i < e; ++i)
+                c.bevelRing(x + i, y + i, w - 2 * i, h - 2 * i, r.edgeLight, r.edgeDark);
+            c.fill(x + e, y + e, w - 3 * e, e, r.light);
         }
 }
 
 // The ball rising from the paddle, with a short trail.
-void drawIconBall(Canvas& c) {
+void drawIconBall(Canvas& c, const IconScale& s) {
     constexpr std::array<QRgb, 3> kTrail = {qRgb(50, 44, 100), qRgb(72, 70, 140),
                                             qRgb(100, 104, 180)};
     for (int i = 0; i < 3; ++i)
-        c.disc(2 * (17 + 4 * i), 2 * (39 - 3 * i), 2 + i, [&](int, int) { return kTrail[i]; });
-    c.disc(2 * 31, 2 * 29, 8, [](int dx, int dy) {
-        if (dx * dx + dy * dy >= 46)
+        c.disc(2 * s.at(17 + 4 * i), 2 * s.at(39 - 3 * i), s.at(2 + i),
+               [&](int, int) { return kTrail[i]; });
+    const int r2 = s.at(8);
+    const int rim2 = 46 * r2 * r2 / 64; // the outermost ring of the ball
+    const int highlight = s.at(-5), face = s.at(3);
+    c.disc(2 * s.at(31), 2 * s.at(29), r2, [&](int dx, int dy) {
+        if (dx * dx + dy * dy >= rim2)
             return qRgb(120, 128, 180);
-        if (dx + dy <= -5)
+        if (dx + dy <= highlight)
             return kWhite;
-        if (dx + dy <= 3)
+        if (dx + dy <= face)
             return qRgb(212, 218, 240);
         return qRgb(150, 158, 204);
     });
 }
 
-void drawIconPaddle(Canvas& c) {
+void drawIconPaddle(Canvas& c, const IconScale& s) {
     constexpr int kPadX = 12, kPadY = 40, kPadW = 22, kPadH = 5;
+    const int x = s.at(kPadX), w = s.at(kPadX + kPadW) - x;
+    const int y = s.at(kPadY), h = s.at(kPadY + kPadH) - y;
+    const int e = s.edge();
     const Ramp pad = makeRamp(qRgb(150, 160, 200));
-    c.fill(kPadX, kPadY, kPadW, kPadH, pad.face);
-    c.hline(kPadX + 1, kPadX + kPadW - 2, kPadY, pad.edgeLight);
-    c.hline(kPadX + 1, kPadX + kPadW - 2, kPadY + 1, pad.light);
-    c.hline(kPadX + 1, kPadX + kPadW - 2, kPadY + kPadH - 1, pad.edgeDark);
-    c.vline(kPadX, kPadY + 1, kPadY + kPadH - 2, pad.shadow);
-    c.vline(kPadX + kPadW - 1, kPadY + 1, kPadY + kPadH - 2, pad.edgeDark);
+    c.fill(x, y, w, h, pad.face);
+    c.fill(x + e, y, w - 2 * e, e, pad.edgeLight);
+    c.fill(x + e, y + e, w - 2 * e, e, pad.light);
+    c.fill(x + e, y + h - e, w - 2 * e, e, pad.edgeDark);
+    c.fill(x, y + e, e, h - 2 * e, pad.shadow);
+    c.fill(x + w - e, y + e, e, h - 2 * e, pad.edgeDark);
     // Red end caps, as on the classic bat.
     const Ramp cap = makeRamp(qRgb(220, 50, 40));
-    for (int x : {kPadX + 1, kPadX + kPadW - 4}) {
-        c.fill(x, kPadY + 1, 3, kPadH - 2, cap.face);
-        c.hline(x, x + 2, kPadY + 1, cap.light);
+    for (int capLeft : {kPadX + 1, kPadX + kPadW - 4}) {
+        const int capX = s.at(capLeft), capW = s.at(capLeft + 3) - capX;
+        c.fill(capX, y + e, capW, h - 2 * e, cap.face);
+        c.fill(capX, y + e, capW, e, cap.light);
     }
 }
 
@@ -150,12 +175,13 @@ void drawSparks(Canvas& c, int frame) {
 
 } // namespace
 
-Canvas drawAppIcon() {
-    Canvas c(kAppIconSize, kAppIconSize, kBlack);
-    drawIconTile(c);
-    drawIconBricks(c);
-    drawIconBall(c);
-    drawIconPaddle(c);
+Canvas drawAppIcon(int size) {
+    const IconScale scale{size};
+    Canvas c(size, size, kBlack);
+    drawIconTile(c, scale);
+    drawIconBricks(c, scale);
+    drawIconBall(c, scale);
+    drawIconPaddle(c, scale);
     return c;
 }
 
