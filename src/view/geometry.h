@@ -49,6 +49,10 @@ constexpr int blockImageTop(int image) {
     return blockHeight * image - blockHeight;
 }
 
+// Images 2..43 show the block kinds of the same number, in the grid and in the palette.
+inline constexpr int firstBlockImage = 2;
+inline constexpr int lastBlockImage = 43;
+
 // Board grid.
 inline constexpr Rect boardGridRect{20, 4, 620, 304};
 // What a full redraw or wipe of the grid repaints: from the window origin.
