@@ -1,6 +1,7 @@
 #include "qt/qt_platform.h"
 
 #include "platform/platform.h"
+#include "qt/artwork.h"
 #include "qt/canvas_widget.h"
 #include "qt/dialog_builder.h"
 #include "qt/main_window.h"
@@ -24,10 +25,6 @@
 namespace bse {
 
 namespace {
-
-QString resourcePath(const char* folder, int id) {
-    return QStringLiteral(":/%1/%2.png").arg(QLatin1String(folder)).arg(id);
-}
 
 // Qt reads the patterns from the last parentheses of a filter, separated by spaces; the options
 // keep them apart, separated by semicolons, and their names usually show them already.
@@ -172,7 +169,7 @@ void QtPlatform::setWindowTitle(std::string_view title) {
 const QIcon* QtPlatform::icon(int iconId) {
     auto found = icons_.find(iconId);
     if (found == icons_.end()) {
-        const QPixmap pixmap(resourcePath("icons", iconId));
+        const QPixmap pixmap(artworkPath("icons", iconId));
         if (pixmap.isNull()) {
             return nullptr;
         }
@@ -281,7 +278,7 @@ std::string QtPlatform::pathForDisplay(const std::string& path) {
 std::optional<Picture> QtPlatform::loadPicture(int pictureId) {
     // The backdrop is asked for twice in a row (canvas and backdrop): decode it once.
     if (lastPictureId_ != pictureId) {
-        lastPicture_ = QImage(resourcePath("pictures", pictureId));
+        lastPicture_ = QImage(artworkPath("pictures", pictureId));
         lastPictureId_ = pictureId;
     }
     if (lastPicture_.isNull()) {
