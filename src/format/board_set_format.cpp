@@ -128,6 +128,23 @@ Result<BoardSet> readBoardSet(std::span<const std::uint8_t> bytes) {
     return boardSet;
 }
 
+std::optional<int> firstIncompleteBoard(std::span<const std::uint8_t> bytes) {
+    Reader reader(bytes);
+    reader.seek(countOffset);
+    const int count = reader.field();
+    for (std::size_t s = 0; s < stringNames.size(); ++s) {
+        reader.skip(reader.field());
+    }
+    reader.skip(constantBlock.size());
+    for (int b = 0; b < count; ++b) {
+        if (!reader.has(boardRecordSize)) {
+            return b + 1;
+        }
+        reader.skip(boardRecordSize);
+    }
+    return std::nullopt;
+}
+
 std::vector<std::uint8_t> encodeBoardSet(const BoardSet& boardSet) {
     const int count = std::clamp(boardSet.boardCount(), 0, maxBoards);
     std::vector<std::uint8_t> out;

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -40,6 +41,10 @@ inline constexpr std::size_t maxUsefulBoardSetFileSize =
 // file, with the reason and the byte offset where it goes wrong. Board data missing at the end
 // reads as background 0 and empty cells.
 Result<BoardSet> readBoardSet(std::span<const std::uint8_t> bytes);
+
+// For a file that readBoardSet accepts: the first board (from 1) whose record the file holds only
+// in part or not at all, which therefore loads with empty cells; nothing when all are whole.
+std::optional<int> firstIncompleteBoard(std::span<const std::uint8_t> bytes);
 
 // The file bytes of a BoardSet.
 std::vector<std::uint8_t> encodeBoardSet(const BoardSet& boardSet);

@@ -477,6 +477,15 @@ std::string jsonString(std::string_view windows1252) {
     return out;
 }
 
+std::string terminalText(std::string_view windows1252) {
+    std::string out;
+    for (const char byte : windows1252) {
+        const char32_t c = windows1252Character(static_cast<unsigned char>(byte));
+        appendUtf8(out, c < 0x20 || (c >= 0x7F && c <= 0x9F) ? U'?' : c);
+    }
+    return out;
+}
+
 std::string exportText(const BoardSet& boardSet) {
     std::string out;
     const int count = std::clamp(boardSet.boardCount(), 0, maxBoards);

@@ -47,4 +47,7 @@ Result<BoardSet> importText(std::string_view text);
 // escaped.
 std::string jsonString(std::string_view windows1252);
 
+// Windows-1252 bytes as UTF-8 for a terminal, control characters shown as '?'.
+std::string terminalText(std::string_view windows1252);
+
 } // namespace bse

@@ -1,0 +1,199 @@
+#include "cli/command_line.h"
+
+#include "model/windows1252.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+
+#include <cstdio>
+
+namespace bse::cli {
+
+namespace {
+
+constexpr const char* programHelp = R"(Usage: boardset COMMAND [options] FILE...
+Reads, checks, converts and draws the BoardSet files of Plinkor 2. Needs no display.
+
+Commands:
+  info FILE             name, author, and each board's background and number of blocks
+  check FILE...         reads each file as the editor's Open does: ok, or why it is refused
+  convert OLD -o NEW    a version-1 board file as a new BoardSet, as the editor's Import
+  render FILE -o PNG    a board as the editor's grid shows it, or a sheet of all boards
+  export FILE -o JSON   the text form of a BoardSet, made for diffs
+  import JSON -o FILE   a BoardSet from its text form
+
+A FILE of "-" is standard input, and -o - writes standard output.
+Exit codes: 0 success, 1 a file was refused or could not be written, 2 usage error.
+"boardset COMMAND --help" describes each command.
+
+Options:
+  -h, --help     Displays help.
+  -v, --version  Displays version information.
+)";
+
+struct Subcommand {
+    const char* name;
+    const char* summary;
+    const char* inputs; // the positional arguments' syntax
+    const char* inputsHelp;
+    bool many;   // several inputs
+    bool output; // needs -o
+};
+
+constexpr Subcommand subcommands[] = {
+    {"info", "Name, author, number of boards, and each board's background and blocks.", "FILE",
+     "A BoardSet file.", false, false},
+    {"check",
+     "Reads each file as the editor's Open does and says whether it is ok or why it is "
+     "refused, with the byte offset. Exit code 1 when any file is refused.",
+     "FILE...", "BoardSet files.", true, false},
+    {"convert",
+     "A version-1 board file as a new BoardSet holding exactly its boards, translated as the "
+     "editor's Import does.",
+     "OLD", "A version-1 board file.", false, true},
+    {"render",
+     "Board N as the editor's grid shows it (600 x 300 PNG), or with --all a sheet of every "
+     "board at half size in rows of five, each with its number.",
+     "FILE", "A BoardSet file.", false, true},
+    {"export",
+     "The text form: name, author, paths, and per board its background and 20 rows of 20 "
+     "characters, top row first (the table is in README).",
+     "FILE", "A BoardSet file.", false, true},
+    {"import", "A BoardSet file from the text form; any fault is refused with its line.", "JSON",
+     "A text form, as export writes it.", false, true},
+};
+
+int usageError(const QString& command, const QString& reason) {
+    std::fprintf(stderr, "boardset: %s: %s\n", qPrintable(command), qPrintable(reason));
+    return exitUsage;
+}
+
+// Command-line text as Windows-1252 bytes, at most the 199 characters the editor's dialog takes.
+std::variant<std::string, QString> boardSetText(const QString& text) {
+    std::string bytes;
+    for (const char32_t c : text.toUcs4()) {
+        const auto byte = windows1252Byte(c);
+        if (!byte) {
+            return QStringLiteral("\"%1\" cannot be written in Windows-1252")
+                .arg(QString::fromUcs4(&c, 1));
+        }
+        bytes.push_back(static_cast<char>(*byte));
+    }
+    if (bytes.size() > 199) {
+        return QStringLiteral("at most 199 characters");
+    }
+    return bytes;
+}
+
+std::variant<Request, int> parseSubcommand(const Subcommand& sub, QStringList arguments) {
+    const QString name = QString::fromLatin1(sub.name);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString::fromLatin1(sub.summary));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QString::fromLatin1(sub.inputs),
+                                 QString::fromLatin1(sub.inputsHelp));
+    const QCommandLineOption output({"o", "output"}, "Where to write (\"-\": standard output).",
+                                    "FILE");
+    const QCommandLineOption json("json", "The same as JSON.");
+    const QCommandLineOption board("board", "The board to draw, from 1 (default 1).", "N");
+    const QCommandLineOption all("all", "Every board on one sheet.");
+    const QCommandLineOption boardSetName("name", "The BoardSet's name (default Untitled Board).",
+                                          "TEXT");
+    const QCommandLineOption author("author", "The author's name (default Unknown).", "TEXT");
+    if (sub.output) {
+        parser.addOption(output);
+    }
+    if (name == "info") {
+        parser.addOption(json);
+    } else if (name == "render") {
+        parser.addOptions({board, all});
+    } else if (name == "convert") {
+        parser.addOptions({boardSetName, author});
+    }
+
+    arguments[0] = "boardset " + name;
+    if (!parser.parse(arguments)) {
+        return usageError(name, parser.errorText());
+    }
+    if (parser.isSet("help")) {
+        // Qt starts the usage line with the program's path; name the subcommand instead.
+        QString help = parser.helpText();
+        const QString usage = QStringLiteral("Usage: ");
+        const qsizetype options = help.indexOf(QStringLiteral(" [options]"));
+        help.replace(0, options, usage + "boardset " + name);
+        std::fputs(qPrintable(help), stdout);
+        return exitSuccess;
+    }
+
+    Request request;
+    request.command = sub.name;
+    for (const QString& input : parser.positionalArguments()) {
+        request.inputs.push_back(QFile::encodeName(input).toStdString());
+    }
+    const auto count = request.inputs.size();
+    if (count == 0 || (count > 1 && !sub.many)) {
+        return usageError(name, count == 0 ? QStringLiteral("no %1 given").arg(sub.inputs)
+                                           : QStringLiteral("one %1 only").arg(sub.inputs));
+    }
+    if (sub.output) {
+        if (!parser.isSet(output)) {
+            return usageError(name, QStringLiteral("no output: give -o FILE, or -o - for "
+                                                   "standard output"));
+        }
+        request.output = QFile::encodeName(parser.value(output)).toStdString();
+    }
+    request.json = name == "info" && parser.isSet(json);
+    if (name == "render") {
+        request.all = parser.isSet(all);
+        bool number = true;
+        request.board = parser.isSet(board) ? parser.value(board).toInt(&number) : 1;
+        if (!number || request.board < 1 || request.board > 200) {
+            return usageError(name, QStringLiteral("--board needs a number from 1 to 200"));
+        }
+        if (request.all && parser.isSet(board)) {
+            return usageError(name, QStringLiteral("--board and --all exclude each other"));
+        }
+    }
+    if (name == "convert") {
+        for (const auto& [option, into] :
+             {std::pair{&boardSetName, &request.name}, std::pair{&author, &request.author}}) {
+            if (!parser.isSet(*option)) {
+                continue;
+            }
+            auto text = boardSetText(parser.value(*option));
+            if (const QString* reason = std::get_if<QString>(&text)) {
+                return usageError(name, "--" + option->names().constFirst() + ": " + *reason);
+            }
+            *into = std::get<std::string>(std::move(text));
+        }
+    }
+    return request;
+}
+
+} // namespace
+
+std::variant<Request, int> parseCommandLine(const QStringList& arguments) {
+    const QString first = arguments.value(1);
+    if (first == "-h" || first == "--help") {
+        std::fputs(programHelp, stdout);
+        return exitSuccess;
+    }
+    if (first == "-v" || first == "--version") {
+        std::printf("boardset %s\n", qPrintable(QCoreApplication::applicationVersion()));
+        return exitSuccess;
+    }
+    for (const Subcommand& sub : subcommands) {
+        if (first == QLatin1String(sub.name)) {
+            return parseSubcommand(sub, arguments.mid(1));
+        }
+    }
+    if (first.isEmpty()) {
+        std::fputs(programHelp, stderr);
+        return exitUsage;
+    }
+    std::fprintf(stderr, "boardset: %s: no such command; see boardset --help\n", qPrintable(first));
+    return exitUsage;
+}
+
+} // namespace bse::cli

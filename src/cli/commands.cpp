@@ -1,0 +1,217 @@
+#include "cli/commands.h"
+
+#include "cli/board_pictures.h"
+#include "cli/files.h"
+#include "format/board_set_format.h"
+#include "format/text_form.h"
+#include "format/version1_import.h"
+#include "platform/ids.h"
+#include "qt/artwork.h"
+#include "qt/picture_loader.h"
+
+#include <QBuffer>
+#include <QImageWriter>
+
+#include <cstdio>
+#include <string_view>
+
+namespace bse::cli {
+
+namespace {
+
+int fail(const std::string& file, const std::string& reason, int code = exitRefused) {
+    std::fprintf(stderr, "boardset: %s: %s\n", file.c_str(), reason.c_str());
+    return code;
+}
+
+void print(std::string_view text) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
+// A BoardSet file read as the editor's Open reads it, or the refusal with its byte offset.
+Result<BoardSet> readBoardSetFile(const std::string& path, Bytes* bytes = nullptr) {
+    Result<Input> input = readInput(path, maxUsefulBoardSetFileSize);
+    if (!input) {
+        return refuse("could not be opened: " + input.reason());
+    }
+    Result<BoardSet> set = readBoardSet(input->bytes);
+    if (!set) {
+        return refuse("refused: " + set.reason());
+    }
+    if (bytes != nullptr) {
+        *bytes = std::move(input->bytes);
+    }
+    return set;
+}
+
+int write(const std::string& path, std::span<const std::uint8_t> bytes) {
+    if (const Status written = writeOutput(path, bytes); !written) {
+        return fail(shownName(path, true), "could not be written: " + written.reason());
+    }
+    return exitSuccess;
+}
+
+int write(const std::string& path, std::string_view text) {
+    return write(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+}
+
+int blockCount(const Board& board) {
+    int blocks = 0;
+    for (const BlockCode cell : board.cells) {
+        blocks += cell >= firstBlockKind && cell <= lastBlockKind;
+    }
+    return blocks;
+}
+
+int info(const Request& request) {
+    const std::string& path = request.inputs.front();
+    const Result<BoardSet> set = readBoardSetFile(path);
+    if (!set) {
+        return fail(shownName(path), set.reason());
+    }
+    std::string out;
+    if (request.json) {
+        out = "{\n  \"name\": " + jsonString(set->boardSetName) +
+              ",\n  \"author\": " + jsonString(set->authorName) +
+              ",\n  \"count\": " + std::to_string(set->boardCount()) + ",\n  \"boards\": [\n";
+        for (int b = 0; b < set->boardCount(); ++b) {
+            out += "    {\"board\": " + std::to_string(b + 1) +
+                   ", \"background\": " + std::to_string(set->board(b).background) +
+                   ", \"blocks\": " + std::to_string(blockCount(set->board(b))) + "}" +
+                   (b + 1 < set->boardCount() ? ",\n" : "\n");
+        }
+        out += "  ]\n}\n";
+    } else {
+        out = "name: " + terminalText(set->boardSetName) +
+              "\nauthor: " + terminalText(set->authorName) +
+              "\nboards: " + std::to_string(set->boardCount()) + "\n";
+        for (int b = 0; b < set->boardCount(); ++b) {
+            out += "board " + std::to_string(b + 1) + ": background " +
+                   std::to_string(set->board(b).background) + ", " +
+                   std::to_string(blockCount(set->board(b))) + " blocks\n";
+        }
+    }
+    print(out);
+    return exitSuccess;
+}
+
+int check(const Request& request) {
+    int code = exitSuccess;
+    for (const std::string& path : request.inputs) {
+        Bytes bytes;
+        const Result<BoardSet> set = readBoardSetFile(path, &bytes);
+        std::string line = shownName(path) + ": ";
+        if (!set) {
+            line += set.reason();
+            code = exitRefused;
+        } else {
+            const int count = set->boardCount();
+            line += "ok (" + std::to_string(count) + (count == 1 ? " board)" : " boards)");
+            if (const auto board = firstIncompleteBoard(bytes)) {
+                line += "; warning: board " + std::to_string(*board) +
+                        " is incomplete: the file ends at byte " + std::to_string(bytes.size()) +
+                        ", and the editor loads the missing cells as empty";
+            }
+        }
+        print(line + "\n");
+    }
+    return code;
+}
+
+int convert(const Request& request) {
+    const std::string& path = request.inputs.front();
+    // A file too large to import is refused by its size alone, unread.
+    const Result<Input> input = readInput(path, version1TooLargeSize - 1, false);
+    if (!input) {
+        return fail(shownName(path), "could not be opened: " + input.reason());
+    }
+    if (const Status size = checkVersion1Size(input->size); !size) {
+        return fail(shownName(path), size.reason());
+    }
+    const Result<std::vector<BoardCells>> boards = readVersion1Boards(input->bytes);
+    BoardSet set;
+    setDefaultStrings(set);
+    adoptBoardCells(set, *boards);
+    set.boardSetName = request.name.value_or(set.boardSetName);
+    set.authorName = request.author.value_or(set.authorName);
+    return write(request.output, encodeBoardSet(set));
+}
+
+int render(const Request& request) {
+    const std::string& path = request.inputs.front();
+    const Result<BoardSet> set = readBoardSetFile(path);
+    if (!set) {
+        return fail(shownName(path), set.reason());
+    }
+    if (!request.all && request.board > set->boardCount()) {
+        return fail(shownName(path),
+                    "there is no board " + std::to_string(request.board) + ": the BoardSet has " +
+                        std::to_string(set->boardCount()),
+                    exitUsage);
+    }
+    std::optional<Picture> blockStrip = loadArtworkPicture(IDB_BLOCKS);
+    if (!blockStrip) {
+        return fail("boardset", "the block pictures could not be loaded");
+    }
+    makeTrueColour(*blockStrip);
+    Picture picture = request.all ? overviewSheet(*set, *blockStrip)
+                                  : boardPicture(set->board(request.board - 1), *blockStrip);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    // zlib level 1: a sheet of 200 boards compresses about as well as at level 6, many times
+    // faster.
+    writer.setQuality(85);
+    if (!writer.write(imageOver(picture))) {
+        return fail(shownName(request.output, true),
+                    "could not be written: " + writer.errorString().toStdString());
+    }
+    return write(request.output, std::span(reinterpret_cast<const std::uint8_t*>(png.constData()),
+                                           static_cast<std::size_t>(png.size())));
+}
+
+int exportText(const Request& request) {
+    const std::string& path = request.inputs.front();
+    const Result<BoardSet> set = readBoardSetFile(path);
+    if (!set) {
+        return fail(shownName(path), set.reason());
+    }
+    return write(request.output, bse::exportText(*set));
+}
+
+int importText(const Request& request) {
+    const std::string& path = request.inputs.front();
+    const Result<Input> input = readInput(path, maxTextFormSize, false);
+    if (!input) {
+        return fail(shownName(path), "could not be opened: " + input.reason());
+    }
+    if (input->size > maxTextFormSize) {
+        return fail(shownName(path), "refused: longer than a text form can be (4 MiB)");
+    }
+    const std::string_view text(reinterpret_cast<const char*>(input->bytes.data()),
+                                input->bytes.size());
+    const Result<BoardSet> set = bse::importText(text);
+    if (!set) {
+        return fail(shownName(path), "refused: " + set.reason());
+    }
+    return write(request.output, encodeBoardSet(*set));
+}
+
+} // namespace
+
+int runCommand(const Request& request) {
+    using Command = int (*)(const Request&);
+    constexpr std::pair<std::string_view, Command> commands[] = {
+        {"info", info},     {"check", check},       {"convert", convert},
+        {"render", render}, {"export", exportText}, {"import", importText},
+    };
+    for (const auto& [name, command] : commands) {
+        if (name == request.command) {
+            return command(request);
+        }
+    }
+    return fail(request.command, "no such command", exitUsage);
+}
+
+} // namespace bse::cli

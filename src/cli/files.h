@@ -1,0 +1,33 @@
+#pragma once
+
+#include "base/result.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace bse::cli {
+
+// Every file the program reads or writes goes through here; "-" is standard input or output.
+
+using Bytes = std::vector<std::uint8_t>;
+
+struct Input {
+    Bytes bytes;            // at most the limit
+    std::uint64_t size = 0; // the whole input's
+};
+
+// Reads at most `limit` bytes of a regular file or of standard input; never blocks on a FIFO or
+// a device given by name. With `readHead` false, an input longer than the limit is not kept at
+// all: its size alone answers.
+Result<Input> readInput(const std::string& path, std::size_t limit, bool readHead = true);
+
+// Replaces `path` with `bytes` atomically: the old file stays whole unless every new byte is on
+// the disk.
+Status writeOutput(const std::string& path, std::span<const std::uint8_t> bytes);
+
+// The name of a file in messages.
+std::string shownName(const std::string& path, bool output = false);
+
+} // namespace bse::cli
