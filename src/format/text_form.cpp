@@ -103,7 +103,7 @@ class TextReader {
         if (atEnd()) {
             return "the end of the text";
         }
-        return std::string("\"") + text_[pos_] + "\"";
+        return std::string("'") + text_[pos_] + "'";
     }
 
     // The opening bracket of an object or list, or the colon after a field name.
