@@ -103,6 +103,9 @@ class TextReader {
         if (atEnd()) {
             return "the end of the text";
         }
+        if (static_cast<unsigned char>(text_[pos_]) >= 0x80) {
+            return "a character outside ASCII";
+        }
         return std::string("'") + text_[pos_] + "'";
     }
 
