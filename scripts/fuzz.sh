@@ -17,7 +17,8 @@ bash scripts/install-deps.sh clang libclang-rt-14-dev
 
 # --- Build ----------------------------------------------------------------------------------
 CC=clang CXX=clang++ cmake -S fuzz -B "$build" -DCMAKE_BUILD_TYPE= >/dev/null
-cmake --build "$build" -j"$(nproc)" --target board_set_reader_fuzzer version1_import_fuzzer
+cmake --build "$build" -j"$(nproc)" --target board_set_reader_fuzzer version1_import_fuzzer \
+    text_form_fuzzer
 
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export ASAN_OPTIONS=detect_leaks=1
@@ -25,10 +26,12 @@ export ASAN_OPTIONS=detect_leaks=1
 # name, max_len, len_control. The reader's limit covers 43 boards; its checks sit in the first
 # bytes, so inputs may grow slowly (libFuzzer's default). The import's limit passes 201 boards,
 # and len_control 0 lets any size up to it be tried at once: grown gradually, the sizes around
-# 80,400 bytes are not reached in a minute.
+# 80,400 bytes are not reached in a minute. The text form's limit holds a dozen boards; its
+# checks are the same for every board.
 fuzzers=(
     "board_set_reader 70000 100"
     "version1_import 82000 0"
+    "text_form 16384 100"
 )
 
 failed=()
