@@ -133,8 +133,9 @@ std::variant<Request, int> parseSubcommand(const Subcommand& sub, QStringList ar
     }
     const auto count = request.inputs.size();
     if (count == 0 || (count > 1 && !sub.many)) {
-        return usageError(name, count == 0 ? QStringLiteral("no %1 given").arg(sub.inputs).remove("...")
-                                           : QStringLiteral("one %1 only").arg(sub.inputs));
+        return usageError(name, count == 0
+                                    ? QStringLiteral("no %1 given").arg(sub.inputs).remove("...")
+                                    : QStringLiteral("one %1 only").arg(sub.inputs));
     }
     if (sub.output) {
         if (!parser.isSet(output)) {
