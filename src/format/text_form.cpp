@@ -38,7 +38,7 @@ void appendUtf8(std::string& out, char32_t c) {
     }
 }
 
-constexpr std::array<std::int8_t, 128> noCharacter = [] {
+constexpr std::array<std::int8_t, 128> blockNumbers = [] {
     std::array<std::int8_t, 128> table{};
     table.fill(-1);
     for (std::size_t n = 0; n < blockCharacters.size(); ++n) {
@@ -49,7 +49,7 @@ constexpr std::array<std::int8_t, 128> noCharacter = [] {
 
 // The block number of a row character, or -1.
 int blockNumberOf(char32_t c) {
-    return c < noCharacter.size() ? noCharacter[c] : -1;
+    return c < blockNumbers.size() ? blockNumbers[c] : -1;
 }
 
 // Reads the one schema of the text form straight from the characters, so that the first fault

@@ -76,6 +76,12 @@ done
 (cd "$sets" && "$boardset" check *) >check.txt
 [ $? = 1 ] && cmp -s check.txt "$top/tests/data/cli/check_corpus.txt" || fail "check of the corpus"
 
+"$boardset" info --json "$three" | cmp -s - "$top/tests/data/cli/three_boards_varied_info.json" ||
+    fail "info --json"
+"$boardset" convert "$v1/one_board_known_codes" -o - --name "Été" --author "A\"B" |
+    "$boardset" info - | head -n 4 | tr '\n' '|' |
+    grep -qx 'name: Été|author: A"B|boards: 1|board 1: background 0, 382 blocks|' || fail "info"
+
 # Through pipes, and a replaced output is a new file: a hard link keeps the old one.
 ln kept.bds link.bds
 cat "$three" | "$boardset" export - -o - | "$boardset" import - -o kept.bds &&
