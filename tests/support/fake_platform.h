@@ -10,19 +10,17 @@
 #include <optional>
 #include <set>
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace bse::test {
 
-class FakePlatform;
-
-// A dialog as a scripted user sees it: controls hold text, buttons can be pressed.
+// A dialog as a scripted user sees it: controls hold text, buttons can be pressed. What the
+// procedure does to it goes into the platform's log.
 class FakeDialog : public DialogWindow {
   public:
-    FakeDialog(const DialogTemplate& dialogTemplate, const DialogProc& procedure);
+    FakeDialog(const DialogTemplate& dialogTemplate, const DialogProc& procedure,
+               std::vector<std::string>& log);
 
-    // The user's side.
     void type(int controlId, std::string text); // replaces the control's text
     void press(int controlId);                  // a button, Enter (1) or Escape (2)
     void clickArrow(int upDownId, int delta);   // +1 up, -1 down: steps the buddy edit
@@ -30,15 +28,6 @@ class FakeDialog : public DialogWindow {
     std::string text(int controlId) const;
     bool ended() const { return result_.has_value(); }
     int result() const { return result_.value_or(-1); }
-    const DialogTemplate& dialogTemplate() const { return template_; }
-
-    // What the procedure did.
-    Point position{};
-    int bigIcon = 0;
-    bool shown = false;
-    std::vector<Rect> invalidated;
-    std::vector<const Picture*> paintedPictures;
-    std::map<int, std::pair<int, int>> upDownRanges;
 
     std::string itemText(int controlId, std::size_t maxLength) override;
     void setItemText(int controlId, std::string_view text) override;
@@ -53,21 +42,21 @@ class FakeDialog : public DialogWindow {
     void invalidate(const Rect& rect) override;
     void end(int result) override;
 
+    const Picture* painted = nullptr;
+
   private:
+    void note(std::string line) { log_.push_back("  dialog " + std::move(line)); }
+
     const DialogTemplate& template_;
     const DialogProc& procedure_;
+    std::vector<std::string>& log_;
     std::map<int, std::string> items_;
+    std::map<int, std::pair<int, int>> ranges_;
+    Point position_{};
     std::optional<int> result_;
 };
 
 using DialogScript = std::function<void(FakeDialog&)>;
-
-struct TextCall {
-    Rect rect;
-    std::string text;
-    Rgb colour;
-    TextAlign align;
-};
 
 // The fake font: every byte is a 6 x 10 block with a 1-pixel gap, lines 13 pixels apart.
 inline constexpr int fakeGlyphWidth = 6;
@@ -79,10 +68,10 @@ inline constexpr int fakeLineHeight = 13;
 Pixel backdropPixel(int x, int y);
 Pixel blockPixel(int image, int x, int y); // x 0..29, y 0..14 within the image
 inline constexpr Pixel statusStripPixel = rgb(8, 8, 8);
-Pixel aboutPixel(int x, int y);
 Picture syntheticPicture(int pictureId);
 
-// A scripted desktop: answers, dialog users, files in memory; records what the editor did.
+// A scripted desktop: answers, dialog users, files in memory. Every call the editor makes is a
+// line of `log`, in order, so a test compares what the user would see as text.
 class FakePlatform : public Platform {
   public:
     FakePlatform();
@@ -92,47 +81,27 @@ class FakePlatform : public Platform {
     std::deque<DialogScript> dialogScripts;
     std::deque<std::optional<std::string>> openChoices;
     std::deque<std::optional<std::string>> saveChoices;
-    std::map<std::string, Bytes> files;
+    std::map<std::string, Bytes> files;               // also where writes land
     std::map<std::string, std::string> failingReads;  // path -> reason
     std::map<std::string, std::string> failingWrites; // path -> reason
     std::set<int> missingPictures;
     std::set<int> missingIcons;
     std::map<int, Picture> pictures; // what loadPicture gives; synthetic by default
     bool failWindowCreation = false;
-    Rect windowFrame{0, 0, 646, 446};
-    Size screen{1920, 1080};
-    // Run by runMessageLoop, standing in for the user's session.
-    std::function<void(FakePlatform&)> session;
+    std::function<void(FakePlatform&)> session; // run by runMessageLoop: the user's session
 
     // Record.
-    std::vector<std::string> log; // every call, in order
-    std::vector<std::string> questions;
-    std::vector<std::string> refusals;
-    std::vector<std::string> startupFailures;
-    std::vector<std::string> titles;
-    int beeps = 0;
-    std::vector<Cursor> cursors;
-    std::vector<int> loadedIcons;
-    std::vector<int> windowIcons;
-    std::map<int, bool> menuEnabled;
-    std::vector<Rect> invalidated;
-    std::vector<TextCall> texts;
-    std::vector<int> dialogsRun;
-    std::vector<FileDialogOptions> openDialogs;
-    std::vector<FileDialogOptions> saveDialogs;
-    std::vector<std::string> writes;
+    std::vector<std::string> log;
     std::optional<int> quitCode;
-    std::map<int, int> runningTimers; // id -> period
-    Point windowPosition{};
-    bool windowShown = false;
-    Picture screenContents{canvasWidth, canvasHeight}; // what the last paint showed
-    int paints = 0;
+    Picture screen{canvasWidth, canvasHeight}; // what the last paint showed
     MessageHandler handler;
 
-    // Sends a message to the main window, as the desktop would.
     bool send(Message message, WParam wParam = 0, LParam lParam = 0);
-    std::string title() const { return titles.empty() ? std::string() : titles.back(); }
-    void clearRecords();
+    bool command(int commandId) { return send(WM_COMMAND, static_cast<WParam>(commandId)); }
+    // The lines of the log that start with `prefix`.
+    std::vector<std::string> calls(std::string_view prefix) const;
+    // The last window title set.
+    std::string title() const;
 
     Answer askQuestion(std::string_view text) override;
     void showRefusal(std::string_view text) override;
@@ -162,10 +131,16 @@ class FakePlatform : public Platform {
     std::optional<Picture> loadPicture(int pictureId) override;
     void drawText(Picture& picture, const Rect& rect, std::string_view text, Rgb colour,
                   TextAlign align) override;
+
+  private:
+    std::optional<std::string> choose(const char* what, const FileDialogOptions& options,
+                                      std::deque<std::optional<std::string>>& choices);
 };
 
+std::string rectText(const Rect& rect);
+
 // An editor started on the fake platform as the program starts (short of the message loop),
-// with the records of start-up cleared.
+// with the log of start-up cleared.
 std::unique_ptr<Editor> startedEditor(FakePlatform& platform);
 
 } // namespace bse::test
