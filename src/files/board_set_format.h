@@ -16,6 +16,11 @@ namespace bse {
 inline constexpr std::array<std::uint8_t, 8> boardSetHeader{'B', 'D', 'S', 'T', 2, 0, 0, 0};
 inline constexpr std::size_t boardRecordSize = 4 + 4 * cellsPerBoard; // 1604
 inline constexpr std::size_t maxStoredStringLength = 254;
+// The most of a file the reader can use: header, count, four strings of the longest stored length
+// (one byte holds it), the constant bytes and 200 board records. Anything after is ignored.
+inline constexpr std::size_t longestUsableBoardSetFile =
+    8 + 4 + 4 * (4 + 255) + 5 + maxBoards * boardRecordSize;
+static_assert(longestUsableBoardSetFile == 321'853);
 
 // Block number as a file stores a cell: 0 empty, 1..42 the block kinds.
 constexpr std::uint8_t blockNumberFor(BlockCode code) {

@@ -18,7 +18,7 @@ std::vector<FileFilter> boardSetFilters() {
 
 // Loads a BoardSet file and shows its first board; false (nothing changed) when refused.
 bool loadBoardSetFile(Editor& editor, Platform& platform, const std::string& path) {
-    const ReadResult read = platform.readFile(path);
+    const ReadResult read = platform.readFile(path, longestUsableBoardSetFile, LongFile::ReadHead);
     if (!read.ok) {
         return false;
     }

@@ -19,6 +19,9 @@ constexpr std::size_t version1BoardCount(std::size_t size) {
     return size / version1BoardSize;
 }
 
+// The longest file an import takes: 200 boards and an ignored part of one more.
+inline constexpr std::size_t longestVersion1File = (maxBoards + 1) * version1BoardSize - 1;
+
 enum class Version1Check { Ok, NoWholeBoard, TooManyBoards };
 Version1Check checkVersion1File(std::size_t size);
 

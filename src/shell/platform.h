@@ -2,6 +2,7 @@
 
 #include "dialogs/dialog_template.h"
 #include "dialogs/dialog_window.h"
+#include "io/file_io.h"
 #include "view/geometry.h"
 #include "view/picture.h"
 
@@ -44,9 +45,13 @@ using MessageHandler = std::function<bool(Message, WParam, LParam)>;
 
 struct ReadResult {
     bool ok = false;
-    Bytes bytes;
-    std::string error; // the system's reason when !ok
+    Bytes bytes;                 // at most the limit asked for
+    std::uint64_t fileSize = 0;  // the whole file's size, however much of it was read
+    bool notRegularFile = false; // a FIFO, device or folder: refused before any byte was read
+    std::string error;           // the system's reason when !ok
 };
+
+using io::LongFile;
 
 struct WriteResult {
     bool ok = false;
@@ -96,8 +101,9 @@ class Platform {
     virtual std::optional<std::string> chooseFileToOpen(const FileDialogOptions& options) = 0;
     virtual std::optional<std::string> chooseFileToSave(const FileDialogOptions& options) = 0;
 
-    // Files: whole reads, and writes that replace the old file only once all bytes are down.
-    virtual ReadResult readFile(const std::string& path) = 0;
+    // Files: reads of at most `limit` bytes that never block, and writes that replace the old file
+    // only once all bytes are down.
+    virtual ReadResult readFile(const std::string& path, std::size_t limit, LongFile longFile) = 0;
     virtual WriteResult writeFileAtomically(const std::string& path, const Bytes& bytes) = 0;
     // A path as text for a message (Windows-1252).
     virtual std::string pathForDisplay(const std::string& path) { return path; }

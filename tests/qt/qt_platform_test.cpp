@@ -74,7 +74,7 @@ TEST(QtPlatformFiles, WritesAtomicallyAndReadsWholeFiles) {
     }
     const Bytes bytes{'B', 'D', 'S', 'T', 0, 0xff, 10};
     EXPECT_TRUE(platform.writeFileAtomically(path, bytes).ok);
-    const ReadResult read = platform.readFile(path);
+    const ReadResult read = platform.readFile(path, 100, LongFile::ReadHead);
     ASSERT_TRUE(read.ok);
     EXPECT_EQ(read.bytes, bytes);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"level.BDS"});
@@ -83,7 +83,8 @@ TEST(QtPlatformFiles, WritesAtomicallyAndReadsWholeFiles) {
         platform.writeFileAtomically(folder.filePath("missing/level.BDS").toStdString(), bytes);
     EXPECT_FALSE(failed.ok);
     EXPECT_FALSE(failed.error.empty());
-    const ReadResult missing = platform.readFile(folder.filePath("nothing.BDS").toStdString());
+    const ReadResult missing =
+        platform.readFile(folder.filePath("nothing.BDS").toStdString(), 100, LongFile::ReadHead);
     EXPECT_FALSE(missing.ok);
     EXPECT_FALSE(missing.error.empty());
 }

@@ -364,16 +364,24 @@ std::optional<std::string> FakePlatform::chooseFileToSave(const FileDialogOption
     return choice;
 }
 
-ReadResult FakePlatform::readFile(const std::string& path) {
+ReadResult FakePlatform::readFile(const std::string& path, std::size_t limit, LongFile longFile) {
     log.push_back("readFile " + path);
     if (const auto failing = failingReads.find(path); failing != failingReads.end()) {
-        return {false, {}, failing->second};
+        return {false, {}, 0, false, failing->second};
+    }
+    if (notRegularFiles.contains(path)) {
+        return {false, {}, 0, true, "Not a regular file, but a named pipe"};
     }
     const auto found = files.find(path);
     if (found == files.end()) {
-        return {false, {}, "No such file or directory"};
+        return {false, {}, 0, false, "No such file or directory"};
     }
-    return {true, found->second, {}};
+    const Bytes& whole = found->second;
+    if (whole.size() > limit && longFile == LongFile::ReadNothing) {
+        return {true, {}, whole.size(), false, {}};
+    }
+    const auto taken = static_cast<std::ptrdiff_t>(std::min(whole.size(), limit));
+    return {true, Bytes(whole.begin(), whole.begin() + taken), whole.size(), false, {}};
 }
 
 WriteResult FakePlatform::writeFileAtomically(const std::string& path, const Bytes& bytes) {
