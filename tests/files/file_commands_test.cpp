@@ -365,8 +365,10 @@ TEST_F(FileCommands, ImportRefusesWhatItCannotTakeAndSaysWhy) {
     platform.files["/work/big.PLK"] = Bytes(80400, 1);
     platform.files["/work/most.PLK"] = Bytes(80000, 2);
     platform.failingReads["/work/locked.PLK"] = "Permission denied";
+    platform.notRegularFiles.insert("/work/pipe.PLK");
     const std::pair<const char*, const char*> refused[] = {
         {"/work/missing.PLK", "could not be opened"},
+        {"/work/pipe.PLK", "is not a regular file"},
         {"/work/locked.PLK", "Permission denied"},
         {"/work/short.PLK", "no whole board"},
         {"/work/big.PLK", "201 boards"}};
@@ -387,6 +389,25 @@ TEST_F(FileCommands, ImportRefusesWhatItCannotTakeAndSaysWhy) {
     EXPECT_TRUE(platform.refusals.empty());
     EXPECT_EQ(set().lastBoardIndex, 199);
     EXPECT_EQ(set().boards[199].cells[0], 3u);
+}
+
+TEST_F(FileCommands, OpenTakesTheLongestFileTheReaderCanUseAndIgnoresWhatFollows) {
+    auto longest = std::make_unique<BoardSet>();
+    longest->lastBoardIndex = maxBoards - 1;
+    for (std::string* text : {&longest->brickImagePath, &longest->backgroundImagePath,
+                              &longest->boardSetName, &longest->authorName}) {
+        *text = std::string(maxStoredStringLength, 'x');
+    }
+    longest->boards[199].cells.fill(12);
+    Bytes file = encodeBoardSet(*longest);
+    ASSERT_EQ(file.size(), longestUsableBoardSetFile);
+    file.resize(file.size() + 5000, 0xee);
+    platform.files["/work/long.BDS"] = file;
+    platform.openChoices = {std::string("/work/long.BDS")};
+    command(ID_FILE_OPEN);
+    EXPECT_TRUE(platform.refusals.empty());
+    EXPECT_EQ(set().lastBoardIndex, 199);
+    EXPECT_EQ(set().boards[199].cells[399], 12u);
 }
 
 } // namespace
