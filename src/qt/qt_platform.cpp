@@ -1,5 +1,6 @@
 #include "qt/qt_platform.h"
 
+#include "io/file_io.h"
 #include "platform/platform.h"
 #include "qt/canvas_widget.h"
 #include "qt/dialog_builder.h"
@@ -16,7 +17,6 @@
 #include <QImage>
 #include <QMessageBox>
 #include <QPainter>
-#include <QSaveFile>
 #include <QScreen>
 
 #include <iostream>
@@ -245,31 +245,29 @@ std::optional<std::string> QtPlatform::chooseFileToSave(const FileDialogOptions&
     return runFileDialog(window_.get(), options, QFileDialog::AcceptSave);
 }
 
-Result<Bytes> QtPlatform::readFile(const std::string& path) {
-    QFile file(fromPathBytes(path));
-    if (!file.open(QIODevice::ReadOnly)) {
-        return refuse(toWindows1252(file.errorString()));
-    }
-    const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return refuse(toWindows1252(file.errorString()));
-    }
-    return Bytes(data.begin(), data.end());
+namespace {
+
+// The system's reason, in the locale's encoding, as message text.
+std::string reasonText(const std::string& reason) {
+    return toWindows1252(QString::fromLocal8Bit(reason));
 }
 
+} // namespace
+
+Result<FileHead, ReadFailure> QtPlatform::readFile(const std::string& path, std::size_t limit,
+                                                   LongFile longFile) {
+    auto read = io::readFile(path, limit, longFile);
+    if (!read) {
+        return ReadFailure{reasonText(read.reason()), read.error().notRegularFile};
+    }
+    return read;
+}
+
+// Not QSaveFile: see io/file_io.cpp.
 Status QtPlatform::writeFileAtomically(const std::string& path, const Bytes& bytes) {
-    QSaveFile file(fromPathBytes(path));
-    if (!file.open(QIODevice::WriteOnly)) {
-        return refuse(toWindows1252(file.errorString()));
-    }
-    const auto size = static_cast<qint64>(bytes.size());
-    if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size) {
-        const std::string reason = toWindows1252(file.errorString());
-        file.cancelWriting();
-        return refuse(reason);
-    }
-    if (!file.commit()) {
-        return refuse(toWindows1252(file.errorString()));
+    const Status written = io::writeFileAtomically(path, bytes);
+    if (!written) {
+        return refuse(reasonText(written.reason()));
     }
     return Done{};
 }

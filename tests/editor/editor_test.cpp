@@ -314,8 +314,11 @@ TEST(Editor, FileCommands) {
              s.file("/work/short.BRD", Bytes(399, 1));
              s.file("/work/long.BRD", Bytes(80400, 1));
              s.platform.failingReads["/work/locked.BRD"] = "Permission denied";
-             s.platform.openChoices = {"/work/short.BRD", "/work/long.BRD", "/work/locked.BRD"};
-             for (int k = 0; k < 3; ++k) {
+             s.platform.failingReads["/work/pipe"] = "Not a regular file, but a named pipe";
+             s.platform.notRegularFiles.insert("/work/pipe");
+             s.platform.openChoices = {"/work/short.BRD", "/work/long.BRD", "/work/locked.BRD",
+                                       "/work/pipe"};
+             for (int k = 0; k < 4; ++k) {
                  s.command(ID_FILE_IMPORT);
              }
          }},

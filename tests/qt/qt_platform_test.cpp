@@ -1,10 +1,6 @@
 #include "qt/qt_platform.h"
 #include "view/geometry.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 namespace bse {
@@ -60,32 +56,6 @@ TEST(QtPlatformText, CentresEachLineAndDrawsTheSameTwiceAlike) {
     Picture second = first;
     platform.drawText(second, area, "I\nWWWWWWWW", Rgb{255, 255, 255}, TextAlign::Centre);
     EXPECT_EQ(first.pixels, second.pixels);
-}
-
-TEST(QtPlatformFiles, WritesAtomicallyAndReadsWholeFiles) {
-    QtPlatform platform;
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    const std::string path = folder.filePath("level.BDS").toStdString();
-    {
-        QFile old(QString::fromStdString(path));
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write("old contents");
-    }
-    const Bytes bytes{'B', 'D', 'S', 'T', 0, 0xff, 10};
-    EXPECT_TRUE(platform.writeFileAtomically(path, bytes).ok());
-    const Result<Bytes> read = platform.readFile(path);
-    ASSERT_TRUE(read.ok());
-    EXPECT_EQ(*read, bytes);
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"level.BDS"});
-
-    const Status failed =
-        platform.writeFileAtomically(folder.filePath("missing/level.BDS").toStdString(), bytes);
-    EXPECT_FALSE(failed.ok());
-    EXPECT_FALSE(failed.reason().empty());
-    const Result<Bytes> missing = platform.readFile(folder.filePath("nothing.BDS").toStdString());
-    EXPECT_FALSE(missing.ok());
-    EXPECT_FALSE(missing.reason().empty());
 }
 
 TEST(QtPlatformPictures, UnknownResourcesAreMissing) {

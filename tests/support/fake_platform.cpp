@@ -341,16 +341,23 @@ std::optional<std::string> FakePlatform::chooseFileToSave(const FileDialogOption
     return choose("chooseFileToSave", options, saveChoices);
 }
 
-Result<Bytes> FakePlatform::readFile(const std::string& path) {
-    log.push_back("readFile " + path);
+Result<FileHead, ReadFailure> FakePlatform::readFile(const std::string& path, std::size_t limit,
+                                                     LongFile longFile) {
+    log.push_back("readFile " + path + " at most " + std::to_string(limit) +
+                  (longFile == LongFile::ReadNothing ? ", or nothing" : ""));
     if (const auto failing = failingReads.find(path); failing != failingReads.end()) {
-        return refuse(failing->second);
+        return ReadFailure{failing->second, notRegularFiles.contains(path)};
     }
     const auto found = files.find(path);
     if (found == files.end()) {
-        return refuse("No such file or directory");
+        return ReadFailure{"No such file or directory"};
     }
-    return found->second;
+    const Bytes& whole = found->second;
+    if (whole.size() > limit && longFile == LongFile::ReadNothing) {
+        return FileHead{{}, whole.size()};
+    }
+    const auto taken = static_cast<std::ptrdiff_t>(std::min(whole.size(), limit));
+    return FileHead{Bytes(whole.begin(), whole.begin() + taken), whole.size()};
 }
 
 Status FakePlatform::writeFileAtomically(const std::string& path, const Bytes& bytes) {

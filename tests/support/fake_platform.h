@@ -84,6 +84,7 @@ class FakePlatform : public Platform {
     std::map<std::string, Bytes> files;               // also where writes land
     std::map<std::string, std::string> failingReads;  // path -> reason
     std::map<std::string, std::string> failingWrites; // path -> reason
+    std::set<std::string> notRegularFiles;            // of failingReads: FIFOs, folders
     std::set<int> missingPictures;
     std::set<int> missingIcons;
     std::map<int, Picture> pictures; // what loadPicture gives; synthetic by default
@@ -126,7 +127,8 @@ class FakePlatform : public Platform {
     int runDialog(const DialogTemplate& dialogTemplate, const DialogProc& procedure) override;
     std::optional<std::string> chooseFileToOpen(const FileDialogOptions& options) override;
     std::optional<std::string> chooseFileToSave(const FileDialogOptions& options) override;
-    Result<Bytes> readFile(const std::string& path) override;
+    Result<FileHead, ReadFailure> readFile(const std::string& path, std::size_t limit,
+                                           LongFile longFile) override;
     Status writeFileAtomically(const std::string& path, const Bytes& bytes) override;
     std::optional<Picture> loadPicture(int pictureId) override;
     void drawText(Picture& picture, const Rect& rect, std::string_view text, Rgb colour,
