@@ -47,9 +47,9 @@ TEST(BoardSetModel, StorageIsTwoHundredSlotsOf401Words) {
 TEST(BoardSetModel, SetDefaultStringsFillsAllFourWithTheirLengths) {
     BoardSet set;
     set.boardSetName = std::string(199, 'n');
-    set.authorName = "Someone";
-    set.brickImagePath = "a";
-    set.backgroundImagePath = "b";
+    set.authorName = std::string(7, 'a');
+    set.brickImagePath = std::string(40, 'b');
+    set.backgroundImagePath = std::string(1, 'c');
     setDefaultStrings(set);
     EXPECT_EQ(set.brickImagePath, "X:\\Plinkor\\Boards\\TollanBrick.img");
     EXPECT_EQ(set.brickImagePath.size(), 33u);
