@@ -278,8 +278,8 @@ void TemplateDialog::setItemText(int controlId, std::string_view text) {
     }
 }
 
-unsigned TemplateDialog::itemNumber(int controlId) {
-    return parseItemNumber(itemText(controlId, std::string::npos)).value_or(0);
+std::optional<unsigned> TemplateDialog::itemNumber(int controlId) {
+    return readItemNumber(itemText(controlId, std::string::npos));
 }
 
 void TemplateDialog::setItemNumber(int controlId, unsigned value) {

@@ -77,12 +77,17 @@ TEST_F(NumberDialogs, BackgroundTakesEmptyAsZeroSetsModifiedAlwaysAndCancelKeeps
 }
 
 TEST_F(NumberDialogs, BackgroundAbove255StaysOpenOffering255) {
-    std::vector<std::string> after;
-    runDialog(ID_BOARD_BACKGROUND, IDC_BACKGROUND, "256", {IDOK, IDOK}, &after);
-    EXPECT_EQ(after, (std::vector<std::string>{"255", "closed"}));
-    EXPECT_EQ(set().current().background, 255u);
+    // A number too large to read is above 255 like any other.
+    for (const char* typed : {"256", "4294967296", "99999999999999999999"}) {
+        SCOPED_TRACE(typed);
+        std::vector<std::string> after;
+        runDialog(ID_BOARD_BACKGROUND, IDC_BACKGROUND, typed, {IDOK, IDCANCEL}, &after);
+        EXPECT_EQ(after, (std::vector<std::string>{"255", "closed"}));
+        EXPECT_EQ(set().current().background, 0u);
+        EXPECT_FALSE(set().modified);
+    }
 
-    after.clear();
+    std::vector<std::string> after;
     runDialog(ID_BOARD_BACKGROUND, IDC_BACKGROUND, "255", {IDOK}, &after);
     EXPECT_EQ(after, std::vector<std::string>{"closed"});
     EXPECT_EQ(set().current().background, 255u);
@@ -108,7 +113,7 @@ TEST_F(NumberDialogs, JumpShowsTheChosenBoardAndRewritesTheTitle) {
 
 TEST_F(NumberDialogs, JumpOutsideTheBoardSetOffersTheLastBoardSilently) {
     makeBoards(10, 2);
-    for (const char* typed : {"11", "0", "", "4294967295"}) {
+    for (const char* typed : {"11", "0", "", "4294967295", "4294967296"}) {
         std::vector<std::string> after;
         runDialog(ID_BOARD_JUMP, IDC_JUMPBOARD, typed, {IDOK, IDOK}, &after);
         EXPECT_EQ(after, (std::vector<std::string>{"10", "closed"})) << typed;

@@ -333,6 +333,8 @@ TEST(TemplateDialogText, EditsHoldLongWindows1252TextAndNumbers) {
         dialog.setItemNumber(IDC_BACKGROUND, 4000000000u);
         EXPECT_EQ(edit->text(), "4000000000");
         EXPECT_EQ(dialog.itemNumber(IDC_BACKGROUND), 4000000000u);
+        dialog.setItemText(IDC_BACKGROUND, "4294967296");
+        EXPECT_EQ(dialog.itemNumber(IDC_BACKGROUND), std::nullopt);
         // Texts set by the program are not checked; they are just no number.
         dialog.setItemText(IDC_BACKGROUND, "7x");
         EXPECT_EQ(dialog.itemNumber(IDC_BACKGROUND), 0u);

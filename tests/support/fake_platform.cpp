@@ -135,8 +135,8 @@ void FakeDialog::setItemText(int controlId, std::string_view text) {
     items_[controlId] = std::string(text);
 }
 
-unsigned FakeDialog::itemNumber(int controlId) {
-    return parseItemNumber(text(controlId)).value_or(0);
+std::optional<unsigned> FakeDialog::itemNumber(int controlId) {
+    return readItemNumber(text(controlId));
 }
 
 void FakeDialog::setItemNumber(int controlId, unsigned value) {
