@@ -46,9 +46,9 @@ std::optional<std::string> runFileDialog(QWidget* owner, const FileDialogOptions
     // Chosen before anything else so that no native dialog is prepared.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
-                                                       : QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, options.hideReadOnly);
+    // Any typed name comes back, so that the editor's own refusal answers one that does not exist.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !options.confirmOverwrite);
     QStringList filters;
     for (const FileFilter& filter : options.filters) {
         filters << nameFilter(filter);

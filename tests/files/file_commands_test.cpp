@@ -147,7 +147,7 @@ TEST_F(FileCommands, SaveOnAnUntitledBoardSetRunsSaveAs) {
     EXPECT_EQ(options.filters[1].pattern, "*.*");
     EXPECT_EQ(options.filterIndex, 1);
     EXPECT_EQ(options.defaultExtension, "bds");
-    EXPECT_TRUE(options.hideReadOnly);
+    EXPECT_TRUE(options.confirmOverwrite);
     // Cancelled: nothing written, nothing asked, still modified.
     EXPECT_TRUE(platform.writes.empty());
     EXPECT_TRUE(platform.dialogsRun.empty());
@@ -222,7 +222,7 @@ TEST_F(FileCommands, OpenShowsTheFirstBoardOfTheFileAndTakesItsName) {
     ASSERT_EQ(platform.openDialogs.size(), 1u);
     EXPECT_EQ(platform.openDialogs[0].title, "Open a Plinkor 2 BoardSet");
     EXPECT_EQ(platform.openDialogs[0].defaultExtension, "");
-    EXPECT_FALSE(platform.openDialogs[0].hideReadOnly);
+    EXPECT_FALSE(platform.openDialogs[0].confirmOverwrite);
     EXPECT_EQ(set().lastBoardIndex, 2);
     EXPECT_EQ(set().currentBoard, 0);
     EXPECT_EQ(set().boardSetName, "Three");
