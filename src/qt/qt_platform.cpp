@@ -66,6 +66,18 @@ std::optional<std::string> runFileDialog(QWidget* owner, const FileDialogOptions
     return toPathBytes(dialog.selectedFiles().constFirst());
 }
 
+// Message boxes show their text as text: left to itself, Qt renders one that looks like markup
+// (a name or path holding "<b>") as rich text.
+QMessageBox::StandardButton showMessageBox(QWidget* owner, QMessageBox::Icon icon,
+                                           std::string_view text,
+                                           QMessageBox::StandardButtons buttons,
+                                           QMessageBox::StandardButton defaultButton) {
+    QMessageBox box(icon, QString::fromLatin1(programTitle), fromWindows1252(text), buttons, owner);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(defaultButton);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
 // Property changes made outside input handling (a timer tick, a command run from a key) can sit in
 // the X connection's buffer until the next input event; push them out so the title and the icon
 // change at once.
@@ -97,10 +109,9 @@ QFont QtPlatform::pictureFont() {
 }
 
 Answer QtPlatform::askQuestion(std::string_view text) {
-    const auto answer = QMessageBox::question(
-        window_.get(), QString::fromLatin1(programTitle), fromWindows1252(text),
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
-    switch (answer) {
+    switch (showMessageBox(window_.get(), QMessageBox::Question, text,
+                           QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                           QMessageBox::Yes)) {
     case QMessageBox::Yes:
         return Answer::Yes;
     case QMessageBox::No:
@@ -111,8 +122,7 @@ Answer QtPlatform::askQuestion(std::string_view text) {
 }
 
 void QtPlatform::showRefusal(std::string_view text) {
-    QMessageBox::warning(window_.get(), QString::fromLatin1(programTitle), fromWindows1252(text),
-                         QMessageBox::Ok);
+    showMessageBox(window_.get(), QMessageBox::Warning, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 void QtPlatform::beep() {
@@ -132,8 +142,8 @@ void QtPlatform::setCursor(Cursor cursor) {
 void QtPlatform::reportStartupFailure(std::string_view text) {
     std::cerr << "boardset-editor: " << text << '\n';
     if (QGuiApplication::primaryScreen() != nullptr) {
-        QMessageBox::critical(window_.get(), QString::fromLatin1(programTitle),
-                              fromWindows1252(text));
+        showMessageBox(window_.get(), QMessageBox::Critical, text, QMessageBox::Ok,
+                       QMessageBox::Ok);
     }
 }
 
