@@ -78,6 +78,23 @@ QMessageBox::StandardButton showMessageBox(QWidget* owner, QMessageBox::Icon ico
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
+// The title as the editor composed it. Qt takes "[*]" for its modified mark and shows "[*][*]" as
+// "[*]", so each is doubled. Control characters (escape sequences too) would reach the window
+// manager as they are; each shows as its Unicode control picture, which still tells which it was.
+QString shownTitle(std::string_view title) {
+    QString text = fromWindows1252(title);
+    for (QChar& character : text) {
+        const char16_t unit = character.unicode();
+        if (unit < 0x20) {
+            character = QChar(static_cast<char16_t>(0x2400 + unit));
+        } else if (unit == 0x7F) {
+            character = QChar(static_cast<char16_t>(0x2421));
+        }
+    }
+    text.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    return text;
+}
+
 // Property changes made outside input handling (a timer tick, a command run from a key) can sit in
 // the X connection's buffer until the next input event; push them out so the title and the icon
 // change at once.
@@ -176,7 +193,7 @@ void QtPlatform::showMainWindow() {
 }
 
 void QtPlatform::setWindowTitle(std::string_view title) {
-    window_->setWindowTitle(fromWindows1252(title));
+    window_->setWindowTitle(shownTitle(title));
     flushToDisplay();
 }
 
