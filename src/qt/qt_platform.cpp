@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QChildEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -39,9 +40,26 @@ QString nameFilter(const FileFilter& filter) {
     return name.endsWith(shown) ? name : QStringLiteral("%1 %2").arg(name, shown);
 }
 
+// The file dialog's own question before replacing a file names it; like every box, it shows the
+// name as text. Its boxes are the dialog's children, polished just before they are shown.
+class PlainTextBoxes : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::ChildPolished) {
+            if (auto* box = qobject_cast<QMessageBox*>(static_cast<QChildEvent*>(event)->child())) {
+                box->setTextFormat(Qt::PlainText);
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 std::optional<std::string> runFileDialog(QWidget* owner, const FileDialogOptions& options,
                                          QFileDialog::AcceptMode mode) {
     QFileDialog dialog(owner, fromWindows1252(options.title));
+    PlainTextBoxes plainTextBoxes(&dialog);
+    dialog.installEventFilter(&plainTextBoxes);
     // Qt's own dialog matches patterns without regard to case, so "*.BDS" also lists ".bds".
     // Chosen before anything else so that no native dialog is prepared.
     dialog.setOption(QFileDialog::DontUseNativeDialog);

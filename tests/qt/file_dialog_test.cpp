@@ -196,8 +196,10 @@ TEST_F(FileDialogs, SaveAddsTheExtensionAndAsksBeforeReplacingAFile) {
     // No returns to the dialog; Yes takes the name.
     std::vector<QMessageBox::StandardButton> answers{QMessageBox::No, QMessageBox::Yes};
     QStringList asked;
+    bool plainText = true;
     WhenShown<QMessageBox> question([&](QMessageBox& box) {
         asked << box.text();
+        plainText = plainText && box.textFormat() == Qt::PlainText;
         box.button(answers.at(static_cast<std::size_t>(asked.size() - 1)))->click();
     });
     bool openAfterNo = false;
@@ -211,6 +213,7 @@ TEST_F(FileDialogs, SaveAddsTheExtensionAndAsksBeforeReplacingAFile) {
     EXPECT_TRUE(openAfterNo);
     ASSERT_EQ(asked.size(), 2);
     EXPECT_TRUE(asked[0].contains("a.BDS")) << asked[0].toStdString();
+    EXPECT_TRUE(plainText);
 }
 
 } // namespace
