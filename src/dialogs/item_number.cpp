@@ -31,8 +31,8 @@ std::optional<unsigned> readItemNumber(std::string_view text) {
         return number;
     }
     const std::size_t first = text.find_first_not_of(' ');
-    const bool tooLarge =
-        first != std::string_view::npos && text.find_first_not_of("0123456789", first) == text.npos;
+    const bool tooLarge = first != std::string_view::npos &&
+                          text.find_first_not_of("0123456789", first) == std::string_view::npos;
     return tooLarge ? std::nullopt : std::optional<unsigned>(0);
 }
 
