@@ -197,7 +197,7 @@ TEST(TemplateDialogBuild, EveryControlOfTheThreeFormsSitsWhereItsTemplatePutsIt)
         ScriptedDialog run;
         run.script = [](TemplateDialog& dialog) {
             EXPECT_EQ(dialog.windowTitle(), "Jump to Board");
-            EXPECT_EQ(dialog.size(), QSize(235, 63));
+            EXPECT_EQ(dialog.size(), QSize(236, 63));
             // The edit gives the right end of its 54 pixels to the up-down.
             expectControls(dialog, {
                                        {IDOK, "QPushButton", "OK", {70, 29, 75, 23}},
@@ -333,6 +333,8 @@ TEST(TemplateDialogText, EditsHoldLongWindows1252TextAndNumbers) {
         dialog.setItemNumber(IDC_BACKGROUND, 4000000000u);
         EXPECT_EQ(edit->text(), "4000000000");
         EXPECT_EQ(dialog.itemNumber(IDC_BACKGROUND), 4000000000u);
+        dialog.setItemText(IDC_BACKGROUND, "4294967296");
+        EXPECT_EQ(dialog.itemNumber(IDC_BACKGROUND), std::nullopt);
         // Texts set by the program are not checked; they are just no number.
         dialog.setItemText(IDC_BACKGROUND, "7x");
         EXPECT_EQ(dialog.itemNumber(IDC_BACKGROUND), 0u);
@@ -425,7 +427,7 @@ TEST(TemplateDialogAbout, ReleasesPaintsIconPositionAndEnd) {
     int paintsBefore = 0;
     bool repainted = false;
     run.script = [&](TemplateDialog& dialog) {
-        EXPECT_EQ(dialog.size(), QSize(424, 320));
+        EXPECT_EQ(dialog.size(), QSize(425, 320));
         EXPECT_TRUE(dialog.findChildren<QWidget*>().isEmpty());
         frame = dialog.frame();
         icon = dialog.windowIcon().pixmap(48, 48).toImage().convertToFormat(QImage::Format_RGB32);
@@ -434,8 +436,8 @@ TEST(TemplateDialogAbout, ReleasesPaintsIconPositionAndEnd) {
         QTest::mouseRelease(&dialog, Qt::LeftButton, {}, at);
         QTest::mousePress(&dialog, Qt::RightButton, {}, at);
         QTest::mouseRelease(&dialog, Qt::RightButton, {}, at);
-        QTest::mouseRelease(&dialog, Qt::LeftButton, {}, QPoint(423, 319));
-        QTest::mouseRelease(&dialog, Qt::LeftButton, {}, QPoint(424, 10)); // beyond the client
+        QTest::mouseRelease(&dialog, Qt::LeftButton, {}, QPoint(424, 319));
+        QTest::mouseRelease(&dialog, Qt::LeftButton, {}, QPoint(425, 10)); // beyond the client
         // No buttons at all: Enter is still OK and Escape still Cancel.
         QTest::keyClick(&dialog, Qt::Key_Return);
         QTest::keyClick(&dialog, Qt::Key_Escape);
@@ -448,23 +450,23 @@ TEST(TemplateDialogAbout, ReleasesPaintsIconPositionAndEnd) {
     EXPECT_EQ(run.run(platform, aboutTemplate()), 5);
     EXPECT_EQ(run.only(WM_LBUTTONUP),
               (std::vector<Sent>{{WM_LBUTTONUP, 0, makePointerParam(30, 40)},
-                                 {WM_LBUTTONUP, 0, makePointerParam(423, 319)}}));
+                                 {WM_LBUTTONUP, 0, makePointerParam(424, 319)}}));
     EXPECT_EQ(run.only(WM_COMMAND), (std::vector<Sent>{command(IDOK), command(IDCANCEL)}));
     EXPECT_EQ(run.sent.back(), (Sent{WM_DESTROY, 0, 0}));
     EXPECT_TRUE(repainted);
 
     EXPECT_EQ(frame.left, 100);
     EXPECT_EQ(frame.top, 120);
-    EXPECT_GE(frame.width(), 424);
+    EXPECT_GE(frame.width(), 425);
     EXPECT_GE(frame.height(), 320);
     EXPECT_EQ(
         icon,
         QIcon(":/icons/105.png").pixmap(48, 48).toImage().convertToFormat(QImage::Format_RGB32));
 
-    ASSERT_EQ(shown.size(), QSize(424, 320));
+    ASSERT_EQ(shown.size(), QSize(425, 320));
     int differing = 0;
     for (int y = 0; y < 320; ++y) {
-        for (int x = 0; x < 424; ++x) {
+        for (int x = 0; x < 425; ++x) {
             differing += shown.pixel(x, y) != picture.at(x, y) ? 1 : 0;
         }
     }

@@ -127,8 +127,8 @@ void FakeDialog::setItemText(int controlId, std::string_view text) {
     items_[controlId] = std::string(text);
 }
 
-unsigned FakeDialog::itemNumber(int controlId) {
-    return parseItemNumber(text(controlId)).value_or(0);
+std::optional<unsigned> FakeDialog::itemNumber(int controlId) {
+    return readItemNumber(text(controlId));
 }
 
 void FakeDialog::setItemNumber(int controlId, unsigned value) {
@@ -324,7 +324,7 @@ std::optional<std::string> FakePlatform::choose(const char* what, const FileDial
         line += " " + filter.name + " " + filter.pattern + " |";
     }
     log.push_back(line + " " + std::to_string(options.filterIndex) + " ." +
-                  options.defaultExtension + yesNo(options.hideReadOnly));
+                  options.defaultExtension + yesNo(options.confirmOverwrite));
     if (choices.empty()) {
         return std::nullopt;
     }
