@@ -1,9 +1,9 @@
 #include "editor/editor.h"
+#include "editor/title.h"
 #include "qt/canvas_widget.h"
 #include "qt/main_window.h"
 #include "qt/qt_platform.h"
 #include "shell/startup.h"
-#include "editor/title.h"
 
 #include <QAction>
 #include <QApplication>
