@@ -26,7 +26,7 @@ const BoardSet& marked() {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::span<const std::uint8_t> bytes(data, size);
     const auto boards = readVersion1Boards(bytes);
-    const bool acceptable = size >= version1BoardSize && size < version1TooLargeSize;
+    const bool acceptable = size >= version1BoardSize && size <= longestVersion1File;
     require(boards.ok() == acceptable, "accepted unless 400 <= size < 80400");
     require(checkVersion1Size(size).ok() == acceptable, "the size check disagrees");
     if (!boards) {

@@ -5,9 +5,9 @@ cd "$(dirname "$0")/../src" || exit 2
 declare -A may=(
     [base]="base" [io]="base io" [model]="base model"
     [format]="base model format" [view]="base model view"
-    [platform]="base model view platform"
-    [editor]="base model format view platform editor"
-    [shell]="base model format view platform editor shell"
+    [platform]="base io model view platform"
+    [editor]="base io model format view platform editor"
+    [shell]="base io model format view platform editor shell"
     [qt]="base io model format view platform editor shell qt"
     [cli]="base io model format view platform qt cli"
     [app]="base io model format view platform editor shell qt app"

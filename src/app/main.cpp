@@ -4,6 +4,8 @@
 
 #include <QApplication>
 
+#include <xcb/xcb.h>
+
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
@@ -23,6 +25,22 @@ bool displayReachable() {
     return (display != nullptr && *display != '\0') || (wayland != nullptr && *wayland != '\0');
 }
 
+// Qt's X11 plugin aborts when the X server that DISPLAY names does not answer; try it once first.
+bool xServerUnreachable() {
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    const bool xcbChosen = platform != nullptr && std::strncmp(platform, "xcb", 3) == 0;
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    const bool xcbDefault =
+        (platform == nullptr || *platform == '\0') && (wayland == nullptr || *wayland == '\0');
+    if (!xcbChosen && !xcbDefault) {
+        return false;
+    }
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    const bool failed = xcb_connection_has_error(connection) != 0;
+    xcb_disconnect(connection);
+    return failed;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -30,6 +48,14 @@ int main(int argc, char* argv[]) {
         std::cerr << "boardset-editor: no display found (DISPLAY is not set).\n"
                      "Start it on a desktop, or without one under a virtual X server:\n"
                      "  xvfb-run -a build/boardset-editor\n";
+        return 2;
+    }
+    if (xServerUnreachable()) {
+        const char* display = std::getenv("DISPLAY");
+        std::cerr << "boardset-editor: the X server of DISPLAY=" << (display ? display : "")
+                  << " cannot be reached.\n"
+                     "Check that it is running and that this user may use it, or start the editor\n"
+                     "under a virtual X server:  xvfb-run -a build/boardset-editor\n";
         return 2;
     }
     QApplication application(argc, argv);

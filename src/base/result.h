@@ -12,11 +12,12 @@ struct Refusal {
     std::string reason;
 };
 
-// The one convention for everything that can fail: a value, or a refusal with its reason.
-template <typename T> class [[nodiscard]] Result {
+// The one convention for everything that can fail: a value, or why there is none (a Refusal, or
+// a failure that says more, with its `reason`).
+template <typename T, typename Error = Refusal> class [[nodiscard]] Result {
   public:
     Result(T value) : state_(std::move(value)) {}
-    Result(Refusal refusal) : state_(std::move(refusal)) {}
+    Result(Error error) : state_(std::move(error)) {}
 
     bool ok() const { return std::holds_alternative<T>(state_); }
     explicit operator bool() const { return ok(); }
@@ -28,10 +29,11 @@ template <typename T> class [[nodiscard]] Result {
     T& operator*() { return value(); }
     const T& operator*() const { return value(); }
 
-    const std::string& reason() const { return std::get<Refusal>(state_).reason; }
+    const Error& error() const { return std::get<Error>(state_); }
+    const std::string& reason() const { return error().reason; }
 
   private:
-    std::variant<T, Refusal> state_;
+    std::variant<T, Error> state_;
 };
 
 // Success with nothing to carry.

@@ -30,9 +30,9 @@ void print(std::string_view text) {
 
 // A BoardSet file read as the editor's Open reads it, or the refusal with its byte offset.
 Result<BoardSet> readBoardSetFile(const std::string& path, Bytes* bytes = nullptr) {
-    Result<Input> input = readInput(path, maxUsefulBoardSetFileSize);
+    Result<Input> input = readInput(path, longestUsableBoardSetFile);
     if (!input) {
-        return refuse("could not be opened: " + input.reason());
+        return Refusal{input.reason()};
     }
     Result<BoardSet> set = readBoardSet(input->bytes);
     if (!set) {
@@ -121,12 +121,13 @@ int check(const Request& request) {
 int convert(const Request& request) {
     const std::string& path = request.inputs.front();
     // A file too large to import is refused by its size alone, unread.
-    const Result<Input> input = readInput(path, version1TooLargeSize - 1, false);
+    const Result<Input> input = readInput(path, longestVersion1File, false);
     if (!input) {
-        return fail(shownName(path), "could not be opened: " + input.reason());
+        return fail(shownName(path), input.reason());
     }
-    if (const Status size = checkVersion1Size(input->size); !size) {
-        return fail(shownName(path), size.reason());
+    const std::size_t size = input->size > longestVersion1File ? input->size : input->bytes.size();
+    if (const Status sized = checkVersion1Size(size); !sized) {
+        return fail(shownName(path), sized.reason());
     }
     const Result<std::vector<BoardCells>> boards = readVersion1Boards(input->bytes);
     BoardSet set;
@@ -184,7 +185,7 @@ int importText(const Request& request) {
     const std::string& path = request.inputs.front();
     const Result<Input> input = readInput(path, maxTextFormSize, false);
     if (!input) {
-        return fail(shownName(path), "could not be opened: " + input.reason());
+        return fail(shownName(path), input.reason());
     }
     if (input->size > maxTextFormSize) {
         return fail(shownName(path), "refused: longer than a text form can be (4 MiB)");

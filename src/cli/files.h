@@ -20,7 +20,7 @@ struct Input {
 
 // Reads at most `limit` bytes of a regular file or of standard input; never blocks on a FIFO or
 // a device given by name. With `readHead` false, an input longer than the limit is not kept at
-// all: its size alone answers.
+// all: its size alone answers. A refusal completes a sentence that starts with the file's name.
 Result<Input> readInput(const std::string& path, std::size_t limit, bool readHead = true);
 
 // Replaces `path` with `bytes` atomically: the old file stays whole unless every new byte is on

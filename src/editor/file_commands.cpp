@@ -18,12 +18,12 @@ std::vector<FileFilter> boardSetFilters() {
 
 // Loads a BoardSet file and shows its first board; false (nothing changed) when refused.
 bool loadBoardSetFile(Editor& editor, Platform& platform, const std::string& path) {
-    const Result<Bytes> bytes = platform.readFile(path);
-    if (!bytes) {
+    const auto read = platform.readFile(path, longestUsableBoardSetFile, LongFile::ReadHead);
+    if (!read) {
         return false;
     }
     platform.setCursor(Cursor::Wait);
-    const Result<BoardSet> loaded = readBoardSet(*bytes);
+    const Result<BoardSet> loaded = readBoardSet(read->bytes);
     platform.setCursor(Cursor::Arrow);
     if (!loaded) {
         return false;

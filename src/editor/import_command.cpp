@@ -15,17 +15,22 @@ void importCommand(Editor& editor, Platform& platform) {
         return;
     }
     const std::string file = "The file " + platform.pathForDisplay(*path);
-    const Result<Bytes> bytes = platform.readFile(*path);
-    if (!bytes) {
-        platform.showRefusal(file + " could not be opened.\n\n" + bytes.reason());
+    const auto read = platform.readFile(*path, longestVersion1File, LongFile::ReadNothing);
+    if (!read) {
+        platform.showRefusal(read.error().notRegularFile
+                                 ? file + " is not a regular file."
+                                 : file + " could not be opened.\n\n" + read.reason());
         return;
     }
-    if (const Status size = checkVersion1Size(bytes->size()); !size) {
+    // A file too long to take was not read: its size alone refuses it.
+    if (const Status size =
+            checkVersion1Size(read->size > longestVersion1File ? read->size : read->bytes.size());
+        !size) {
         platform.showRefusal(file + " " + size.reason() + ".");
         return;
     }
     platform.setCursor(Cursor::Wait);
-    const Result<std::vector<BoardCells>> boards = readVersion1Boards(*bytes);
+    const Result<std::vector<BoardCells>> boards = readVersion1Boards(read->bytes);
     BoardSet& set = editor.boardSet;
     adoptBoardCells(set, *boards);
     platform.setCursor(Cursor::Arrow);

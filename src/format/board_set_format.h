@@ -18,6 +18,11 @@ namespace bse {
 inline constexpr std::array<std::uint8_t, 8> boardSetHeader{'B', 'D', 'S', 'T', 2, 0, 0, 0};
 inline constexpr std::size_t boardRecordSize = 4 + 4 * cellsPerBoard; // 1604
 inline constexpr std::size_t maxStoredStringLength = 254;
+// The most of a file the reader can use: header, count, four strings of the longest stored length
+// (one byte holds it), the constant bytes and 200 board records. Anything after is ignored.
+inline constexpr std::size_t longestUsableBoardSetFile =
+    8 + 4 + 4 * (4 + 255) + 5 + maxBoards * boardRecordSize;
+static_assert(longestUsableBoardSetFile == 321'853);
 
 // Block number as a file stores a cell: 0 empty, 1..42 the block kinds.
 constexpr std::uint8_t blockNumberFor(BlockCode code) {
@@ -29,11 +34,6 @@ constexpr BlockCode blockCodeFor(std::uint8_t blockNumber) {
 
 // Accepts exactly the files whose first six bytes are "BDST" 02 00; missing bytes count as 0.
 bool checkBoardSetHeader(std::span<const std::uint8_t> bytes);
-
-// The most of a file the reader can use: header, count, four strings of at most 255 stored
-// bytes, the constant block and 200 board records. Anything after the last record is ignored.
-inline constexpr std::size_t maxUsefulBoardSetFileSize =
-    8 + 4 + 4 * (4 + 255) + 5 + maxBoards * boardRecordSize;
 
 // A BoardSet file as a new BoardSet: the count, the four strings and boards 1 to count, the
 // first board current. A bad header, a count of 0 or over 200, a file that ends inside the count

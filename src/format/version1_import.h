@@ -1,7 +1,7 @@
 #pragma once
 
 #include "base/result.h"
-#include "model/board.h"
+#include "model/board_set.h"
 
 #include <cstdint>
 #include <span>
@@ -11,8 +11,8 @@ namespace bse {
 
 // The first game's board files: a plain run of 400-byte boards, one byte per cell, row by row.
 inline constexpr std::size_t version1BoardSize = 400;
-// The smallest file that holds more boards than a BoardSet can.
-inline constexpr std::size_t version1TooLargeSize = version1BoardSize * 201;
+// The longest file an import takes: 200 boards and an ignored part of one more.
+inline constexpr std::size_t longestVersion1File = (maxBoards + 1) * version1BoardSize - 1;
 
 // The block number (as a BoardSet file stores it) of a version-1 cell code.
 std::uint8_t translateVersion1Code(std::uint8_t code);

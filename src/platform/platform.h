@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/result.h"
+#include "io/file_io.h"
 #include "platform/dialog_template.h"
 #include "platform/dialog_window.h"
 #include "view/geometry.h"
@@ -37,13 +38,18 @@ struct FileDialogOptions {
     std::vector<FileFilter> filters;
     int filterIndex = 1;          // 1-based, the filter selected first
     std::string defaultExtension; // without the dot; empty: none
-    bool hideReadOnly = false;
+    // Save: asks before an existing file is replaced.
+    bool confirmOverwrite = false;
 };
 
 using Bytes = std::vector<std::uint8_t>;
 
 // Receives the main window's messages: MainWindowProc bound to the editor.
 using MessageHandler = std::function<bool(Message, WParam, LParam)>;
+
+using io::FileHead;
+using io::LongFile;
+using io::ReadFailure;
 
 // Everything the editor needs of the desktop. Message boxes and dialogs are modal and owned by
 // the main window; texts are bytes (Windows-1252), paths are the system's own path bytes.
@@ -88,9 +94,10 @@ class Platform : public TextPainter {
     virtual std::optional<std::string> chooseFileToOpen(const FileDialogOptions& options) = 0;
     virtual std::optional<std::string> chooseFileToSave(const FileDialogOptions& options) = 0;
 
-    // Files: whole reads, and writes that replace the old file only once all bytes are down.
-    // A refusal carries the system's reason.
-    virtual Result<Bytes> readFile(const std::string& path) = 0;
+    // Files: reads of at most `limit` bytes that never block, and writes that replace the old
+    // file only once all bytes are down. A failure carries the system's reason.
+    virtual Result<FileHead, ReadFailure> readFile(const std::string& path, std::size_t limit,
+                                                   LongFile longFile) = 0;
     virtual Status writeFileAtomically(const std::string& path, const Bytes& bytes) = 0;
     // A path as text for a message (Windows-1252).
     virtual std::string pathForDisplay(const std::string& path) { return path; }

@@ -1,5 +1,6 @@
 #include "qt/qt_platform.h"
 
+#include "io/file_io.h"
 #include "platform/platform.h"
 #include "qt/artwork.h"
 #include "qt/canvas_widget.h"
@@ -10,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QChildEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -17,7 +19,6 @@
 #include <QImage>
 #include <QMessageBox>
 #include <QPainter>
-#include <QSaveFile>
 #include <QScreen>
 
 #include <iostream>
@@ -36,16 +37,33 @@ QString nameFilter(const FileFilter& filter) {
     return name.endsWith(shown) ? name : QStringLiteral("%1 %2").arg(name, shown);
 }
 
+// The file dialog's own question before replacing a file names it; like every box, it shows the
+// name as text. Its boxes are the dialog's children, polished just before they are shown.
+class PlainTextBoxes : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::ChildPolished) {
+            if (auto* box = qobject_cast<QMessageBox*>(static_cast<QChildEvent*>(event)->child())) {
+                box->setTextFormat(Qt::PlainText);
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 std::optional<std::string> runFileDialog(QWidget* owner, const FileDialogOptions& options,
                                          QFileDialog::AcceptMode mode) {
     QFileDialog dialog(owner, fromWindows1252(options.title));
+    PlainTextBoxes plainTextBoxes(&dialog);
+    dialog.installEventFilter(&plainTextBoxes);
     // Qt's own dialog matches patterns without regard to case, so "*.BDS" also lists ".bds".
     // Chosen before anything else so that no native dialog is prepared.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
-                                                       : QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, options.hideReadOnly);
+    // Any typed name comes back, so that the editor's own refusal answers one that does not exist.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !options.confirmOverwrite);
     QStringList filters;
     for (const FileFilter& filter : options.filters) {
         filters << nameFilter(filter);
@@ -61,6 +79,35 @@ std::optional<std::string> runFileDialog(QWidget* owner, const FileDialogOptions
         return std::nullopt;
     }
     return toPathBytes(dialog.selectedFiles().constFirst());
+}
+
+// Message boxes show their text as text: left to itself, Qt renders one that looks like markup
+// (a name or path holding "<b>") as rich text.
+QMessageBox::StandardButton showMessageBox(QWidget* owner, QMessageBox::Icon icon,
+                                           std::string_view text,
+                                           QMessageBox::StandardButtons buttons,
+                                           QMessageBox::StandardButton defaultButton) {
+    QMessageBox box(icon, QString::fromLatin1(programTitle), fromWindows1252(text), buttons, owner);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(defaultButton);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+// The title as the editor composed it. Qt takes "[*]" for its modified mark and shows "[*][*]" as
+// "[*]", so each is doubled. Control characters (escape sequences too) would reach the window
+// manager as they are; each shows as its Unicode control picture, which still tells which it was.
+QString shownTitle(std::string_view title) {
+    QString text = fromWindows1252(title);
+    for (QChar& character : text) {
+        const char16_t unit = character.unicode();
+        if (unit < 0x20) {
+            character = QChar(static_cast<char16_t>(0x2400 + unit));
+        } else if (unit == 0x7F) {
+            character = QChar(static_cast<char16_t>(0x2421));
+        }
+    }
+    text.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    return text;
 }
 
 // Property changes made outside input handling (a timer tick, a command run from a key) can sit in
@@ -94,10 +141,9 @@ QFont QtPlatform::pictureFont() {
 }
 
 Answer QtPlatform::askQuestion(std::string_view text) {
-    const auto answer = QMessageBox::question(
-        window_.get(), QString::fromLatin1(programTitle), fromWindows1252(text),
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
-    switch (answer) {
+    switch (showMessageBox(window_.get(), QMessageBox::Question, text,
+                           QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                           QMessageBox::Yes)) {
     case QMessageBox::Yes:
         return Answer::Yes;
     case QMessageBox::No:
@@ -108,8 +154,7 @@ Answer QtPlatform::askQuestion(std::string_view text) {
 }
 
 void QtPlatform::showRefusal(std::string_view text) {
-    QMessageBox::warning(window_.get(), QString::fromLatin1(programTitle), fromWindows1252(text),
-                         QMessageBox::Ok);
+    showMessageBox(window_.get(), QMessageBox::Warning, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 void QtPlatform::beep() {
@@ -129,8 +174,8 @@ void QtPlatform::setCursor(Cursor cursor) {
 void QtPlatform::reportStartupFailure(std::string_view text) {
     std::cerr << "boardset-editor: " << text << '\n';
     if (QGuiApplication::primaryScreen() != nullptr) {
-        QMessageBox::critical(window_.get(), QString::fromLatin1(programTitle),
-                              fromWindows1252(text));
+        showMessageBox(window_.get(), QMessageBox::Critical, text, QMessageBox::Ok,
+                       QMessageBox::Ok);
     }
 }
 
@@ -162,7 +207,7 @@ void QtPlatform::showMainWindow() {
 }
 
 void QtPlatform::setWindowTitle(std::string_view title) {
-    window_->setWindowTitle(fromWindows1252(title));
+    window_->setWindowTitle(shownTitle(title));
     flushToDisplay();
 }
 
@@ -242,31 +287,29 @@ std::optional<std::string> QtPlatform::chooseFileToSave(const FileDialogOptions&
     return runFileDialog(window_.get(), options, QFileDialog::AcceptSave);
 }
 
-Result<Bytes> QtPlatform::readFile(const std::string& path) {
-    QFile file(fromPathBytes(path));
-    if (!file.open(QIODevice::ReadOnly)) {
-        return refuse(toWindows1252(file.errorString()));
-    }
-    const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return refuse(toWindows1252(file.errorString()));
-    }
-    return Bytes(data.begin(), data.end());
+namespace {
+
+// The system's reason, in the locale's encoding, as message text.
+std::string reasonText(const std::string& reason) {
+    return toWindows1252(QString::fromLocal8Bit(reason));
 }
 
+} // namespace
+
+Result<FileHead, ReadFailure> QtPlatform::readFile(const std::string& path, std::size_t limit,
+                                                   LongFile longFile) {
+    auto read = io::readFile(path, limit, longFile);
+    if (!read) {
+        return ReadFailure{reasonText(read.reason()), read.error().notRegularFile};
+    }
+    return read;
+}
+
+// Not QSaveFile: see io/file_io.cpp.
 Status QtPlatform::writeFileAtomically(const std::string& path, const Bytes& bytes) {
-    QSaveFile file(fromPathBytes(path));
-    if (!file.open(QIODevice::WriteOnly)) {
-        return refuse(toWindows1252(file.errorString()));
-    }
-    const auto size = static_cast<qint64>(bytes.size());
-    if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size) {
-        const std::string reason = toWindows1252(file.errorString());
-        file.cancelWriting();
-        return refuse(reason);
-    }
-    if (!file.commit()) {
-        return refuse(toWindows1252(file.errorString()));
+    const Status written = io::writeFileAtomically(path, bytes);
+    if (!written) {
+        return refuse(reasonText(written.reason()));
     }
     return Done{};
 }

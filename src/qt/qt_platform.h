@@ -50,7 +50,8 @@ class QtPlatform : public Platform {
     int runDialog(const DialogTemplate& dialogTemplate, const DialogProc& procedure) override;
     std::optional<std::string> chooseFileToOpen(const FileDialogOptions& options) override;
     std::optional<std::string> chooseFileToSave(const FileDialogOptions& options) override;
-    Result<Bytes> readFile(const std::string& path) override;
+    Result<FileHead, ReadFailure> readFile(const std::string& path, std::size_t limit,
+                                           LongFile longFile) override;
     Status writeFileAtomically(const std::string& path, const Bytes& bytes) override;
     std::string pathForDisplay(const std::string& path) override;
 

@@ -49,8 +49,8 @@ expect 2 'boardset: convert: --name: "Ж" cannot be written in Windows-1252' \
 expect 2 "boardset: convert: --author: at most 199 characters" \
     convert "$v1/one_board_known_codes" -o o.bds --author "$(printf '%0200d' 0)"
 expect 1 "boardset: missing.bds: could not be opened: No such file or directory" info missing.bds
-expect 1 "boardset: folder: could not be opened: not a regular file, but a folder" export folder -o o.json
-expect 1 "boardset: fifo: could not be opened: not a regular file" info fifo
+expect 1 "boardset: folder: is not a regular file, but a folder" export folder -o o.json
+expect 1 "boardset: fifo: is not a regular file, but a named pipe" info fifo
 expect 1 "boardset: $sets/refused_count_0: refused: the board count is 0, not 1 to 200 at byte 8" \
     render "$sets/refused_count_0" -o o.png
 expect 1 "boardset: $v1/refused_399_bytes: holds no whole board: a Plinkor (Ver. 1) board takes 400 bytes" \

@@ -1,80 +1,79 @@
-#include "editor/editor.h"
-#include "model/board_set.h"
+#include "support/board_set_checks.h"
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
-#include <memory>
 
 namespace bse {
 namespace {
 
-TEST(BoardSetModel, FreshEditorHoldsOneEmptyBoardAndTheDefaults) {
-    auto editor = std::make_unique<Editor>();
-    const BoardSet& set = editor->boardSet;
-    EXPECT_EQ(set.lastBoardIndex, 0);
-    EXPECT_EQ(set.currentBoard, 0);
-    EXPECT_EQ(set.boardCount(), 1);
-    for (const Board& board : set.boards) {
-        EXPECT_TRUE(std::all_of(board.cells.begin(), board.cells.end(),
-                                [](BlockCode c) { return c == 0; }));
-        EXPECT_EQ(board.background, 0u);
+// What each operation does to a marked set of 6 boards with the fourth current; the set must
+// keep its invariants whatever it is asked.
+TEST(BoardSetModel, OperationsKeepTheInvariants) {
+    struct Case {
+        const char* what;
+        bool (*operation)(BoardSet&);
+        bool done;
+        int count, current;
+    };
+    const Case cases[] = {
+        {"insert at the front", [](BoardSet& s) { return insertEmptyBoard(s, 0); }, true, 7, 0},
+        {"insert after the last", [](BoardSet& s) { return insertEmptyBoard(s, 6); }, true, 7, 6},
+        {"insert past the end", [](BoardSet& s) { return insertEmptyBoard(s, 7); }, false, 6, 3},
+        {"insert before the front", [](BoardSet& s) { return insertEmptyBoard(s, -1); }, false, 6,
+         3},
+        {"insert into a full set",
+         [](BoardSet& s) {
+             s.lastBoardIndex = lastBoardSlot;
+             return insertEmptyBoard(s, 0);
+         },
+         false, 200, 3},
+        {"delete the current board", [](BoardSet& s) { return deleteBoard(s, 3); }, true, 5, 3},
+        {"delete the last, current, board",
+         [](BoardSet& s) {
+             s.currentBoard = 5;
+             return deleteBoard(s, 5);
+         },
+         true, 5, 4},
+        {"delete past the end", [](BoardSet& s) { return deleteBoard(s, 6); }, false, 6, 3},
+        {"delete the only board",
+         [](BoardSet& s) {
+             s.lastBoardIndex = s.currentBoard = 0;
+             return deleteBoard(s, 0);
+         },
+         false, 1, 0},
+        {"move before the front", [](BoardSet& s) { return moveToBoard(s, -4), true; }, true, 6, 0},
+        {"move past the end", [](BoardSet& s) { return moveToBoard(s, 9), true; }, true, 6, 5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        BoardSet set = check::markedBoardSet();
+        EXPECT_EQ(c.operation(set), c.done);
+        EXPECT_EQ(set.boardCount(), c.count);
+        EXPECT_EQ(set.currentBoard, c.current);
+        EXPECT_EQ(check::brokenInvariant(set), "");
     }
-    EXPECT_EQ(editor->leftBlock, 8u);
-    EXPECT_EQ(editor->rightBlock, 44u);
-    EXPECT_TRUE(std::all_of(editor->boardClipboard.begin(), editor->boardClipboard.end(),
-                            [](BlockCode c) { return c == 0; }));
-    EXPECT_EQ(editor->iconFrame, 1);
-    EXPECT_TRUE(editor->currentFileName.empty());
-    EXPECT_EQ(editor->pointer.pointerX, 0);
-    EXPECT_EQ(editor->pointer.pointerY, 0);
-    EXPECT_FALSE(editor->pointer.buttonLatch);
 }
 
-TEST(BoardSetModel, StorageIsTwoHundredSlotsOf401Words) {
-    EXPECT_EQ(sizeof(Board), 401 * sizeof(std::uint32_t));
-    BoardSet set;
-    EXPECT_EQ(set.boards.size(), 200u);
-    EXPECT_EQ(lastBoardSlot, 199);
-    set.lastBoardIndex = lastBoardSlot;
-    set.currentBoard = lastBoardSlot;
-    set.current().background = 9;
-    EXPECT_EQ(set.boards[199].background, 9u);
-    EXPECT_EQ(set.boardCount(), 200);
-}
+TEST(BoardSetModel, AdoptingTakesTheListAndLeavesLaterSlots) {
+    BoardSet loaded;
+    loaded.lastBoardIndex = 1;
+    loaded.board(1).background = 77;
+    loaded.boardSetName = "Loaded";
+    BoardSet set = check::markedBoardSet();
+    adoptBoardSet(set, loaded);
+    BoardSet expected = check::markedBoardSet();
+    expected.board(0) = loaded.board(0);
+    expected.board(1) = loaded.board(1);
+    expected.lastBoardIndex = 1;
+    expected.currentBoard = 0;
+    expected.boardSetName = "Loaded";
+    expected.authorName = expected.brickImagePath = expected.backgroundImagePath = "";
+    EXPECT_EQ(check::firstDifference(set, expected), "");
 
-TEST(BoardSetModel, SetDefaultStringsFillsAllFourWithTheirLengths) {
-    BoardSet set;
-    set.boardSetName = std::string(199, 'n');
-    set.authorName = "Someone";
-    set.brickImagePath = "a";
-    set.backgroundImagePath = "b";
-    setDefaultStrings(set);
-    EXPECT_EQ(set.brickImagePath, "X:\\Plinkor\\Boards\\TollanBrick.img");
-    EXPECT_EQ(set.brickImagePath.size(), 33u);
-    EXPECT_EQ(set.backgroundImagePath, "X:\\Plinkor\\Boards\\TollanBackground.img");
-    EXPECT_EQ(set.backgroundImagePath.size(), 38u);
-    EXPECT_EQ(set.boardSetName, "Untitled Board");
-    EXPECT_EQ(set.boardSetName.size(), 14u);
-    EXPECT_EQ(set.authorName, "Unknown");
-    EXPECT_EQ(set.authorName.size(), 7u);
-}
-
-TEST(BoardSetModel, CellsAreAddressedColumnByColumn) {
-    EXPECT_EQ(screenCellIndex(1, 1), 0);
-    EXPECT_EQ(screenCellIndex(2, 1), 20);
-    EXPECT_EQ(screenCellIndex(1, 2), 1);
-    EXPECT_EQ(screenCellIndex(20, 20), 399);
-    EXPECT_EQ(cellIndex(0, 19), 19);
-    EXPECT_EQ(cellIndex(19, 0), 380);
-    // Every on-screen cell has its own index, and together they cover the board.
-    std::array<int, cellsPerBoard> seen{};
-    for (int column = 1; column <= 20; ++column) {
-        for (int row = 1; row <= 20; ++row) {
-            ++seen[static_cast<std::size_t>(screenCellIndex(column, row))];
-        }
-    }
-    EXPECT_TRUE(std::all_of(seen.begin(), seen.end(), [](int n) { return n == 1; }));
+    const std::vector<BoardCells> cells(3, BoardCells{});
+    adoptBoardCells(set, cells);
+    expected.board(2).cells = {};
+    expected.lastBoardIndex = 2;
+    EXPECT_EQ(check::firstDifference(set, expected), "");
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "editor/editor.h"
+#include "editor/title.h"
 #include "qt/canvas_widget.h"
 #include "qt/main_window.h"
 #include "qt/qt_platform.h"
@@ -10,10 +11,13 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QTest>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace bse {
@@ -70,6 +74,24 @@ TEST_F(QtEditor, StartsWithTheTitleAFixed640By400ClientAreaAndNoMaximise) {
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
     EXPECT_FALSE(window()->windowIcon().isNull());
     EXPECT_TRUE(window()->canvas()->hasMouseTracking());
+}
+
+TEST_F(QtEditor, TheVisibleTitleIsTheComposedOneWithControlCharactersShownAsPictures) {
+    using namespace std::string_literals;
+    const std::vector<std::pair<std::string, QString>> names{
+        {"Level [*] one", "Level [*] one"},
+        {"[*][*][*]x[*", "[*][*][*]x[*"},
+        {"\x1b[31mred\x7f\x01\t\0end\xe9"s,
+         QString::fromUtf16(u"\u241b[31mred\u2421\u2401\u2409\u2400end\u00e9")},
+    };
+    for (const auto& [name, shown] : names) {
+        SCOPED_TRACE(name);
+        editor->boardSet.boardSetName = name;
+        updateTitle(*editor, platform);
+        ASSERT_NE(window()->windowHandle(), nullptr);
+        EXPECT_EQ(window()->windowHandle()->title(),
+                  shown + " - BoardSet Editor for Plinkor 2 - Board: 1 of 1");
+    }
 }
 
 TEST_F(QtEditor, MenuBarCarriesTheMenuWithPasteGreyed) {

@@ -1,11 +1,15 @@
+#include "modal_user.h"
 #include "qt/qt_platform.h"
 #include "view/geometry.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
+#include <QMessageBox>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <utility>
+#include <vector>
 
 namespace bse {
 namespace {
@@ -62,30 +66,34 @@ TEST(QtPlatformText, CentresEachLineAndDrawsTheSameTwiceAlike) {
     EXPECT_EQ(first.pixels, second.pixels);
 }
 
-TEST(QtPlatformFiles, WritesAtomicallyAndReadsWholeFiles) {
+TEST(QtPlatformBoxes, EveryBoxShowsItsTextLiterally) {
     QtPlatform platform;
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    const std::string path = folder.filePath("level.BDS").toStdString();
-    {
-        QFile old(QString::fromStdString(path));
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write("old contents");
+    const std::string text = "<b>/tmp/bold</b> <img src=\"x.png\"> &amp;";
+    const std::vector<std::pair<const char*, std::function<void()>>> boxes{
+        {"question", [&] { platform.askQuestion(text); }},
+        {"refusal", [&] { platform.showRefusal(text); }},
+        {"start-up failure", [&] { platform.reportStartupFailure(text); }},
+    };
+    for (const auto& [name, show] : boxes) {
+        SCOPED_TRACE(name);
+        Qt::TextFormat format = Qt::AutoText;
+        QString shown;
+        test::whenDialogOpens([&](QWidget& dialog) {
+            auto* box = qobject_cast<QMessageBox*>(&dialog);
+            ASSERT_NE(box, nullptr);
+            format = box->textFormat();
+            shown = box->text();
+            box->defaultButton()->click();
+        });
+        show();
+        EXPECT_EQ(format, Qt::PlainText);
+        EXPECT_EQ(shown, QString::fromStdString(text));
     }
-    const Bytes bytes{'B', 'D', 'S', 'T', 0, 0xff, 10};
-    EXPECT_TRUE(platform.writeFileAtomically(path, bytes).ok());
-    const Result<Bytes> read = platform.readFile(path);
-    ASSERT_TRUE(read.ok());
-    EXPECT_EQ(*read, bytes);
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"level.BDS"});
+}
 
-    const Status failed =
-        platform.writeFileAtomically(folder.filePath("missing/level.BDS").toStdString(), bytes);
-    EXPECT_FALSE(failed.ok());
-    EXPECT_FALSE(failed.reason().empty());
-    const Result<Bytes> missing = platform.readFile(folder.filePath("nothing.BDS").toStdString());
-    EXPECT_FALSE(missing.ok());
-    EXPECT_FALSE(missing.reason().empty());
+TEST(QtPlatformFiles, PathsInMessagesReadAsTheSystemWritesThem) {
+    QtPlatform platform;
+    EXPECT_EQ(platform.pathForDisplay("/tmp/caf\xc3\xa9.BDS"), "/tmp/caf\xe9.BDS");
 }
 
 TEST(QtPlatformPictures, UnknownResourcesAreMissing) {

@@ -5,32 +5,45 @@
 #include "shell/startup.h"
 
 #include <algorithm>
-#include <sstream>
 
 namespace bse::test {
 
 namespace {
 
-std::string rectText(const Rect& r) {
-    std::ostringstream out;
-    out << '(' << r.left << ", " << r.top << ")-(" << r.right << ", " << r.bottom << ')';
-    return out.str();
-}
-
-void fillClipped(Picture& picture, const Rect& clip, int x, int y, int width, int height,
-                 Pixel colour) {
-    const int left = std::max({x, clip.left, 0});
-    const int top = std::max({y, clip.top, 0});
-    const int right = std::min({x + width, clip.right, picture.width});
-    const int bottom = std::min({y + height, clip.bottom, picture.height});
-    for (int py = top; py < bottom; ++py) {
-        for (int px = left; px < right; ++px) {
+void fillClipped(Picture& picture, const Rect& clip, int x, int y, Pixel colour) {
+    const int right = std::min({x + fakeGlyphWidth, clip.right, picture.width});
+    const int bottom = std::min({y + fakeGlyphHeight, clip.bottom, picture.height});
+    for (int py = std::max({y, clip.top, 0}); py < bottom; ++py) {
+        for (int px = std::max({x, clip.left, 0}); px < right; ++px) {
             picture.set(px, py, colour);
         }
     }
 }
 
+Picture filled(int width, int height, Pixel (*pixel)(int, int)) {
+    Picture picture(width, height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            picture.set(x, y, pixel(x, y));
+        }
+    }
+    return picture;
+}
+
+Pixel stripPixel(int x, int y) {
+    return blockPixel(y / blockHeight + 1, x, y % blockHeight);
+}
+
+Pixel aboutPixel(int x, int y) {
+    return rgb(x & 0xff, y & 0xff, 0xc0 | (x >> 8));
+}
+
 } // namespace
+
+std::string rectText(const Rect& r) {
+    return "(" + std::to_string(r.left) + ", " + std::to_string(r.top) + ")-(" +
+           std::to_string(r.right) + ", " + std::to_string(r.bottom) + ")";
+}
 
 // ---- Synthetic artwork ----
 
@@ -42,41 +55,16 @@ Pixel blockPixel(int image, int x, int y) {
     return rgb(image, 0x80 | x, 0x80 | y);
 }
 
-Pixel aboutPixel(int x, int y) {
-    return rgb(x & 0xff, y & 0xff, 0xc0 | (x >> 8));
-}
-
 Picture syntheticPicture(int pictureId) {
     switch (pictureId) {
-    case IDB_EDITOR: {
-        Picture picture(canvasWidth, canvasHeight);
-        for (int y = 0; y < canvasHeight; ++y) {
-            for (int x = 0; x < canvasWidth; ++x) {
-                picture.set(x, y, backdropPixel(x, y));
-            }
-        }
-        return picture;
-    }
-    case IDB_BLOCKS: {
-        Picture picture(blockStripWidth, blockStripHeight);
-        for (int y = 0; y < blockStripHeight; ++y) {
-            for (int x = 0; x < blockStripWidth; ++x) {
-                picture.set(x, y, blockPixel(y / blockHeight + 1, x, y % blockHeight));
-            }
-        }
-        return picture;
-    }
+    case IDB_EDITOR:
+        return filled(canvasWidth, canvasHeight, backdropPixel);
+    case IDB_BLOCKS:
+        return filled(blockStripWidth, blockStripHeight, stripPixel);
     case IDB_STATUS:
         return Picture(statusStripWidth, statusStripHeight, statusStripPixel);
-    case IDB_ABOUT: {
-        Picture picture(aboutPictureWidth, aboutPictureHeight);
-        for (int y = 0; y < aboutPictureHeight; ++y) {
-            for (int x = 0; x < aboutPictureWidth; ++x) {
-                picture.set(x, y, aboutPixel(x, y));
-            }
-        }
-        return picture;
-    }
+    case IDB_ABOUT:
+        return filled(aboutPictureWidth, aboutPictureHeight, aboutPixel);
     default:
         return {};
     }
@@ -84,8 +72,9 @@ Picture syntheticPicture(int pictureId) {
 
 // ---- FakeDialog ----
 
-FakeDialog::FakeDialog(const DialogTemplate& dialogTemplate, const DialogProc& procedure)
-    : template_(dialogTemplate), procedure_(procedure) {
+FakeDialog::FakeDialog(const DialogTemplate& dialogTemplate, const DialogProc& procedure,
+                       std::vector<std::string>& log)
+    : template_(dialogTemplate), procedure_(procedure), log_(log) {
     for (const DialogControl& control : dialogTemplate.controls) {
         if (control.id != noControlId) {
             items_[control.id] = control.text;
@@ -105,15 +94,14 @@ void FakeDialog::clickArrow(int upDownId, int delta) {
     // The buddy is the control just before the up-down in the template.
     const auto& controls = template_.controls;
     for (std::size_t i = 1; i < controls.size(); ++i) {
-        if (controls[i].id != upDownId) {
-            continue;
+        if (controls[i].id == upDownId) {
+            const int buddy = controls[i - 1].id;
+            const auto [low, high] =
+                ranges_.contains(upDownId) ? ranges_.at(upDownId) : std::pair{0, 100};
+            const int current = static_cast<int>(parseItemNumber(text(buddy)).value_or(0));
+            const bool wrap = (controls[i].styles & UDS_WRAP) != 0;
+            items_[buddy] = std::to_string(stepUpDown(current, delta, low, high, wrap));
         }
-        const int buddy = controls[i - 1].id;
-        const auto range =
-            upDownRanges.contains(upDownId) ? upDownRanges.at(upDownId) : std::pair{0, 100};
-        const int current = static_cast<int>(parseItemNumber(text(buddy)).value_or(0));
-        const bool wrap = (controls[i].styles & UDS_WRAP) != 0;
-        items_[buddy] = std::to_string(stepUpDown(current, delta, range.first, range.second, wrap));
     }
 }
 
@@ -127,49 +115,42 @@ std::string FakeDialog::text(int controlId) const {
 }
 
 std::string FakeDialog::itemText(int controlId, std::size_t maxLength) {
-    const std::string whole = text(controlId);
-    return maxLength == 0 ? std::string() : whole.substr(0, maxLength - 1);
+    return maxLength == 0 ? std::string() : text(controlId).substr(0, maxLength - 1);
 }
 
 void FakeDialog::setItemText(int controlId, std::string_view text) {
+    note("setItemText " + std::to_string(controlId) + " " + std::string(text));
     items_[controlId] = std::string(text);
 }
 
-unsigned FakeDialog::itemNumber(int controlId) {
-    return parseItemNumber(text(controlId)).value_or(0);
+std::optional<unsigned> FakeDialog::itemNumber(int controlId) {
+    return readItemNumber(text(controlId));
 }
 
 void FakeDialog::setItemNumber(int controlId, unsigned value) {
+    note("setItemNumber " + std::to_string(controlId) + " " + std::to_string(value));
     items_[controlId] = std::to_string(value);
 }
 
 void FakeDialog::setUpDownRange(int controlId, int lowest, int highest) {
-    upDownRanges[controlId] = {lowest, highest};
+    note("setUpDownRange " + std::to_string(controlId) + " " + std::to_string(lowest) + " " +
+         std::to_string(highest));
+    ranges_[controlId] = {lowest, highest};
 }
 
 Rect FakeDialog::frame() {
     const int width = dialogUnitsToPixelsX(template_.width) + 6;
     const int height = dialogUnitsToPixelsY(template_.height) + 25;
-    return {position.x, position.y, position.x + width, position.y + height};
+    return {position_.x, position_.y, position_.x + width, position_.y + height};
 }
 
 void FakeDialog::move(int x, int y) {
-    position = {x, y};
-}
-void FakeDialog::setBigIcon(int iconId) {
-    bigIcon = iconId;
-}
-void FakeDialog::show() {
-    shown = true;
-}
-void FakeDialog::paintPicture(const Picture& picture) {
-    paintedPictures.push_back(&picture);
-}
-void FakeDialog::invalidate(const Rect& rect) {
-    invalidated.push_back(rect);
+    note("move " + std::to_string(x) + " " + std::to_string(y));
+    position_ = {x, y};
 }
 
 void FakeDialog::end(int result) {
+    note("end " + std::to_string(result));
     if (!result_) {
         result_ = result;
     }
@@ -187,125 +168,25 @@ bool FakePlatform::send(Message message, WParam wParam, LParam lParam) {
     return handler ? handler(message, wParam, lParam) : false;
 }
 
-void FakePlatform::clearRecords() {
-    log.clear();
-    questions.clear();
-    refusals.clear();
-    titles.clear();
-    beeps = 0;
-    cursors.clear();
-    windowIcons.clear();
-    invalidated.clear();
-    texts.clear();
-    dialogsRun.clear();
-    openDialogs.clear();
-    saveDialogs.clear();
-    writes.clear();
+std::vector<std::string> FakePlatform::calls(std::string_view prefix) const {
+    std::vector<std::string> found;
+    std::copy_if(log.begin(), log.end(), std::back_inserter(found),
+                 [prefix](const std::string& line) { return line.starts_with(prefix); });
+    return found;
+}
+
+std::string FakePlatform::title() const {
+    const auto titles = calls("setWindowTitle ");
+    return titles.empty() ? std::string() : titles.back().substr(15);
 }
 
 Answer FakePlatform::askQuestion(std::string_view text) {
     log.push_back("askQuestion " + std::string(text));
-    questions.emplace_back(text);
-    if (answers.empty()) {
-        return Answer::Cancel;
+    const Answer answer = answers.empty() ? Answer::Cancel : answers.front();
+    if (!answers.empty()) {
+        answers.pop_front();
     }
-    const Answer answer = answers.front();
-    answers.pop_front();
     return answer;
-}
-
-void FakePlatform::showRefusal(std::string_view text) {
-    log.push_back("showRefusal " + std::string(text));
-    refusals.emplace_back(text);
-}
-
-void FakePlatform::beep() {
-    log.emplace_back("beep");
-    ++beeps;
-}
-
-void FakePlatform::setCursor(Cursor cursor) {
-    log.emplace_back(cursor == Cursor::Wait ? "setCursor wait" : "setCursor arrow");
-    cursors.push_back(cursor);
-}
-
-void FakePlatform::reportStartupFailure(std::string_view text) {
-    log.push_back("reportStartupFailure " + std::string(text));
-    startupFailures.emplace_back(text);
-}
-
-bool FakePlatform::createMainWindow(const DialogTemplate& windowTemplate,
-                                    MessageHandler newHandler) {
-    log.push_back("createMainWindow " + std::to_string(windowTemplate.id));
-    if (failWindowCreation) {
-        return false;
-    }
-    handler = std::move(newHandler);
-    return true;
-}
-
-Rect FakePlatform::mainWindowFrame() {
-    log.emplace_back("mainWindowFrame");
-    return windowFrame;
-}
-
-Size FakePlatform::screenSize() {
-    log.emplace_back("screenSize");
-    return screen;
-}
-
-void FakePlatform::moveMainWindow(int x, int y) {
-    log.push_back("moveMainWindow " + std::to_string(x) + " " + std::to_string(y));
-    windowPosition = {x, y};
-}
-
-void FakePlatform::showMainWindow() {
-    log.emplace_back("showMainWindow");
-    windowShown = true;
-}
-
-void FakePlatform::setWindowTitle(std::string_view title) {
-    log.push_back("setWindowTitle " + std::string(title));
-    titles.emplace_back(title);
-}
-
-bool FakePlatform::loadIcon(int iconId) {
-    log.push_back("loadIcon " + std::to_string(iconId));
-    if (missingIcons.contains(iconId)) {
-        return false;
-    }
-    loadedIcons.push_back(iconId);
-    return true;
-}
-
-void FakePlatform::setWindowIcon(int iconId) {
-    log.push_back("setWindowIcon " + std::to_string(iconId));
-    windowIcons.push_back(iconId);
-}
-
-void FakePlatform::enableMenuItem(int commandId, bool enabled) {
-    log.push_back("enableMenuItem " + std::to_string(commandId) + (enabled ? " on" : " off"));
-    menuEnabled[commandId] = enabled;
-}
-
-void FakePlatform::invalidate(const Rect& rect) {
-    log.push_back("invalidate " + rectText(rect));
-    invalidated.push_back(rect);
-}
-
-void FakePlatform::paintCanvas(const Picture& canvas) {
-    ++paints;
-    screenContents = canvas;
-}
-
-void FakePlatform::startTimer(int timerId, int periodMs) {
-    log.push_back("startTimer " + std::to_string(timerId) + " " + std::to_string(periodMs));
-    runningTimers[timerId] = periodMs;
-}
-
-void FakePlatform::stopTimer(int timerId) {
-    log.push_back("stopTimer " + std::to_string(timerId));
-    runningTimers.erase(timerId);
 }
 
 int FakePlatform::runMessageLoop() {
@@ -316,17 +197,9 @@ int FakePlatform::runMessageLoop() {
     return quitCode.value_or(0);
 }
 
-void FakePlatform::quit(int exitCode) {
-    log.push_back("quit " + std::to_string(exitCode));
-    if (!quitCode) {
-        quitCode = exitCode;
-    }
-}
-
 int FakePlatform::runDialog(const DialogTemplate& dialogTemplate, const DialogProc& procedure) {
     log.push_back("runDialog " + std::to_string(dialogTemplate.id));
-    dialogsRun.push_back(dialogTemplate.id);
-    FakeDialog dialog(dialogTemplate, procedure);
+    FakeDialog dialog(dialogTemplate, procedure, log);
     dialog.send(WM_INITDIALOG);
     if (!dialogScripts.empty()) {
         const DialogScript script = std::move(dialogScripts.front());
@@ -341,47 +214,47 @@ int FakePlatform::runDialog(const DialogTemplate& dialogTemplate, const DialogPr
     return dialog.result();
 }
 
-std::optional<std::string> FakePlatform::chooseFileToOpen(const FileDialogOptions& options) {
-    log.push_back("chooseFileToOpen " + options.title);
-    openDialogs.push_back(options);
-    if (openChoices.empty()) {
+std::optional<std::string> FakePlatform::choose(const char* what, const FileDialogOptions& options,
+                                                std::deque<std::optional<std::string>>& choices) {
+    std::string line = std::string(what) + " " + options.title + " |";
+    for (const FileFilter& filter : options.filters) {
+        line += " " + filter.name + " " + filter.pattern + " |";
+    }
+    log.push_back(line + " " + std::to_string(options.filterIndex) + " ." +
+                  options.defaultExtension + (options.confirmOverwrite ? " on" : " off"));
+    if (choices.empty()) {
         return std::nullopt;
     }
-    auto choice = std::move(openChoices.front());
-    openChoices.pop_front();
+    auto choice = std::move(choices.front());
+    choices.pop_front();
     return choice;
 }
 
-std::optional<std::string> FakePlatform::chooseFileToSave(const FileDialogOptions& options) {
-    log.push_back("chooseFileToSave " + options.title);
-    saveDialogs.push_back(options);
-    if (saveChoices.empty()) {
-        return std::nullopt;
-    }
-    auto choice = std::move(saveChoices.front());
-    saveChoices.pop_front();
-    return choice;
-}
-
-Result<Bytes> FakePlatform::readFile(const std::string& path) {
-    log.push_back("readFile " + path);
+Result<FileHead, ReadFailure> FakePlatform::readFile(const std::string& path, std::size_t limit,
+                                                     LongFile longFile) {
+    log.push_back("readFile " + path + " at most " + std::to_string(limit) +
+                  (longFile == LongFile::ReadNothing ? ", or nothing" : ""));
     if (const auto failing = failingReads.find(path); failing != failingReads.end()) {
-        return refuse(failing->second);
+        return ReadFailure{failing->second, notRegularFiles.contains(path)};
     }
     const auto found = files.find(path);
     if (found == files.end()) {
-        return refuse("No such file or directory");
+        return ReadFailure{"No such file or directory"};
     }
-    return found->second;
+    const Bytes& whole = found->second;
+    if (whole.size() > limit && longFile == LongFile::ReadNothing) {
+        return FileHead{{}, whole.size()};
+    }
+    const auto taken = static_cast<std::ptrdiff_t>(std::min(whole.size(), limit));
+    return FileHead{Bytes(whole.begin(), whole.begin() + taken), whole.size()};
 }
 
 Status FakePlatform::writeFileAtomically(const std::string& path, const Bytes& bytes) {
-    log.push_back("writeFileAtomically " + path);
+    log.push_back("writeFileAtomically " + path + " " + std::to_string(bytes.size()));
     if (const auto failing = failingWrites.find(path); failing != failingWrites.end()) {
         return refuse(failing->second);
     }
     files[path] = bytes;
-    writes.push_back(path);
     return Done{};
 }
 
@@ -396,7 +269,10 @@ std::optional<Picture> FakePlatform::loadPicture(int pictureId) {
 
 void FakePlatform::drawText(Picture& picture, const Rect& rect, std::string_view text, Rgb colour,
                             TextAlign align) {
-    texts.push_back({rect, std::string(text), colour, align});
+    std::string shown(text);
+    std::replace(shown.begin(), shown.end(), '\n', '|');
+    log.push_back("drawText " + rectText(rect) + (align == TextAlign::Centre ? " centre " : " ") +
+                  shown);
     makeTrueColour(picture);
     const Pixel pixel = rgb(colour.red, colour.green, colour.blue);
     int lineTop = rect.top;
@@ -405,13 +281,10 @@ void FakePlatform::drawText(Picture& picture, const Rect& rect, std::string_view
         const std::size_t end = std::min(text.find('\n', start), text.size());
         const int count = static_cast<int>(end - start);
         const int lineWidth = count > 0 ? count * fakeGlyphAdvance - 1 : 0;
-        int x = rect.left;
-        if (align == TextAlign::Centre) {
-            x += (rect.width() - lineWidth) / 2;
-        }
+        const int left =
+            rect.left + (align == TextAlign::Centre ? (rect.width() - lineWidth) / 2 : 0);
         for (int i = 0; i < count; ++i) {
-            fillClipped(picture, rect, x + i * fakeGlyphAdvance, lineTop, fakeGlyphWidth,
-                        fakeGlyphHeight, pixel);
+            fillClipped(picture, rect, left + i * fakeGlyphAdvance, lineTop, pixel);
         }
         lineTop += fakeLineHeight;
         start = end + 1;
@@ -421,7 +294,7 @@ void FakePlatform::drawText(Picture& picture, const Rect& rect, std::string_view
 std::unique_ptr<Editor> startedEditor(FakePlatform& platform) {
     auto editor = std::make_unique<Editor>();
     startEditor(*editor, platform);
-    platform.clearRecords();
+    platform.log.clear();
     return editor;
 }
 

@@ -10,19 +10,25 @@
 #include <optional>
 #include <set>
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace bse::test {
 
-class FakePlatform;
+std::string rectText(const Rect& rect);
+inline std::string word(std::string_view text) {
+    return std::string(text);
+}
+inline std::string word(int number) {
+    return std::to_string(number);
+}
 
-// A dialog as a scripted user sees it: controls hold text, buttons can be pressed.
+// A dialog as a scripted user sees it: controls hold text, buttons can be pressed. What the
+// procedure does to it goes into the platform's log.
 class FakeDialog : public DialogWindow {
   public:
-    FakeDialog(const DialogTemplate& dialogTemplate, const DialogProc& procedure);
+    FakeDialog(const DialogTemplate& dialogTemplate, const DialogProc& procedure,
+               std::vector<std::string>& log);
 
-    // The user's side.
     void type(int controlId, std::string text); // replaces the control's text
     void press(int controlId);                  // a button, Enter (1) or Escape (2)
     void clickArrow(int upDownId, int delta);   // +1 up, -1 down: steps the buddy edit
@@ -30,44 +36,35 @@ class FakeDialog : public DialogWindow {
     std::string text(int controlId) const;
     bool ended() const { return result_.has_value(); }
     int result() const { return result_.value_or(-1); }
-    const DialogTemplate& dialogTemplate() const { return template_; }
-
-    // What the procedure did.
-    Point position{};
-    int bigIcon = 0;
-    bool shown = false;
-    std::vector<Rect> invalidated;
-    std::vector<const Picture*> paintedPictures;
-    std::map<int, std::pair<int, int>> upDownRanges;
 
     std::string itemText(int controlId, std::size_t maxLength) override;
     void setItemText(int controlId, std::string_view text) override;
-    unsigned itemNumber(int controlId) override;
+    std::optional<unsigned> itemNumber(int controlId) override;
     void setItemNumber(int controlId, unsigned value) override;
     void setUpDownRange(int controlId, int lowest, int highest) override;
     Rect frame() override;
     void move(int x, int y) override;
-    void setBigIcon(int iconId) override;
-    void show() override;
-    void paintPicture(const Picture& picture) override;
-    void invalidate(const Rect& rect) override;
+    void setBigIcon(int iconId) override { note("setBigIcon " + std::to_string(iconId)); }
+    void show() override { note("show"); }
+    void paintPicture(const Picture& picture) override { note("paintPicture"), painted = &picture; }
+    void invalidate(const Rect& rect) override { note("invalidate " + rectText(rect)); }
     void end(int result) override;
 
+    const Picture* painted = nullptr;
+
   private:
+    void note(std::string line) { log_.push_back("  dialog " + std::move(line)); }
+
     const DialogTemplate& template_;
     const DialogProc& procedure_;
+    std::vector<std::string>& log_;
     std::map<int, std::string> items_;
+    std::map<int, std::pair<int, int>> ranges_;
+    Point position_{};
     std::optional<int> result_;
 };
 
 using DialogScript = std::function<void(FakeDialog&)>;
-
-struct TextCall {
-    Rect rect;
-    std::string text;
-    Rgb colour;
-    TextAlign align;
-};
 
 // The fake font: every byte is a 6 x 10 block with a 1-pixel gap, lines 13 pixels apart.
 inline constexpr int fakeGlyphWidth = 6;
@@ -79,10 +76,10 @@ inline constexpr int fakeLineHeight = 13;
 Pixel backdropPixel(int x, int y);
 Pixel blockPixel(int image, int x, int y); // x 0..29, y 0..14 within the image
 inline constexpr Pixel statusStripPixel = rgb(8, 8, 8);
-Pixel aboutPixel(int x, int y);
 Picture syntheticPicture(int pictureId);
 
-// A scripted desktop: answers, dialog users, files in memory; records what the editor did.
+// A scripted desktop: answers, dialog users, files in memory. Every call the editor makes is a
+// line of `log`, in order, so a test compares what the user would see as text.
 class FakePlatform : public Platform {
   public:
     FakePlatform();
@@ -92,80 +89,92 @@ class FakePlatform : public Platform {
     std::deque<DialogScript> dialogScripts;
     std::deque<std::optional<std::string>> openChoices;
     std::deque<std::optional<std::string>> saveChoices;
-    std::map<std::string, Bytes> files;
+    std::map<std::string, Bytes> files;               // also where writes land
     std::map<std::string, std::string> failingReads;  // path -> reason
     std::map<std::string, std::string> failingWrites; // path -> reason
+    std::set<std::string> notRegularFiles;            // of failingReads: FIFOs, folders
     std::set<int> missingPictures;
     std::set<int> missingIcons;
     std::map<int, Picture> pictures; // what loadPicture gives; synthetic by default
     bool failWindowCreation = false;
-    Rect windowFrame{0, 0, 646, 446};
-    Size screen{1920, 1080};
-    // Run by runMessageLoop, standing in for the user's session.
-    std::function<void(FakePlatform&)> session;
+    std::function<void(FakePlatform&)> session; // run by runMessageLoop: the user's session
 
     // Record.
-    std::vector<std::string> log; // every call, in order
-    std::vector<std::string> questions;
-    std::vector<std::string> refusals;
-    std::vector<std::string> startupFailures;
-    std::vector<std::string> titles;
-    int beeps = 0;
-    std::vector<Cursor> cursors;
-    std::vector<int> loadedIcons;
-    std::vector<int> windowIcons;
-    std::map<int, bool> menuEnabled;
-    std::vector<Rect> invalidated;
-    std::vector<TextCall> texts;
-    std::vector<int> dialogsRun;
-    std::vector<FileDialogOptions> openDialogs;
-    std::vector<FileDialogOptions> saveDialogs;
-    std::vector<std::string> writes;
+    std::vector<std::string> log;
     std::optional<int> quitCode;
-    std::map<int, int> runningTimers; // id -> period
-    Point windowPosition{};
-    bool windowShown = false;
-    Picture screenContents{canvasWidth, canvasHeight}; // what the last paint showed
-    int paints = 0;
+    Picture screen{canvasWidth, canvasHeight}; // what the last paint showed
     MessageHandler handler;
 
-    // Sends a message to the main window, as the desktop would.
     bool send(Message message, WParam wParam = 0, LParam lParam = 0);
-    std::string title() const { return titles.empty() ? std::string() : titles.back(); }
-    void clearRecords();
+    bool command(int commandId) { return send(WM_COMMAND, static_cast<WParam>(commandId)); }
+    // The lines of the log that start with `prefix`.
+    std::vector<std::string> calls(std::string_view prefix) const;
+    // The last window title set.
+    std::string title() const;
 
     Answer askQuestion(std::string_view text) override;
-    void showRefusal(std::string_view text) override;
-    void beep() override;
-    void setCursor(Cursor cursor) override;
-    void reportStartupFailure(std::string_view text) override;
-    bool createMainWindow(const DialogTemplate& windowTemplate, MessageHandler handler) override;
-    Rect mainWindowFrame() override;
-    Size screenSize() override;
-    void moveMainWindow(int x, int y) override;
-    void showMainWindow() override;
-    void setWindowTitle(std::string_view title) override;
-    bool loadIcon(int iconId) override;
-    void setWindowIcon(int iconId) override;
-    void enableMenuItem(int commandId, bool enabled) override;
-    void invalidate(const Rect& rect) override;
-    void paintCanvas(const Picture& canvas) override;
-    void startTimer(int timerId, int periodMs) override;
-    void stopTimer(int timerId) override;
+    void showRefusal(std::string_view text) override { note("showRefusal", text); }
+    void beep() override { note("beep"); }
+    void setCursor(Cursor cursor) override {
+        note(cursor == Cursor::Wait ? "setCursor wait" : "setCursor arrow");
+    }
+    void reportStartupFailure(std::string_view text) override {
+        note("reportStartupFailure", text);
+    }
+    bool createMainWindow(const DialogTemplate& windowTemplate,
+                          MessageHandler newHandler) override {
+        note("createMainWindow", windowTemplate.id);
+        handler = std::move(newHandler);
+        return !failWindowCreation;
+    }
+    Rect mainWindowFrame() override { return note("mainWindowFrame"), Rect{0, 0, 646, 446}; }
+    Size screenSize() override { return note("screenSize"), Size{1920, 1080}; }
+    void moveMainWindow(int x, int y) override { note("moveMainWindow", x, y); }
+    void showMainWindow() override { note("showMainWindow"); }
+    void setWindowTitle(std::string_view title) override { note("setWindowTitle", title); }
+    bool loadIcon(int iconId) override {
+        return note("loadIcon", iconId), !missingIcons.contains(iconId);
+    }
+    void setWindowIcon(int iconId) override { note("setWindowIcon", iconId); }
+    void enableMenuItem(int commandId, bool enabled) override {
+        note("enableMenuItem", commandId, enabled ? "on" : "off");
+    }
+    void invalidate(const Rect& rect) override { note("invalidate", rectText(rect)); }
+    void paintCanvas(const Picture& canvas) override { note("paintCanvas"), screen = canvas; }
+    void startTimer(int timerId, int periodMs) override { note("startTimer", timerId, periodMs); }
+    void stopTimer(int timerId) override { note("stopTimer", timerId); }
     int runMessageLoop() override;
-    void quit(int exitCode) override;
+    void quit(int exitCode) override {
+        note("quit", exitCode), quitCode = quitCode.value_or(exitCode);
+    }
     int runDialog(const DialogTemplate& dialogTemplate, const DialogProc& procedure) override;
-    std::optional<std::string> chooseFileToOpen(const FileDialogOptions& options) override;
-    std::optional<std::string> chooseFileToSave(const FileDialogOptions& options) override;
-    Result<Bytes> readFile(const std::string& path) override;
+    std::optional<std::string> chooseFileToOpen(const FileDialogOptions& options) override {
+        return choose("chooseFileToOpen", options, openChoices);
+    }
+    std::optional<std::string> chooseFileToSave(const FileDialogOptions& options) override {
+        return choose("chooseFileToSave", options, saveChoices);
+    }
+    Result<FileHead, ReadFailure> readFile(const std::string& path, std::size_t limit,
+                                           LongFile longFile) override;
     Status writeFileAtomically(const std::string& path, const Bytes& bytes) override;
     std::optional<Picture> loadPicture(int pictureId) override;
     void drawText(Picture& picture, const Rect& rect, std::string_view text, Rgb colour,
                   TextAlign align) override;
+
+    // A line of the log: the words, separated by blanks.
+    template <typename... Words> void note(const Words&... words) {
+        std::string line;
+        ((line += (line.empty() ? "" : " ") + word(words)), ...);
+        log.push_back(std::move(line));
+    }
+
+  private:
+    std::optional<std::string> choose(const char* what, const FileDialogOptions& options,
+                                      std::deque<std::optional<std::string>>& choices);
 };
 
 // An editor started on the fake platform as the program starts (short of the message loop),
-// with the records of start-up cleared.
+// with the log of start-up cleared.
 std::unique_ptr<Editor> startedEditor(FakePlatform& platform);
 
 } // namespace bse::test

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "base/result.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace bse::io {
+
+// What a read does with a file longer than its limit.
+enum class LongFile {
+    ReadHead,    // read the first `limit` bytes; the rest is not looked at
+    ReadNothing, // read no byte: the size alone answers
+};
+
+struct FileHead {
+    std::vector<std::uint8_t> bytes; // at most the limit
+    std::uint64_t size = 0;          // the whole file's size when it was opened
+};
+
+struct ReadFailure {
+    std::string reason;
+    bool notRegularFile = false; // a FIFO, device or folder: refused before any byte was read
+};
+
+// Reads at most `limit` bytes of a regular file. Never blocks on a FIFO or a device, and never
+// holds more than `limit` bytes, however large the file is.
+Result<FileHead, ReadFailure> readFile(const std::string& path, std::size_t limit,
+                                       LongFile longFile = LongFile::ReadHead);
+
+// Replaces `path` with `bytes` so that the path names either the old file, whole, or the new one,
+// whole, whatever fails on the way: the old file is touched only by the final rename, after every
+// byte is on the disk. Keeps the old file's mode bits and, where the system allows, its owner and
+// group. A symbolic link is followed: its target is replaced.
+Status writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
+
+} // namespace bse::io

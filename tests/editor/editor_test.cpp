@@ -1,0 +1,271 @@
+// The editor's commands as the user meets them. Each file of tests/data/editor/ holds scenarios:
+// "== name", then lines "> action" that drive the editor through MainWindowProc on the fake
+// desktop, each followed by every call the desktop got, and the editor's state at the end. The
+// test replays the actions and compares the whole text; BSE_UPDATE_GOLDEN=1 rewrites the files
+// from the actions, to be read before they are committed.
+#include "format/board_set_format.h"
+#include "shell/main_window_proc.h"
+#include "support/fake_platform.h"
+#include "support/golden.h"
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+namespace bse::test {
+namespace {
+
+const std::map<std::string, int> commandIds{
+    {"new", ID_FILE_NEW},
+    {"open", ID_FILE_OPEN},
+    {"save", ID_FILE_SAVE},
+    {"save-as", ID_FILE_SAVEAS},
+    {"import", ID_FILE_IMPORT},
+    {"revert", ID_FILE_REVERT},
+    {"exit", ID_FILE_EXIT},
+    {"close-box", IDCANCEL},
+    {"copy", ID_EDIT_COPYBOARD},
+    {"paste", ID_EDIT_PASTEBOARD},
+    {"clear", ID_EDIT_CLEARBOARD},
+    {"add", ID_EDIT_ADDBOARD},
+    {"insert", ID_EDIT_INSERTBOARD},
+    {"delete", ID_EDIT_DELETEBOARD},
+    {"previous", ID_BOARD_PREVIOUS},
+    {"next", ID_BOARD_NEXT},
+    {"first", ID_BOARD_FIRST},
+    {"last", ID_BOARD_LAST},
+    {"jump", ID_BOARD_JUMP},
+    {"background", ID_BOARD_BACKGROUND},
+    {"settings", ID_BOARD_SETTINGS},
+    {"about", ID_ABOUT},
+};
+const std::map<std::string, Message> pointerMessages{
+    {"ld", WM_LBUTTONDOWN}, {"lu", WM_LBUTTONUP}, {"rd", WM_RBUTTONDOWN}, {"m", WM_MOUSEMOVE}};
+const std::map<std::string, Answer> answerWords{
+    {"yes", Answer::Yes}, {"no", Answer::No}, {"cancel", Answer::Cancel}};
+
+// The rest of an action's words, as typed (without the blanks around them).
+std::string rest(std::istream& in) {
+    std::string text;
+    std::getline(in >> std::ws, text);
+    return text.substr(0, text.find_last_not_of(' ') + 1);
+}
+
+// `count` boards, board k holding k + 1 cells of block k + 2 and background k + 10, so a moved
+// or lost board shows in the state.
+void markBoards(Editor& editor, int count, int current) {
+    for (int k = 0; k < maxBoards; ++k) {
+        Board& board = editor.boardSet.board(k);
+        board.background = static_cast<std::uint32_t>(k + 10);
+        board.cells.fill(0);
+        std::fill_n(board.cells.begin(), k + 1, static_cast<BlockCode>(k % 42 + 2));
+    }
+    editor.boardSet.lastBoardIndex = count - 1;
+    editor.boardSet.currentBoard = current - 1;
+}
+
+// A file of `count` boards: board k of background k + 1, every cell block k + 30.
+Bytes boardSetFile(int count, const std::string& name) {
+    BoardSet set;
+    setDefaultStrings(set);
+    set.boardSetName = name;
+    set.lastBoardIndex = count - 1;
+    for (int k = 0; k < count; ++k) {
+        set.board(k).background = static_cast<std::uint32_t>(k + 1);
+        set.board(k).cells.fill(static_cast<BlockCode>(k + 30));
+    }
+    return encodeBoardSet(set);
+}
+
+// A user's actions in one dialog, separated by " ; ": type ID TEXT, fill ID CHAR COUNT,
+// press ID, arrow ID DELTA, message NUMBER.
+DialogScript dialogScript(const std::string& actions) {
+    return [actions](FakeDialog& dialog) {
+        std::istringstream all(actions);
+        std::string action;
+        while (std::getline(all, action, ';')) {
+            std::istringstream in(action);
+            std::string verb;
+            int id = 0;
+            in >> verb >> id;
+            if (verb == "type") {
+                dialog.type(id, rest(in));
+            } else if (verb == "fill") {
+                char c = 0;
+                std::size_t count = 0;
+                in >> c >> count;
+                dialog.type(id, std::string(count, c));
+            } else if (verb == "press") {
+                dialog.press(id);
+            } else if (verb == "arrow") {
+                int delta = 0;
+                in >> delta;
+                dialog.clickArrow(id, delta);
+            } else if (verb == "message") {
+                dialog.send(static_cast<Message>(id));
+            }
+        }
+    };
+}
+
+void act(FakePlatform& platform, Editor& editor, const std::string& line) {
+    std::istringstream in(line);
+    std::string verb;
+    in >> verb;
+    const auto send = [&](Message message, WParam wParam, LParam lParam = 0) {
+        MainWindowProc(editor, platform, message, wParam, lParam);
+    };
+    if (commandIds.contains(verb)) {
+        send(WM_COMMAND, static_cast<WParam>(commandIds.at(verb)));
+    } else if (pointerMessages.contains(verb)) {
+        int x = 0, y = 0;
+        WParam state = verb == "ld" ? MK_LBUTTON : verb == "rd" ? MK_RBUTTON : 0;
+        in >> x >> y;
+        if (verb == "m") {
+            in >> state;
+        }
+        send(pointerMessages.at(verb), state, makePointerParam(x, y));
+    } else if (verb == "key") {
+        WParam key = 0;
+        in >> key;
+        send(WM_KEYDOWN, key);
+    } else if (verb == "boards") {
+        int count = 0, current = 0;
+        in >> count >> current;
+        markBoards(editor, count, current);
+    } else if (verb == "answers") {
+        for (std::string word; in >> word;) {
+            platform.answers.push_back(answerWords.at(word));
+        }
+    } else if (verb == "dialog") {
+        platform.dialogScripts.push_back(dialogScript(rest(in)));
+    } else if (verb == "choose-open" || verb == "choose-save") {
+        const std::string path = rest(in);
+        auto& choices = verb == "choose-open" ? platform.openChoices : platform.saveChoices;
+        choices.push_back(path == "(cancel)" ? std::nullopt : std::optional(path));
+    } else if (verb == "boardset-file") {
+        std::string path;
+        int count = 0;
+        in >> path >> count;
+        platform.files[path] = boardSetFile(count, rest(in));
+    } else if (verb == "bytes-file") { // PATH SIZE, then the first bytes; the rest repeat them
+        std::string path;
+        std::size_t size = 0;
+        in >> path >> size;
+        Bytes pattern;
+        for (int byte = 0; in >> byte;) {
+            pattern.push_back(static_cast<std::uint8_t>(byte));
+        }
+        Bytes& file = platform.files[path] = Bytes(size, 0);
+        for (std::size_t i = 0; i < size && !pattern.empty(); ++i) {
+            file[i] = pattern[i % pattern.size()];
+        }
+    } else if (verb == "read-fails" || verb == "write-fails" || verb == "not-regular") {
+        std::string path;
+        in >> path;
+        (verb == "write-fails" ? platform.failingWrites : platform.failingReads)[path] = rest(in);
+        if (verb == "not-regular") {
+            platform.notRegularFiles.insert(path);
+        }
+    } else if (verb == "current-file") {
+        editor.currentFileName = rest(in);
+    } else if (verb == "name") {
+        editor.boardSet.boardSetName = rest(in);
+    } else if (verb == "modified") {
+        editor.modified = true;
+    } else {
+        ADD_FAILURE() << "unknown action: " << line;
+    }
+}
+
+std::string cellSummary(const Board& board) {
+    std::map<BlockCode, int> counts;
+    for (const BlockCode cell : board.cells) {
+        ++counts[cell];
+    }
+    std::string text;
+    for (const auto& [code, count] : counts) {
+        text += " " + std::to_string(code) + "x" + std::to_string(count);
+    }
+    return text;
+}
+
+// The list, one slot past it, and the editor's own fields.
+std::string state(const Editor& editor) {
+    const BoardSet& set = editor.boardSet;
+    std::string text = "state: " + std::to_string(set.boardCount()) + " boards, current " +
+                       std::to_string(set.currentBoard + 1) +
+                       (editor.modified ? ", modified" : "") + ", file '" + editor.currentFileName +
+                       "', name '" + set.boardSetName + "', author '" + set.authorName +
+                       "', blocks " + std::to_string(editor.leftBlock) + "/" +
+                       std::to_string(editor.rightBlock) + "\n";
+    for (int k = 0; k <= std::min(set.lastBoardIndex + 1, lastBoardSlot); ++k) {
+        text += "  board " + std::to_string(k + 1) + (k > set.lastBoardIndex ? " (past)" : "") +
+                ": background " + std::to_string(set.board(k).background) + "," +
+                cellSummary(set.board(k)) + "\n";
+    }
+    return text;
+}
+
+// Replays the scenarios of a file: its "== " and "> " lines; everything else is what they gave.
+std::string replay(const std::string& name) {
+    std::ifstream file(dataPath(name));
+    std::string text, line;
+    std::unique_ptr<FakePlatform> platform;
+    std::unique_ptr<Editor> editor;
+    const auto finish = [&] {
+        if (editor) {
+            text += state(*editor);
+        }
+    };
+    while (std::getline(file, line)) {
+        if (line.starts_with("== ")) {
+            finish();
+            platform = std::make_unique<FakePlatform>();
+            editor = startedEditor(*platform);
+            text += line + "\n";
+        } else if (line.starts_with("> ") && editor) {
+            platform->log.clear();
+            act(*platform, *editor, line.substr(2));
+            text += line + "\n";
+            for (const std::string& call : platform->log) {
+                text += call + "\n";
+            }
+        }
+    }
+    finish();
+    return text;
+}
+
+TEST(Editor, Scenarios) {
+    for (const auto& entry : std::filesystem::directory_iterator(dataPath("editor"))) {
+        const std::string name = "editor/" + entry.path().filename().string();
+        SCOPED_TRACE(name);
+        expectGolden(name, replay(name));
+    }
+}
+
+TEST(Editor, FilesWrittenAreTheFormatOfTheBoardSet) {
+    FakePlatform platform;
+    auto editor = startedEditor(platform);
+    markBoards(*editor, 2, 2);
+    act(platform, *editor, "choose-save /work/new.BDS");
+    act(platform, *editor, "save-as");
+    EXPECT_EQ(platform.files["/work/new.BDS"], encodeBoardSet(editor->boardSet));
+}
+
+TEST(Editor, AboutPicturePaintedIsTheOneItDrewOn) {
+    FakePlatform platform;
+    auto editor = startedEditor(platform);
+    const Picture* painted = nullptr;
+    platform.dialogScripts.push_back([&](FakeDialog& d) {
+        d.send(WM_PAINT);
+        painted = d.painted;
+    });
+    act(platform, *editor, "about");
+    EXPECT_EQ(painted, &editor->pictures.aboutPicture);
+}
+
+} // namespace
+} // namespace bse::test

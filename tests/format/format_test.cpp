@@ -1,0 +1,130 @@
+#include "format/board_set_format.h"
+#include "format/version1_import.h"
+#include "support/board_set_checks.h"
+#include "support/golden.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace bse::test {
+namespace {
+
+std::vector<std::uint8_t> readBytes(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+std::string cells(const Board& board) {
+    std::string text;
+    for (std::size_t i = 0; i < board.cells.size(); ++i) {
+        text += (i % boardRows == 0 ? "\n    " : " ") + std::to_string(board.cells[i]);
+    }
+    return text;
+}
+
+std::string describe(const BoardSet& set) {
+    std::string text = std::to_string(set.boardCount()) + " boards, '" + set.brickImagePath +
+                       "', '" + set.backgroundImagePath + "', '" + set.boardSetName + "', '" +
+                       set.authorName + "'";
+    for (int b = 0; b < set.boardCount(); ++b) {
+        text += "\n  board " + std::to_string(b + 1) + ", background " +
+                std::to_string(set.board(b).background) +
+                ", a column a line:" + cells(set.board(b));
+    }
+    return text;
+}
+
+// The files the format description gives for three BoardSets, byte for byte; reading them
+// gives the BoardSets back, as far as a file keeps them.
+TEST(BoardSetFormat, WritesAndReadsFilesByteForByte) {
+    BoardSet defaults;
+    setDefaultStrings(defaults);
+    BoardSet names;
+    names.boardSetName = "Untitled Board";
+    names.authorName = "Unknown";
+    BoardSet three;
+    three.lastBoardIndex = 2;
+    three.brickImagePath = "a";
+    three.boardSetName = "\xe9t\xe9 254" + std::string(247, 'n');
+    three.authorName = std::string(300, 'x'); // only 254 bytes fit
+    for (int k = 0; k < 3; ++k) {
+        three.board(k).background = static_cast<std::uint32_t>(7 * k + 1);
+        for (std::size_t i = 0; i < 400; ++i) {
+            three.board(k).cells[i] = static_cast<BlockCode>((i + k) % 46);
+        }
+    }
+    three.board(3).background = 99; // past the list: not written
+    const std::pair<const char*, const BoardSet*> cases[] = {{"default_one_board.bds", &defaults},
+                                                             {"names_only.bds", &names},
+                                                             {"three_boards.bds", &three}};
+    for (const auto& [file, set] : cases) {
+        SCOPED_TRACE(file);
+        const auto expected = readBytes(dataPath(std::string("format/") + file));
+        EXPECT_EQ(encodeBoardSet(*set), expected);
+        const Result<BoardSet> read = readBoardSet(expected);
+        ASSERT_TRUE(read.ok());
+        EXPECT_EQ(encodeBoardSet(*read), expected);
+    }
+}
+
+// Every file of the fuzzers' seed corpus, read as File > Open reads it: what it holds, or why it
+// is refused and where.
+TEST(BoardSetFormat, ReadsOrRefusesEverySeedFile) {
+    std::vector<std::filesystem::path> files;
+    std::ranges::copy(std::filesystem::directory_iterator(BSE_CORPUS "/board_set_reader"),
+                      std::back_inserter(files));
+    std::ranges::sort(files);
+    std::string text;
+    for (const auto& path : files) {
+        const auto bytes = readBytes(path);
+        const Result<BoardSet> read = readBoardSet(bytes);
+        text += "== " + path.filename().string() + ": " +
+                (read ? describe(*read) : "refused: " + read.reason()) + "\n";
+        if (read) {
+            EXPECT_EQ(check::brokenInvariant(*read), "") << path;
+            EXPECT_EQ(encodeBoardSet(*readBoardSet(encodeBoardSet(*read))), encodeBoardSet(*read));
+        }
+    }
+    expectGolden("format/corpus.log", text);
+}
+
+TEST(BoardSetFormat, HeaderIsTheFirstSixBytesWithMissingBytesAsZero) {
+    const std::pair<std::vector<std::uint8_t>, bool> cases[] = {
+        {{'B', 'D', 'S', 'T', 2, 0, 0xff, 0xff}, true},
+        {{'B', 'D', 'S', 'T', 2}, true},
+        {{'B', 'D', 'S', 'T'}, false},
+        {{'B', 'D', 'S', 'T', 3, 0}, false},
+        {{'B', 'D', 'S', 'T', 2, 1}, false},
+        {{'b', 'D', 'S', 'T', 2, 0}, false},
+        {{}, false},
+    };
+    for (const auto& [bytes, accepted] : cases) {
+        EXPECT_EQ(checkBoardSetHeader(bytes), accepted) << bytes.size() << " bytes";
+    }
+}
+
+// The first game's files: the translation of every code at every position of two boards, and
+// the sizes refused.
+TEST(Version1Import, TranslatesEveryCodeRowByRow) {
+    std::vector<std::uint8_t> file(800);
+    for (std::size_t i = 0; i < file.size(); ++i) {
+        file[i] = static_cast<std::uint8_t>(i % 256);
+    }
+    std::string text;
+    const auto boards = readVersion1Boards(file);
+    ASSERT_TRUE(boards.ok());
+    for (const BoardCells& board : *boards) {
+        text += "== board, a column a line:" + cells(Board{board, 0}) + "\n";
+    }
+    for (const std::size_t size : {0, 399, 400, 80399, 80400, 1000000}) {
+        const Status check = checkVersion1Size(size);
+        text += std::to_string(size) + " bytes: " + (check ? "ok" : check.reason()) + "\n";
+        EXPECT_EQ(readVersion1Boards(std::vector<std::uint8_t>(size)).ok(), check.ok());
+    }
+    expectGolden("format/version1.log", text);
+}
+
+} // namespace
+} // namespace bse::test

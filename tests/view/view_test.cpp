@@ -1,0 +1,167 @@
+#include "support/fake_platform.h"
+#include "view/drawing.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace bse::test {
+namespace {
+
+using Expected = std::function<Pixel(int x, int y)>;
+
+bool inside(const Rect& rect, int x, int y) {
+    return x >= rect.left && x < rect.right && y >= rect.top && y < rect.bottom;
+}
+
+// Every pixel against what it should be; the first wrong one is named.
+void expectPicture(const Picture& picture, const Expected& expected) {
+    for (int y = 0; y < picture.height; ++y) {
+        for (int x = 0; x < picture.width; ++x) {
+            if (picture.at(x, y) != expected(x, y)) {
+                ADD_FAILURE() << "first wrong pixel at " << x << ", " << y;
+                return;
+            }
+        }
+    }
+}
+
+Picture numbered(int width, int height, int tag) {
+    Picture picture(width, height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            picture.set(x, y, rgb(tag, x, y));
+        }
+    }
+    return picture;
+}
+
+TEST(Picture, CopyRectCopiesWhatLiesInsideBothPictures) {
+    const Rect cases[] = {// target x, y; source x, y as left, top, right, bottom; then the size
+                          {10, 5, 3, 4},  {0, 0, 0, 0},  {45, 35, 0, 0}, {-2, -3, 0, 0},
+                          {5, 5, -1, -2}, {0, 0, 30, 0}, {50, 0, 0, 0},  {0, 0, 0, 0}};
+    const Point sizes[] = {{6, 7}, {31, 22}, {30, 20}, {10, 10}, {4, 4}, {5, 5}, {5, 5}, {0, 5}};
+    const Picture source = numbered(30, 20, 1);
+    Picture indexed = Picture::indexed(30, 20, {rgb(1, 2, 3), rgb(9, 9, 9)});
+    indexed.indexRow(4)[5] = 1;
+    for (const Picture* from : std::array<const Picture*, 2>{&source, &indexed}) {
+        for (std::size_t k = 0; k < std::size(cases); ++k) {
+            const Rect& c = cases[k];
+            const Point size = sizes[k];
+            SCOPED_TRACE(::testing::Message()
+                         << "case " << k << (from->isIndexed() ? " indexed" : ""));
+            const Picture before = numbered(50, 40, 2);
+            Picture target = before;
+            copyRect(target, c.left, c.top, *from, c.right, c.bottom, size.x, size.y);
+            expectPicture(target, [&](int x, int y) {
+                const int sx = x - c.left + c.right;
+                const int sy = y - c.top + c.bottom;
+                const bool copied =
+                    inside({c.left, c.top, c.left + size.x, c.top + size.y}, x, y) &&
+                    inside({0, 0, 30, 20}, sx, sy);
+                return copied ? from->at(sx, sy) : before.at(x, y);
+            });
+        }
+    }
+}
+
+TEST(Picture, MadeTrueColourKeepsEveryPixel) {
+    Picture picture = Picture::indexed(4, 3, {rgb(1, 2, 3), rgb(255, 0, 0)});
+    picture.indexRow(2)[3] = 1;
+    const Picture before = picture;
+    makeTrueColour(picture);
+    EXPECT_FALSE(picture.isIndexed());
+    expectPicture(picture, [&](int x, int y) { return before.at(x, y); });
+}
+
+struct Canvas {
+    Picture canvas = syntheticPicture(IDB_EDITOR);
+    const Picture blocks = syntheticPicture(IDB_BLOCKS);
+};
+
+TEST(Drawing, BoardCellsShowTheirImagesAndEmptyOrDamagedValuesTheEmptyCell) {
+    Canvas c;
+    Board board;
+    for (std::size_t i = 0; i < board.cells.size(); ++i) {
+        board.cells[i] = static_cast<BlockCode>(i % 50); // empty, kinds, eraser, damaged
+    }
+    EXPECT_EQ(drawBoardCells(c.canvas, c.blocks, board), (Rect{0, 0, 620, 304}));
+    expectPicture(c.canvas, [&](int x, int y) {
+        if (!inside({20, 4, 620, 304}, x, y)) {
+            return backdropPixel(x, y);
+        }
+        const int column = (x - 20) / 30 + 1;
+        const int row = (y - 4) / 15 + 1;
+        const BlockCode code = board.cells[static_cast<std::size_t>(screenCellIndex(column, row))];
+        const int image = code >= 2 && code <= 44 ? static_cast<int>(code) : 44;
+        return blockPixel(image, (x - 20) % 30, (y - 4) % 15);
+    });
+}
+
+TEST(Drawing, OneCellOrOneSelectionChangesOnlyItsRectangle) {
+    struct Case {
+        const char* what;
+        std::function<Rect(Canvas&)> draw;
+        int image;
+        Rect rect;
+    };
+    const Case cases[] = {
+        {"cell 20, 20",
+         [](Canvas& c) { return drawCellImage(c.canvas, c.blocks, 9, 20, 20); },
+         9,
+         {590, 289, 620, 304}},
+        {"cell 1, 1 of a damaged value",
+         [](Canvas& c) { return drawCellImage(c.canvas, c.blocks, 300, 1, 1); },
+         44,
+         {20, 4, 50, 19}},
+        {"the eraser selected left",
+         [](Canvas& c) { return drawSelectionImage(c.canvas, c.blocks, eraserCode, leftSlotX); },
+         45,
+         {500, 368, 530, 383}},
+        {"a block selected right",
+         [](Canvas& c) { return drawSelectionImage(c.canvas, c.blocks, 43, rightSlotX); },
+         43,
+         {540, 368, 570, 383}},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.what);
+        Canvas c;
+        EXPECT_EQ(k.draw(c), k.rect);
+        expectPicture(c.canvas, [&](int x, int y) {
+            return inside(k.rect, x, y) ? blockPixel(k.image, x - k.rect.left, y - k.rect.top)
+                                        : backdropPixel(x, y);
+        });
+    }
+}
+
+TEST(Drawing, StatusLineWipesTheStripAndClipsTheText) {
+    Canvas c;
+    FakePlatform painter;
+    const Picture strip = syntheticPicture(IDB_STATUS);
+    drawStatusLine(c.canvas, strip, painter, std::string(60, 'W'), {255, 255, 255});
+    EXPECT_EQ(drawStatusLine(c.canvas, strip, painter, "WW", {255, 255, 255}),
+              (Rect{188, 378, 487, 395}));
+    expectPicture(c.canvas, [&](int x, int y) {
+        // The wipe covers the strip's own 298 x 16 pixels, so column 486 keeps what the long
+        // text left there; the fake font draws a block a byte.
+        if ((inside({188, 378, 201, 388}, x, y) || inside({486, 378, 487, 388}, x, y)) &&
+            (x - 188) % 7 < 6) {
+            return rgb(255, 255, 255);
+        }
+        return inside({188, 378, 486, 394}, x, y) ? statusStripPixel : backdropPixel(x, y);
+    });
+    EXPECT_EQ(painter.log.back(), "drawText (188, 378)-(487, 395) WW");
+}
+
+TEST(Drawing, WipingTheGridRestoresTheBackdropThere) {
+    Picture canvas(canvasWidth, canvasHeight, rgb(1, 1, 1));
+    Picture backdrop = Picture::indexed(canvasWidth, canvasHeight, {rgb(5, 6, 7)});
+    EXPECT_EQ(wipeBoardGrid(canvas, backdrop), (Rect{0, 0, 620, 304}));
+    EXPECT_FALSE(backdrop.isIndexed());
+    expectPicture(canvas, [](int x, int y) {
+        return inside({0, 0, 620, 304}, x, y) ? rgb(5, 6, 7) : rgb(1, 1, 1);
+    });
+}
+
+} // namespace
+} // namespace bse::test
