@@ -1,16 +1,15 @@
 #include "cli/commands.h"
 
-#include "cli/board_pictures.h"
+#include "cli/command_support.h"
 #include "cli/files.h"
 #include "format/board_set_format.h"
 #include "format/text_form.h"
 #include "format/version1_import.h"
-#include "platform/ids.h"
-#include "qt/artwork.h"
-#include "qt/picture_loader.h"
 
-#include <QBuffer>
-#include <QImageWriter>
+#include <QCoreApplication>
+#include <QFile>
+
+#include <dlfcn.h>
 
 #include <cstdio>
 #include <string_view>
@@ -19,40 +18,8 @@ namespace bse::cli {
 
 namespace {
 
-int fail(const std::string& file, const std::string& reason, int code = exitRefused) {
-    std::fprintf(stderr, "boardset: %s: %s\n", file.c_str(), reason.c_str());
-    return code;
-}
-
 void print(std::string_view text) {
     std::fwrite(text.data(), 1, text.size(), stdout);
-}
-
-// A BoardSet file read as the editor's Open reads it, or the refusal with its byte offset.
-Result<BoardSet> readBoardSetFile(const std::string& path, Bytes* bytes = nullptr) {
-    Result<Input> input = readInput(path, longestUsableBoardSetFile);
-    if (!input) {
-        return Refusal{input.reason()};
-    }
-    Result<BoardSet> set = readBoardSet(input->bytes);
-    if (!set) {
-        return refuse("refused: " + set.reason());
-    }
-    if (bytes != nullptr) {
-        *bytes = std::move(input->bytes);
-    }
-    return set;
-}
-
-int write(const std::string& path, std::span<const std::uint8_t> bytes) {
-    if (const Status written = writeOutput(path, bytes); !written) {
-        return fail(shownName(path, true), "could not be written: " + written.reason());
-    }
-    return exitSuccess;
-}
-
-int write(const std::string& path, std::string_view text) {
-    return write(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
 }
 
 int blockCount(const Board& board) {
@@ -138,38 +105,24 @@ int convert(const Request& request) {
     return write(request.output, encodeBoardSet(set));
 }
 
+// The drawing needs Qt Gui and the forty libraries it brings, which would take most of the start-up
+// time of every other command: it lives in a module that only render loads.
 int render(const Request& request) {
-    const std::string& path = request.inputs.front();
-    const Result<BoardSet> set = readBoardSetFile(path);
-    if (!set) {
-        return fail(shownName(path), set.reason());
+    const QString folder = QCoreApplication::applicationDirPath();
+    void* module = nullptr;
+    for (const QString& candidate : {folder, folder + "/" BSE_RENDER_MODULE_DIR}) {
+        const QByteArray path = QFile::encodeName(candidate + "/boardset-render.so");
+        if ((module = ::dlopen(path.constData(), RTLD_NOW | RTLD_LOCAL)) != nullptr) {
+            break;
+        }
     }
-    if (!request.all && request.board > set->boardCount()) {
-        return fail(shownName(path),
-                    "there is no board " + std::to_string(request.board) + ": the BoardSet has " +
-                        std::to_string(set->boardCount()),
-                    exitUsage);
+    const auto command =
+        module ? reinterpret_cast<RenderCommand>(::dlsym(module, renderCommandSymbol)) : nullptr;
+    if (command == nullptr) {
+        return fail("render",
+                    std::string("the drawing module could not be loaded: ") + ::dlerror());
     }
-    std::optional<Picture> blockStrip = loadArtworkPicture(IDB_BLOCKS);
-    if (!blockStrip) {
-        return fail("boardset", "the block pictures could not be loaded");
-    }
-    makeTrueColour(*blockStrip);
-    Picture picture = request.all ? overviewSheet(*set, *blockStrip)
-                                  : boardPicture(set->board(request.board - 1), *blockStrip);
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
-    // zlib level 1: a sheet of 200 boards compresses about as well as at level 6, many times
-    // faster.
-    writer.setQuality(85);
-    if (!writer.write(imageOver(picture))) {
-        return fail(shownName(request.output, true),
-                    "could not be written: " + writer.errorString().toStdString());
-    }
-    return write(request.output, std::span(reinterpret_cast<const std::uint8_t*>(png.constData()),
-                                           static_cast<std::size_t>(png.size())));
+    return command(request);
 }
 
 int exportText(const Request& request) {

@@ -1,0 +1,40 @@
+#include "cli/command_support.h"
+
+#include "format/board_set_format.h"
+
+#include <cstdio>
+
+namespace bse::cli {
+
+int fail(const std::string& file, const std::string& reason, int code) {
+    std::fprintf(stderr, "boardset: %s: %s\n", file.c_str(), reason.c_str());
+    return code;
+}
+
+Result<BoardSet> readBoardSetFile(const std::string& path, Bytes* bytes) {
+    Result<Input> input = readInput(path, longestUsableBoardSetFile);
+    if (!input) {
+        return Refusal{input.reason()};
+    }
+    Result<BoardSet> set = readBoardSet(input->bytes);
+    if (!set) {
+        return refuse("refused: " + set.reason());
+    }
+    if (bytes != nullptr) {
+        *bytes = std::move(input->bytes);
+    }
+    return set;
+}
+
+int write(const std::string& path, std::span<const std::uint8_t> bytes) {
+    if (const Status written = writeOutput(path, bytes); !written) {
+        return fail(shownName(path, true), "could not be written: " + written.reason());
+    }
+    return exitSuccess;
+}
+
+int write(const std::string& path, std::string_view text) {
+    return write(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+}
+
+} // namespace bse::cli

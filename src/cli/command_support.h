@@ -1,0 +1,30 @@
+#pragma once
+
+#include "cli/commands.h"
+#include "cli/files.h"
+#include "model/board_set.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace bse::cli {
+
+// What every command shares, the program and the render module alike.
+
+// Says `boardset: FILE: reason` on standard error; returns the exit code.
+int fail(const std::string& file, const std::string& reason, int code = exitRefused);
+
+// A BoardSet file read as the editor's Open reads it, or why not, with the byte offset. `bytes`
+// receives what was read.
+Result<BoardSet> readBoardSetFile(const std::string& path, Bytes* bytes = nullptr);
+
+// Writes an output, or says why it could not; returns the exit code.
+int write(const std::string& path, std::span<const std::uint8_t> bytes);
+int write(const std::string& path, std::string_view text);
+
+// The render command, in its module.
+using RenderCommand = int (*)(const Request&);
+inline constexpr const char* renderCommandSymbol = "bseRenderCommand";
+
+} // namespace bse::cli
