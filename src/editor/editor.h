@@ -16,6 +16,12 @@ struct PointerState {
     bool buttonLatch = false;
 };
 
+// What the desktop was last told of the document (Platform::showDocument).
+struct ShownDocument {
+    std::string path;
+    bool modified = false;
+};
+
 // All the state the program keeps for its whole run. main() makes the one instance; tests make
 // a fresh one each. Large (over 300 KB): allocate it on the heap.
 struct Editor {
@@ -28,6 +34,7 @@ struct Editor {
     std::string currentFileName;
     bool askInfoBeforeWrite = false;
     PointerState pointer;
+    ShownDocument shownDocument;
     Pictures pictures;
 };
 

@@ -110,12 +110,25 @@ void openCommand(Editor& editor, Platform& platform) {
     if (!path) {
         return;
     }
-    if (!loadBoardSetFile(editor, platform, *path)) {
+    openBoardSetFile(editor, platform, *path);
+}
+
+bool openBoardSetFile(Editor& editor, Platform& platform, const std::string& path) {
+    if (!loadBoardSetFile(editor, platform, path)) {
         platform.showRefusal(openRefusal);
+        return false;
+    }
+    editor.currentFileName = path;
+    redrawBoard(editor, platform);
+    return true;
+}
+
+void dropFileCommand(Editor& editor, Platform& platform) {
+    const auto path = platform.droppedFile();
+    if (!path || !confirmSaveChanges(editor, platform, openQuestion)) {
         return;
     }
-    editor.currentFileName = *path;
-    redrawBoard(editor, platform);
+    openBoardSetFile(editor, platform, *path);
 }
 
 void saveCommand(Editor& editor, Platform& platform) {

@@ -1,7 +1,10 @@
+#include "format/board_set_format.h"
 #include "shell/main_window_proc.h"
 #include "shell/startup.h"
 #include "support/fake_platform.h"
 #include "support/golden.h"
+
+#include <algorithm>
 
 namespace bse::test {
 namespace {
@@ -68,6 +71,60 @@ TEST(Shell, StartUpLeavesTheBackdropWithTheSelectedBlocks) {
     }
     EXPECT_EQ(platform.screen.at(500, 368), blockPixel(8, 0, 0));
     EXPECT_EQ(platform.screen.at(569, 382), blockPixel(45, 29, 14));
+}
+
+// A file named at start-up and a file dropped on the window open as Open opens a chosen file;
+// the desktop hears of the document each time its path or modified state changes.
+TEST(Shell, FileArgumentAndDroppedFileOpenAsOpenDoes) {
+    BoardSet three;
+    setDefaultStrings(three);
+    three.boardSetName = "Three";
+    three.lastBoardIndex = 2;
+    const auto stroke = [](FakePlatform& p) {
+        p.send(WM_LBUTTONDOWN, MK_LBUTTON, makePointerParam(35, 10));
+        p.send(WM_LBUTTONUP, 0, makePointerParam(35, 10));
+    };
+    const auto drop = [](FakePlatform& p) {
+        p.dropped = "/work/three.BDS";
+        p.send(WM_DROPFILES);
+    };
+    const std::tuple<const char*, std::optional<std::string>, std::function<void(FakePlatform&)>>
+        cases[] = {
+            {"a BoardSet at start-up, painted, saved", "/work/three.BDS",
+             [stroke](FakePlatform& p) {
+                 stroke(p);
+                 p.send(WM_COMMAND, ID_FILE_SAVE);
+             }},
+            {"not a BoardSet at start-up", "/work/note.BDS", {}},
+            {"a missing file at start-up", "/work/missing.BDS", {}},
+            {"a drop, nothing unsaved", std::nullopt, drop},
+            {"a drop with unsaved changes: Cancel, then No", std::nullopt,
+             [stroke, drop](FakePlatform& p) {
+                 stroke(p);
+                 p.answers = {Answer::Cancel, Answer::No};
+                 drop(p);
+                 drop(p);
+             }},
+            {"a drop of anything but one local file", std::nullopt,
+             [](FakePlatform& p) { p.send(WM_DROPFILES); }},
+        };
+    std::string text;
+    for (const auto& [name, file, session] : cases) {
+        FakePlatform platform;
+        platform.files["/work/three.BDS"] = encodeBoardSet(three);
+        platform.files["/work/note.BDS"] = {'h', 'e', 'l', 'l', 'o'};
+        platform.session = session;
+        auto editor = std::make_unique<Editor>();
+        runEditor(*editor, platform, file);
+        // Start-up up to the icon timer is the one of startup.log.
+        const auto& log = platform.log;
+        text += std::string("== ") + name + "\n";
+        for (auto line = std::find(log.begin(), log.end(), "startTimer 6711 350");
+             line != log.end(); ++line) {
+            text += *line + "\n";
+        }
+    }
+    expectGolden("shell/files_opened.log", text);
 }
 
 } // namespace

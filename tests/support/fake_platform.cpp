@@ -268,6 +268,15 @@ void FakePlatform::enableMenuItem(int commandId, bool enabled) {
     log.push_back("enableMenuItem " + std::to_string(commandId) + yesNo(enabled));
 }
 
+void FakePlatform::showDocument(std::string_view path, bool modified) {
+    log.push_back("showDocument '" + std::string(path) + "'" + (modified ? " modified" : ""));
+}
+
+std::optional<std::string> FakePlatform::droppedFile() {
+    log.push_back("droppedFile " + dropped.value_or("(none)"));
+    return dropped;
+}
+
 void FakePlatform::invalidate(const Rect& rect) {
     log.push_back("invalidate " + rectText(rect));
 }

@@ -89,6 +89,7 @@ class FakePlatform : public Platform {
     std::set<int> missingIcons;
     std::map<int, Picture> pictures; // what loadPicture gives; synthetic by default
     bool failWindowCreation = false;
+    std::optional<std::string> dropped;         // what droppedFile gives
     std::function<void(FakePlatform&)> session; // run by runMessageLoop: the user's session
 
     // Record.
@@ -118,6 +119,8 @@ class FakePlatform : public Platform {
     bool loadIcon(int iconId) override;
     void setWindowIcon(int iconId) override;
     void enableMenuItem(int commandId, bool enabled) override;
+    void showDocument(std::string_view path, bool modified) override;
+    std::optional<std::string> droppedFile() override;
     void invalidate(const Rect& rect) override;
     void paintCanvas(const Picture& canvas) override;
     void startTimer(int timerId, int periodMs) override;
