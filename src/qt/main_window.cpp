@@ -6,9 +6,13 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QUrl>
 
 namespace bse {
 
@@ -30,6 +34,7 @@ MainWindow::MainWindow(const DialogTemplate& windowTemplate, MessageHandler hand
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     canvas_->setFocus();
     adjustSize();
+    setAcceptDrops(true);
 }
 
 void MainWindow::buildMenu() {
@@ -73,6 +78,41 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // The close box is the Exit command; it decides whether the editor ends.
     event->ignore();
     send(WM_COMMAND, IDCANCEL, 0);
+}
+
+std::optional<std::string> MainWindow::localFile(const QMimeData* data) {
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.constFirst().isLocalFile()) {
+        return std::nullopt;
+    }
+    const QString path = urls.constFirst().toLocalFile();
+    if (QFileInfo(path).isDir()) {
+        return std::nullopt;
+    }
+    return toPathBytes(path);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (localFile(event->mimeData())) {
+        event->acceptProposedAction();
+    }
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const auto file = localFile(event->mimeData());
+    if (!file) {
+        return;
+    }
+    event->acceptProposedAction();
+    // The drag's source waits for the drop to end: the editor's questions and refusals come after.
+    QMetaObject::invokeMethod(
+        this,
+        [this, file] {
+            dropped_ = file;
+            send(WM_DROPFILES, 0, 0);
+            dropped_.reset();
+        },
+        Qt::QueuedConnection);
 }
 
 } // namespace bse

@@ -1,4 +1,5 @@
 #include "editor/editor.h"
+#include "format/board_set_format.h"
 #include "qt/canvas_widget.h"
 #include "qt/main_window.h"
 #include "qt/qt_platform.h"
@@ -8,11 +9,15 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QMouseEvent>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <tuple>
 #include <vector>
 
@@ -24,8 +29,12 @@ using Sent = std::tuple<Message, WParam, LParam>;
 // A main window whose messages are only recorded.
 struct RecordingWindow {
     std::vector<Sent> sent;
+    std::vector<std::string> drops; // the file named while each WM_DROPFILES is handled
     MainWindow window{mainWindowTemplate(), [this](Message m, WParam w, LParam l) {
                           sent.emplace_back(m, w, l);
+                          if (m == WM_DROPFILES) {
+                              drops.push_back(window.droppedFile().value_or("(none)"));
+                          }
                           return true;
                       }};
 
@@ -40,6 +49,17 @@ struct RecordingWindow {
         return picked;
     }
 };
+
+// A drag entering the canvas and dropped there; whether the window took it.
+bool dragAndDrop(QWidget* canvas, const QMimeData& data) {
+    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(canvas, &enter);
+    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(canvas, &drop);
+    QApplication::processEvents();
+    EXPECT_EQ(enter.isAccepted(), drop.isAccepted());
+    return drop.isAccepted();
+}
 
 void sendMouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton button,
                Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -105,6 +125,29 @@ TEST_F(QtEditor, PaintShowsTheCanvas) {
         }
     }
     EXPECT_EQ(differing, 0);
+}
+
+// The window's file path and modified state follow the editor's; the title stays its own.
+TEST_F(QtEditor, ADroppedBoardSetOpensAndTheWindowKnowsItsFileAndChanges) {
+    QTemporaryDir folder;
+    BoardSet set;
+    setDefaultStrings(set);
+    set.boardSetName = "Dropped";
+    const std::string path = folder.filePath("d.BDS").toStdString();
+    const Bytes bytes = encodeBoardSet(set);
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+    EXPECT_TRUE(dragAndDrop(window()->canvas(), data));
+    const QString title = "Dropped - BoardSet Editor for Plinkor 2 - Board: 1 of 1";
+    EXPECT_EQ(window()->windowTitle(), title);
+    EXPECT_EQ(window()->windowFilePath().toStdString(), path);
+    EXPECT_FALSE(window()->isWindowModified());
+    window()->send(WM_LBUTTONDOWN, MK_LBUTTON, makePointerParam(35, 10));
+    EXPECT_TRUE(window()->isWindowModified());
+    EXPECT_EQ(window()->windowTitle(), title);
 }
 
 TEST_F(QtEditor, EachTimerTickChangesTheWindowIcon) {
@@ -199,6 +242,32 @@ TEST(MainWindowEvents, PressesAndReleasesBecomeButtonMessages) {
                                   {WM_RBUTTONUP, 0, makePointerParam(30, 30)},
                                   {WM_LBUTTONDBLCLK, 1, makePointerParam(30, 30)},
                               }));
+}
+
+TEST(MainWindowEvents, OnlyOneLocalFileIsTakenFromADrop) {
+    QTemporaryDir folder;
+    const QString file = folder.filePath("a.BDS");
+    QFile(file).open(QIODevice::WriteOnly);
+    const QUrl local = QUrl::fromLocalFile(file);
+    const std::pair<const char*, QList<QUrl>> cases[] = {
+        {"one local file", {local}},
+        {"two files", {local, local}},
+        {"a folder", {QUrl::fromLocalFile(folder.path())}},
+        {"a web address", {QUrl("https://example.org/a.BDS")}},
+        {"no address", {}},
+    };
+    for (const auto& [name, urls] : cases) {
+        SCOPED_TRACE(name);
+        RecordingWindow recording;
+        recording.window.show();
+        QMimeData data;
+        data.setUrls(urls);
+        data.setText(QStringLiteral("a.BDS"));
+        const bool one = urls.size() == 1 && urls[0] == local;
+        EXPECT_EQ(dragAndDrop(recording.window.canvas(), data), one);
+        EXPECT_EQ(recording.drops,
+                  one ? std::vector<std::string>{file.toStdString()} : std::vector<std::string>{});
+    }
 }
 
 TEST(MainWindowEvents, TheCloseBoxSendsCommandTwoAndKeepsTheWindowUntilAllowed) {
