@@ -129,6 +129,8 @@ int main(int argc, char* argv[]) {
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("BoardSet Editor for Plinkor 2"));
+    // Lets the desktop find the window's desktop entry (Wayland's app id, KDE on X11).
+    QApplication::setDesktopFileName(QStringLiteral(BSE_APP_ID));
     // The editor outlives the window, whose handler refers to it.
     auto editor = std::make_unique<bse::Editor>();
     bse::QtPlatform platform;
