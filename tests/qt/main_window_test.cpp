@@ -1,5 +1,6 @@
 #include "editor/editor.h"
 #include "format/board_set_format.h"
+#include "io/file_io.h"
 #include "qt/canvas_widget.h"
 #include "qt/main_window.h"
 #include "qt/qt_platform.h"
@@ -17,7 +18,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <tuple>
 #include <vector>
 
@@ -134,10 +134,7 @@ TEST_F(QtEditor, ADroppedBoardSetOpensAndTheWindowKnowsItsFileAndChanges) {
     setDefaultStrings(set);
     set.boardSetName = "Dropped";
     const std::string path = folder.filePath("d.BDS").toStdString();
-    const Bytes bytes = encodeBoardSet(set);
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
+    ASSERT_TRUE(io::writeFileAtomically(path, encodeBoardSet(set)));
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
     EXPECT_TRUE(dragAndDrop(window()->canvas(), data));
