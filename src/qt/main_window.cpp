@@ -44,7 +44,9 @@ void MainWindow::buildMenu() {
             if (item.commandId == menuSeparator) {
                 menu->addSeparator();
             } else {
-                addCommand(menu->addAction(fromWindows1252(item.text)), item.commandId);
+                QAction* action = menu->addAction(fromWindows1252(item.text));
+                action->setEnabled(!item.startsGreyed);
+                addCommand(action, item.commandId);
             }
         }
     }

@@ -17,6 +17,9 @@ constexpr std::array fileItems{
 };
 
 constexpr std::array editItems{
+    MenuItem{"&Undo", ID_EDIT_UNDO, true},
+    MenuItem{"&Redo", ID_EDIT_REDO, true},
+    MenuItem{"", menuSeparator},
     MenuItem{"&Copy Board", ID_EDIT_COPYBOARD},
     MenuItem{"&Paste Board", ID_EDIT_PASTEBOARD},
     MenuItem{"", menuSeparator},

@@ -61,7 +61,10 @@ TEST(MainMenu, HoldsEveryItemSeparatorAndMnemonicInOrder) {
                                      {"", 0},
                                      {"&Exit", 40001}}));
     EXPECT_EQ(menu[1].text, "&Edit");
-    EXPECT_EQ(texts(menu[1]), (Items{{"&Copy Board", 40018},
+    EXPECT_EQ(texts(menu[1]), (Items{{"&Undo", 40032},
+                                     {"&Redo", 40033},
+                                     {"", 0},
+                                     {"&Copy Board", 40018},
                                      {"&Paste Board", 40019},
                                      {"", 0},
                                      {"C&lear Board", 40022},
@@ -100,7 +103,7 @@ TEST(CommandTable, RoutesEveryMenuCommandAndTheCloseBoxOnce) {
         EXPECT_NE(route.handler, nullptr);
     }
     EXPECT_EQ(routed, menuCommands);
-    EXPECT_EQ(routed.size(), 22u);
+    EXPECT_EQ(routed.size(), 24u);
 }
 
 TEST(KeyTable, TheFourArrowsSendTheBoardCommands) {
