@@ -10,6 +10,9 @@ inline constexpr int menuSeparator = 0;
 struct MenuItem {
     std::string_view text; // with '&' before the mnemonic
     int commandId = menuSeparator;
+    // Keys that send the same command, in the portable text of key sequences ("Ctrl+Shift+Z"),
+    // alternatives separated by ';'; the first is the one the menu shows.
+    std::string_view shortcuts = {};
     // Greyed until the editor enables it.
     bool startsGreyed = false;
 };
