@@ -55,7 +55,13 @@ void importCommand(Editor& editor, Platform& platform) {
     updateTitle(editor, platform);
     redrawBoard(editor, platform);
     step.after = leadingBoards(set, boards->size());
-    recordStep(editor, platform, std::move(step));
+    const LeadingBoards& before = step.before;
+    const LeadingBoards& after = step.after;
+    // Like any other command, one that changed nothing is no step.
+    if (before.cells != after.cells || before.lastBoardIndex != after.lastBoardIndex ||
+        before.boardSetName != after.boardSetName || before.authorName != after.authorName) {
+        recordStep(editor, platform, std::move(step));
+    }
 }
 
 } // namespace bse
