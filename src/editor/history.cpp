@@ -131,7 +131,8 @@ void History::record(Step step) {
 }
 
 void History::dropOldestOverLimit() {
-    while (bytes_ > byteLimit_ && steps_.size() > 1) {
+    // The step to redo next stays: dropping it would leave redo a gap.
+    while (bytes_ > byteLimit_ && steps_.size() > 1 && position_ > 0) {
         bytes_ -= steps_.front().bytes;
         steps_.pop_front();
         --position_;
