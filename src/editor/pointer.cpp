@@ -147,7 +147,7 @@ bool handlePointer(Editor& editor, Platform& platform, int x, int y, WParam stat
 } // namespace
 
 bool onPointerMove(Editor& editor, Platform& platform, int x, int y, WParam buttonState) {
-    // Both buttons up: the release went to another window, and the stroke is over.
+    // No button held: any stroke is over, also one whose release happened outside the window.
     if ((buttonState & (MK_LBUTTON | MK_RBUTTON)) == 0) {
         finishStroke(editor, platform);
     }

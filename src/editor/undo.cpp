@@ -9,8 +9,8 @@ namespace bse {
 
 namespace {
 
-// Tells the menu only what changed, so a session that never undoes sees one call per item at
-// most until its first step.
+// Tells the menu only when an item changes state. The menu starts with both greyed, so start-up
+// makes no call.
 void showUndoState(Editor& editor, Platform& platform) {
     History& history = editor.history;
     if (history.undoShown != history.canUndo()) {
