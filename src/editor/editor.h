@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/history.h"
 #include "model/board_set.h"
 #include "view/drawing.h"
 
@@ -29,6 +30,7 @@ struct Editor {
     bool askInfoBeforeWrite = false;
     PointerState pointer;
     Pictures pictures;
+    History history; // of the BoardSet, since it was made or read
 };
 
 } // namespace bse

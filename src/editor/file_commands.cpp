@@ -6,6 +6,7 @@
 #include "editor/editor.h"
 #include "editor/screen.h"
 #include "editor/title.h"
+#include "editor/undo.h"
 #include "format/board_set_format.h"
 
 namespace bse {
@@ -51,6 +52,7 @@ bool writeBoardSet(Editor& editor, Platform& platform, const std::string& path) 
         return false;
     }
     editor.modified = false;
+    editor.history.markClean();
     return true;
 }
 
@@ -100,6 +102,7 @@ void newCommand(Editor& editor, Platform& platform) {
     updateTitle(editor, platform);
     editor.currentFileName.clear();
     clearBoard(editor, platform);
+    startHistory(editor, platform);
 }
 
 void openCommand(Editor& editor, Platform& platform) {
@@ -116,6 +119,7 @@ void openCommand(Editor& editor, Platform& platform) {
     }
     editor.currentFileName = *path;
     redrawBoard(editor, platform);
+    startHistory(editor, platform);
 }
 
 void saveCommand(Editor& editor, Platform& platform) {
@@ -149,6 +153,7 @@ void revertCommand(Editor& editor, Platform& platform) {
         return;
     }
     redrawBoard(editor, platform);
+    startHistory(editor, platform);
 }
 
 void exitCommand(Editor& editor, Platform& platform) {

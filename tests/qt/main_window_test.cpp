@@ -106,8 +106,9 @@ TEST_F(QtEditor, MenuBarCarriesTheMenuWithPasteGreyed) {
     for (QAction* action : bar[1]->menu()->actions()) {
         edit << (action->isSeparator() ? QStringLiteral("-") : action->text());
     }
-    EXPECT_EQ(edit, (QStringList{"&Copy Board", "&Paste Board", "-", "C&lear Board", "&Add a Board",
-                                 "&Insert Board", "&Delete Board"}));
+    EXPECT_EQ(edit,
+              (QStringList{"&Undo", "&Redo", "-", "&Copy Board", "&Paste Board", "-",
+                           "C&lear Board", "&Add a Board", "&Insert Board", "&Delete Board"}));
     EXPECT_EQ(bar[0]->menu()->actions().size(), 9);
     EXPECT_EQ(bar[2]->menu()->actions().size(), 8);
     EXPECT_EQ(bar[2]->menu()->actions()[6]->text(), "Set Board Back&ground...");

@@ -101,6 +101,7 @@ class FakePlatform : public Platform {
 
     // Record.
     std::vector<std::string> log;
+    std::map<int, bool> menuEnabled; // as the last call left each item
     std::optional<int> quitCode;
     Picture screen{canvasWidth, canvasHeight}; // what the last paint showed
     MessageHandler handler;
@@ -138,6 +139,7 @@ class FakePlatform : public Platform {
     void setWindowIcon(int iconId) override { note("setWindowIcon", iconId); }
     void enableMenuItem(int commandId, bool enabled) override {
         note("enableMenuItem", commandId, enabled ? "on" : "off");
+        menuEnabled[commandId] = enabled;
     }
     void invalidate(const Rect& rect) override { note("invalidate", rectText(rect)); }
     void paintCanvas(const Picture& canvas) override { note("paintCanvas"), screen = canvas; }
