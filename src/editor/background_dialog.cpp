@@ -4,6 +4,8 @@
 #include "editor/editor.h"
 #include "platform/dialog_window.h"
 
+#include <optional>
+
 namespace bse {
 
 bool PickBackgroundDialog(Editor& editor, Platform& platform, DialogWindow& dialog, Message message,
@@ -16,15 +18,15 @@ bool PickBackgroundDialog(Editor& editor, Platform& platform, DialogWindow& dial
         return false;
     case WM_COMMAND:
         if (wParam == IDOK) {
-            // An empty field reads as 0.
-            const unsigned number = dialog.itemNumber(IDC_BACKGROUND);
-            if (number > maxBackgroundNumber) {
+            // An empty field reads as 0; a number too large to read is above the limit too.
+            const std::optional<unsigned> number = dialog.itemNumber(IDC_BACKGROUND);
+            if (!number || *number > maxBackgroundNumber) {
                 // A larger number would come back from the file as another one.
                 dialog.setItemNumber(IDC_BACKGROUND, maxBackgroundNumber);
                 return true;
             }
             editor.modified = true;
-            editor.boardSet.current().background = number;
+            editor.boardSet.current().background = *number;
             dialog.end(0);
             return true;
         }

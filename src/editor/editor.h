@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/history.h"
 #include "model/board_set.h"
 #include "view/drawing.h"
 
@@ -36,6 +37,7 @@ struct Editor {
     PointerState pointer;
     ShownDocument shownDocument;
     Pictures pictures;
+    History history; // of the BoardSet, since it was made or read
 };
 
 } // namespace bse

@@ -6,6 +6,7 @@
 #include "editor/editor.h"
 #include "editor/screen.h"
 #include "editor/title.h"
+#include "editor/undo.h"
 #include "format/board_set_format.h"
 
 namespace bse {
@@ -51,6 +52,7 @@ bool writeBoardSet(Editor& editor, Platform& platform, const std::string& path) 
         return false;
     }
     editor.modified = false;
+    editor.history.markClean();
     return true;
 }
 
@@ -100,6 +102,7 @@ void newCommand(Editor& editor, Platform& platform) {
     updateTitle(editor, platform);
     editor.currentFileName.clear();
     clearBoard(editor, platform);
+    startHistory(editor, platform);
 }
 
 void openCommand(Editor& editor, Platform& platform) {
@@ -120,6 +123,7 @@ bool openBoardSetFile(Editor& editor, Platform& platform, const std::string& pat
     }
     editor.currentFileName = path;
     redrawBoard(editor, platform);
+    startHistory(editor, platform);
     return true;
 }
 
@@ -162,6 +166,7 @@ void revertCommand(Editor& editor, Platform& platform) {
         return;
     }
     redrawBoard(editor, platform);
+    startHistory(editor, platform);
 }
 
 void exitCommand(Editor& editor, Platform& platform) {

@@ -23,8 +23,9 @@ bool JumpToBoardDialog(Editor& editor, Platform& platform, DialogWindow& dialog,
         return false;
     case WM_COMMAND:
         if (wParam == IDOK) {
-            // An empty field reads as 0, which is no board.
-            const auto board = static_cast<std::int32_t>(dialog.itemNumber(IDC_JUMPBOARD) - 1u);
+            // An empty field and a number too large to read both count as 0, which is no board.
+            const unsigned number = dialog.itemNumber(IDC_JUMPBOARD).value_or(0);
+            const auto board = static_cast<std::int32_t>(number - 1u);
             if (board < 0 || board > set.lastBoardIndex) {
                 // Offer the last board; OK again goes there.
                 dialog.setItemNumber(IDC_JUMPBOARD, static_cast<unsigned>(set.boardCount()));

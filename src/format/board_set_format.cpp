@@ -67,16 +67,25 @@ Result<std::string> readString(Reader& reader, const char* name) {
     return std::string(characters.begin(), end);
 }
 
-void writeField(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    out.push_back(static_cast<std::uint8_t>(value & 0xff));
-    out.insert(out.end(), 3, 0);
+// The encoder writes into a buffer sized beforehand: growing a vector piece by piece makes
+// gcc's optimiser warn about writes it cannot prove to be in bounds.
+using Output = std::vector<std::uint8_t>::iterator;
+
+std::size_t storedLength(const std::string& text) {
+    return std::min(text.size(), maxStoredStringLength);
 }
 
-void writeString(std::vector<std::uint8_t>& out, const std::string& text) {
-    const std::size_t length = std::min(text.size(), maxStoredStringLength);
-    writeField(out, static_cast<std::uint32_t>(length + 1));
-    out.insert(out.end(), text.begin(), text.begin() + static_cast<std::ptrdiff_t>(length));
-    out.push_back(0);
+Output writeField(Output at, std::uint32_t value) {
+    *at++ = static_cast<std::uint8_t>(value & 0xff);
+    return std::fill_n(at, fieldSize - 1, std::uint8_t{0});
+}
+
+Output writeString(Output at, const std::string& text) {
+    const std::size_t length = storedLength(text);
+    at = writeField(at, static_cast<std::uint32_t>(length + 1));
+    at = std::copy_n(text.begin(), length, at);
+    *at++ = 0;
+    return at;
 }
 
 } // namespace
@@ -130,22 +139,26 @@ Result<BoardSet> readBoardSet(std::span<const std::uint8_t> bytes) {
 
 std::vector<std::uint8_t> encodeBoardSet(const BoardSet& boardSet) {
     const int count = std::clamp(boardSet.boardCount(), 0, maxBoards);
-    std::vector<std::uint8_t> out;
-    out.reserve(64 + boardSet.brickImagePath.size() + boardSet.backgroundImagePath.size() +
-                boardSet.boardSetName.size() + boardSet.authorName.size() +
-                boardRecordSize * static_cast<std::size_t>(count));
-    out.insert(out.end(), boardSetHeader.begin(), boardSetHeader.end());
-    writeField(out, static_cast<std::uint32_t>(count));
-    writeString(out, boardSet.brickImagePath);
-    writeString(out, boardSet.backgroundImagePath);
-    writeString(out, boardSet.boardSetName);
-    writeString(out, boardSet.authorName);
-    out.insert(out.end(), constantBlock.begin(), constantBlock.end());
+    const std::array<const std::string*, 4> strings{&boardSet.brickImagePath,
+                                                    &boardSet.backgroundImagePath,
+                                                    &boardSet.boardSetName, &boardSet.authorName};
+    std::size_t size = boardSetHeader.size() + fieldSize + constantBlock.size() +
+                       boardRecordSize * static_cast<std::size_t>(count);
+    for (const std::string* text : strings) {
+        size += fieldSize + storedLength(*text) + 1;
+    }
+    std::vector<std::uint8_t> out(size);
+    Output at = std::copy(boardSetHeader.begin(), boardSetHeader.end(), out.begin());
+    at = writeField(at, static_cast<std::uint32_t>(count));
+    for (const std::string* text : strings) {
+        at = writeString(at, *text);
+    }
+    at = std::copy(constantBlock.begin(), constantBlock.end(), at);
     for (int b = 0; b < count; ++b) {
         const Board& board = boardSet.boards[static_cast<std::size_t>(b)];
-        writeField(out, board.background);
+        at = writeField(at, board.background);
         for (const BlockCode cell : board.cells) {
-            writeField(out, blockNumberFor(cell));
+            at = writeField(at, blockNumberFor(cell));
         }
     }
     return out;

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,8 +21,9 @@ class DialogWindow {
     // Text of a control, at most maxLength - 1 bytes (the size includes a terminator).
     virtual std::string itemText(int controlId, std::size_t maxLength) = 0;
     virtual void setItemText(int controlId, std::string_view text) = 0;
-    // The control's text as an unsigned number; 0 when it holds none.
-    virtual unsigned itemNumber(int controlId) = 0;
+    // The control's text as an unsigned number (readItemNumber): 0 when it holds none, nothing
+    // when its digits make a number too large to read.
+    virtual std::optional<unsigned> itemNumber(int controlId) = 0;
     virtual void setItemNumber(int controlId, unsigned value) = 0;
     // The range an up-down control steps over (it wraps when its template says so).
     virtual void setUpDownRange(int controlId, int lowest, int highest) = 0;

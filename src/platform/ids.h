@@ -84,6 +84,8 @@ inline constexpr int ID_BOARD_NEXT = 40028;
 inline constexpr int ID_BOARD_FIRST = 40029;
 inline constexpr int ID_BOARD_LAST = 40030;
 inline constexpr int ID_BOARD_JUMP = 40031;
+inline constexpr int ID_EDIT_UNDO = 40032;
+inline constexpr int ID_EDIT_REDO = 40033;
 
 // Resources.
 inline constexpr int IDD_MAINWINDOW = 101;

@@ -26,4 +26,14 @@ std::optional<unsigned> parseItemNumber(std::string_view text) {
     return static_cast<unsigned>(value);
 }
 
+std::optional<unsigned> readItemNumber(std::string_view text) {
+    if (const auto number = parseItemNumber(text)) {
+        return number;
+    }
+    const std::size_t first = text.find_first_not_of(' ');
+    const bool tooLarge = first != std::string_view::npos &&
+                          text.find_first_not_of("0123456789", first) == std::string_view::npos;
+    return tooLarge ? std::nullopt : std::optional<unsigned>(0);
+}
+
 } // namespace bse

@@ -38,7 +38,8 @@ struct FileDialogOptions {
     std::vector<FileFilter> filters;
     int filterIndex = 1;          // 1-based, the filter selected first
     std::string defaultExtension; // without the dot; empty: none
-    bool hideReadOnly = false;
+    // Save: asks before an existing file is replaced.
+    bool confirmOverwrite = false;
 };
 
 using Bytes = std::vector<std::uint8_t>;

@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
+#include <QSize>
 #include <QToolButton>
 
 #include <algorithm>
@@ -74,6 +75,12 @@ void fitLabel(QLabel* label) {
         }
     }
     label->setFont(font);
+}
+
+// A dialog's own size rounds halves up, as the classic conversion does, so that the about box's
+// 283 units hold all 425 columns of its picture; the controls keep controlRect's edges.
+QSize dialogSize(const DialogTemplate& dialogTemplate) {
+    return {(dialogTemplate.width * 3 + 1) / 2, (dialogTemplate.height * 13 + 4) / 8};
 }
 
 } // namespace
@@ -149,8 +156,7 @@ TemplateDialog::TemplateDialog(const DialogTemplate& dialogTemplate, const Dialo
     // Modal from the first show, which the procedure makes before the modal loop starts.
     setModal(true);
     setSizeGripEnabled(false);
-    setFixedSize(dialogUnitsToPixelsX(dialogTemplate.width),
-                 dialogUnitsToPixelsY(dialogTemplate.height));
+    setFixedSize(dialogSize(dialogTemplate));
     buildControls(dialogTemplate);
 }
 
@@ -278,8 +284,8 @@ void TemplateDialog::setItemText(int controlId, std::string_view text) {
     }
 }
 
-unsigned TemplateDialog::itemNumber(int controlId) {
-    return parseItemNumber(itemText(controlId, std::string::npos)).value_or(0);
+std::optional<unsigned> TemplateDialog::itemNumber(int controlId) {
+    return readItemNumber(itemText(controlId, std::string::npos));
 }
 
 void TemplateDialog::setItemNumber(int controlId, unsigned value) {

@@ -73,7 +73,7 @@ class TemplateDialog : public QDialog, public DialogWindow {
 
     std::string itemText(int controlId, std::size_t maxLength) override;
     void setItemText(int controlId, std::string_view text) override;
-    unsigned itemNumber(int controlId) override;
+    std::optional<unsigned> itemNumber(int controlId) override;
     void setItemNumber(int controlId, unsigned value) override;
     void setUpDownRange(int controlId, int lowest, int highest) override;
     Rect frame() override;

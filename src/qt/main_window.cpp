@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QKeySequence>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -15,6 +16,19 @@
 #include <QUrl>
 
 namespace bse {
+
+namespace {
+
+// "Ctrl+Shift+Z;Ctrl+Y" as key sequences, the first shown in the menu.
+QList<QKeySequence> keySequences(std::string_view text) {
+    QList<QKeySequence> sequences;
+    for (const QString& part : QString::fromLatin1(text).split(';', Qt::SkipEmptyParts)) {
+        sequences << QKeySequence(part, QKeySequence::PortableText);
+    }
+    return sequences;
+}
+
+} // namespace
 
 MainWindow::MainWindow(const DialogTemplate& windowTemplate, MessageHandler handler)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -49,7 +63,10 @@ void MainWindow::buildMenu() {
             if (item.commandId == menuSeparator) {
                 menu->addSeparator();
             } else {
-                addCommand(menu->addAction(fromWindows1252(item.text)), item.commandId);
+                QAction* action = menu->addAction(fromWindows1252(item.text));
+                action->setShortcuts(keySequences(item.shortcuts));
+                action->setEnabled(!item.startsGreyed);
+                addCommand(action, item.commandId);
             }
         }
     }

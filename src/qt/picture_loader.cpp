@@ -6,10 +6,6 @@
 
 namespace bse {
 
-QImage decodePicture(const QString& path) {
-    return QImage(path);
-}
-
 Picture pictureFromImage(const QImage& image) {
     if (image.format() == QImage::Format_Indexed8) {
         const QList<QRgb> table = image.colorTable();

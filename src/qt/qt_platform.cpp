@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QChildEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -39,16 +40,33 @@ QString nameFilter(const FileFilter& filter) {
     return name.endsWith(shown) ? name : QStringLiteral("%1 %2").arg(name, shown);
 }
 
+// The file dialog's own question before replacing a file names it; like every box, it shows the
+// name as text. Its boxes are the dialog's children, polished just before they are shown.
+class PlainTextBoxes : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::ChildPolished) {
+            if (auto* box = qobject_cast<QMessageBox*>(static_cast<QChildEvent*>(event)->child())) {
+                box->setTextFormat(Qt::PlainText);
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 std::optional<std::string> runFileDialog(QWidget* owner, const FileDialogOptions& options,
                                          QFileDialog::AcceptMode mode) {
     QFileDialog dialog(owner, fromWindows1252(options.title));
+    PlainTextBoxes plainTextBoxes(&dialog);
+    dialog.installEventFilter(&plainTextBoxes);
     // Qt's own dialog matches patterns without regard to case, so "*.BDS" also lists ".bds".
     // Chosen before anything else so that no native dialog is prepared.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
-                                                       : QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, options.hideReadOnly);
+    // Any typed name comes back, so that the editor's own refusal answers one that does not exist.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !options.confirmOverwrite);
     QStringList filters;
     for (const FileFilter& filter : options.filters) {
         filters << nameFilter(filter);
@@ -64,6 +82,35 @@ std::optional<std::string> runFileDialog(QWidget* owner, const FileDialogOptions
         return std::nullopt;
     }
     return toPathBytes(dialog.selectedFiles().constFirst());
+}
+
+// Message boxes show their text as text: left to itself, Qt renders one that looks like markup
+// (a name or path holding "<b>") as rich text.
+QMessageBox::StandardButton showMessageBox(QWidget* owner, QMessageBox::Icon icon,
+                                           std::string_view text,
+                                           QMessageBox::StandardButtons buttons,
+                                           QMessageBox::StandardButton defaultButton) {
+    QMessageBox box(icon, QString::fromLatin1(programTitle), fromWindows1252(text), buttons, owner);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(defaultButton);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+// The title as the editor composed it. Qt takes "[*]" for its modified mark and shows "[*][*]" as
+// "[*]", so each is doubled. Control characters (escape sequences too) would reach the window
+// manager as they are; each shows as its Unicode control picture, which still tells which it was.
+QString shownTitle(std::string_view title) {
+    QString text = fromWindows1252(title);
+    for (QChar& character : text) {
+        const char16_t unit = character.unicode();
+        if (unit < 0x20) {
+            character = QChar(static_cast<char16_t>(0x2400 + unit));
+        } else if (unit == 0x7F) {
+            character = QChar(static_cast<char16_t>(0x2421));
+        }
+    }
+    text.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    return text;
 }
 
 // Property changes made outside input handling (a timer tick, a command run from a key) can sit in
@@ -97,10 +144,9 @@ QFont QtPlatform::pictureFont() {
 }
 
 Answer QtPlatform::askQuestion(std::string_view text) {
-    const auto answer = QMessageBox::question(
-        window_.get(), QString::fromLatin1(programTitle), fromWindows1252(text),
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
-    switch (answer) {
+    switch (showMessageBox(window_.get(), QMessageBox::Question, text,
+                           QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                           QMessageBox::Yes)) {
     case QMessageBox::Yes:
         return Answer::Yes;
     case QMessageBox::No:
@@ -111,8 +157,7 @@ Answer QtPlatform::askQuestion(std::string_view text) {
 }
 
 void QtPlatform::showRefusal(std::string_view text) {
-    QMessageBox::warning(window_.get(), QString::fromLatin1(programTitle), fromWindows1252(text),
-                         QMessageBox::Ok);
+    showMessageBox(window_.get(), QMessageBox::Warning, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 void QtPlatform::beep() {
@@ -132,8 +177,8 @@ void QtPlatform::setCursor(Cursor cursor) {
 void QtPlatform::reportStartupFailure(std::string_view text) {
     std::cerr << "boardset-editor: " << text << '\n';
     if (QGuiApplication::primaryScreen() != nullptr) {
-        QMessageBox::critical(window_.get(), QString::fromLatin1(programTitle),
-                              fromWindows1252(text));
+        showMessageBox(window_.get(), QMessageBox::Critical, text, QMessageBox::Ok,
+                       QMessageBox::Ok);
     }
 }
 
@@ -165,7 +210,7 @@ void QtPlatform::showMainWindow() {
 }
 
 void QtPlatform::setWindowTitle(std::string_view title) {
-    window_->setWindowTitle(fromWindows1252(title));
+    window_->setWindowTitle(shownTitle(title));
     flushToDisplay();
 }
 
@@ -200,8 +245,8 @@ void QtPlatform::enableMenuItem(int commandId, bool enabled) {
 
 void QtPlatform::showDocument(std::string_view path, bool modified) {
     window_->setWindowFilePath(fromPathBytes(std::string(path)));
-    // The attribute alone: setWindowModified() would rewrite the title through a "[*]" it does
-    // not have, and warn about it on every change.
+    // The attribute alone: setWindowModified() warns on every change that the title has no "[*]"
+    // placeholder, and the title is shown literally, so it has none.
     window_->setAttribute(Qt::WA_WindowModified, modified);
 }
 

@@ -76,6 +76,8 @@ bool MainWindowProc(Editor& editor, Platform& platform, Message message, WParam 
         return onLeftButtonUp(editor, platform, pointerX(lParam), pointerY(lParam));
     case WM_RBUTTONDOWN:
         return onRightButtonDown(editor, platform, pointerX(lParam), pointerY(lParam));
+    case WM_RBUTTONUP:
+        return onRightButtonUp(editor, platform);
     case WM_DROPFILES:
         dropFileCommand(editor, platform);
         return true;

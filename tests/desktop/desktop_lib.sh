@@ -19,7 +19,7 @@ expect_eq() { # what expected actual
 # The first visible window whose title matches, waiting up to five seconds; empty if none.
 find_window() { # title pattern
     local found=""
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do # up to 15 s: a loaded machine starts slowly
         found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
         [ -n "$found" ] && break
         sleep 0.05

@@ -1,5 +1,6 @@
 #include "qt/dialog_builder.h"
 #include "qt/qt_platform.h"
+#include "support/golden.h"
 #include "view/picture.h"
 
 #include <QApplication>
@@ -88,42 +89,6 @@ template <typename T> T* child(QWidget& dialog, int controlId) {
     return dialog.findChild<T*>(QString::number(controlId));
 }
 
-struct ExpectedControl {
-    int id;
-    const char* className;
-    QString text;
-    QRect rect;
-};
-
-// The dialog's controls, in the order they were made, against what the template asks for.
-void expectControls(QWidget& dialog, const std::vector<ExpectedControl>& expected) {
-    const QList<QWidget*> controls = dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    ASSERT_EQ(controls.size(), static_cast<qsizetype>(expected.size()));
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        QWidget* control = controls[static_cast<qsizetype>(i)];
-        SCOPED_TRACE(control->objectName().toStdString());
-        EXPECT_EQ(control->objectName(), QString::number(expected[i].id));
-        EXPECT_STREQ(control->metaObject()->className(), expected[i].className);
-        EXPECT_EQ(control->geometry(), expected[i].rect);
-        EXPECT_EQ(control->property("controlId").toString(), control->objectName());
-        QString text;
-        if (auto* button = qobject_cast<QPushButton*>(control)) {
-            text = button->text();
-        } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
-            text = edit->text();
-        } else if (auto* label = qobject_cast<QLabel*>(control)) {
-            text = label->text();
-        }
-        EXPECT_EQ(text, expected[i].text);
-        // The desktop's font is wider than the one the template was laid out for; no label
-        // may lose the end of its text to that.
-        if (auto* label = qobject_cast<QLabel*>(control)) {
-            EXPECT_LE(label->fontMetrics().size(0, label->text()).width(),
-                      label->contentsRect().width());
-        }
-    }
-}
-
 // Object names of the controls the Tab key visits, from the first one round.
 QStringList tabOrder(QWidget& dialog) {
     QStringList names;
@@ -140,85 +105,60 @@ QStringList tabOrder(QWidget& dialog) {
     return names;
 }
 
-TEST(TemplateDialogBuild, EveryControlOfTheThreeFormsSitsWhereItsTemplatePutsIt) {
+// A built dialog as text: its window, then every control in the order made, then the tab order.
+std::string describe(TemplateDialog& dialog) {
+    const auto rect = [](const QRect& r) {
+        return QString("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+    };
+    const Qt::WindowFlags flags = dialog.windowFlags();
+    QString text = QString("\"%1\" %2%3%4%5%6\n")
+                       .arg(dialog.windowTitle(), rect(dialog.rect()))
+                       .arg(dialog.minimumSize() == dialog.maximumSize() ? " fixed" : "")
+                       .arg(dialog.isModal() ? " modal" : "")
+                       .arg(flags & Qt::WindowCloseButtonHint ? " close-box" : "")
+                       .arg(flags & (Qt::WindowMaximizeButtonHint | Qt::WindowContextHelpButtonHint)
+                                ? " maximise-or-help"
+                                : "");
+    for (QWidget* control : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        QString shown;
+        if (auto* button = qobject_cast<QPushButton*>(control)) {
+            shown = button->text() + (button->isDefault() ? " (default)" : "");
+        } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+            shown = edit->text();
+        } else if (auto* label = qobject_cast<QLabel*>(control)) {
+            shown = label->text();
+            // The desktop's font is wider than the template's; no label may lose its end.
+            if (label->fontMetrics().size(0, shown).width() > label->contentsRect().width()) {
+                shown += " (cut)";
+            }
+        } else if (auto* upDown = qobject_cast<UpDownControl*>(control)) {
+            shown = "arrows " + rect(upDown->upArrow()->geometry()) + " and " +
+                    rect(upDown->downArrow()->geometry());
+        }
+        text += QString("  %1 %2 %3 focus %4 \"%5\"\n")
+                    .arg(control->objectName(), control->metaObject()->className(),
+                         rect(control->geometry()))
+                    .arg(static_cast<int>(control->focusPolicy()))
+                    .arg(shown);
+    }
+    return (text + "  tab order: " + tabOrder(dialog).join(' ') + "\n").toStdString();
+}
+
+// Every template built into widgets at the program's dialog units; the procedure sees it on
+// WM_INITDIALOG with its controls made but not yet shown.
+TEST(TemplateDialogBuild, EveryTemplateBuildsItsWindowAndControls) {
     QtPlatform platform;
-    {
+    std::string text;
+    for (const DialogTemplate* dialogTemplate :
+         {&boardSetInfoTemplate(), &backgroundTemplate(), &jumpToTemplate(), &aboutTemplate()}) {
         ScriptedDialog run;
-        run.script = [](TemplateDialog& dialog) {
-            EXPECT_EQ(dialog.windowTitle(), "BoardSet Information");
-            EXPECT_EQ(dialog.size(), QSize(291, 133));
-            EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
-            EXPECT_FALSE(dialog.isSizeGripEnabled());
-            const Qt::WindowFlags flags = dialog.windowFlags();
-            EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
-            EXPECT_TRUE(flags & Qt::WindowTitleHint);
-            EXPECT_FALSE(flags & Qt::WindowContextHelpButtonHint);
-            EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
-            EXPECT_TRUE(dialog.isModal());
-            expectControls(dialog, {
-                                       {IDOK, "QPushButton", "OK", {10, 99, 75, 23}},
-                                       {IDCANCEL, "QPushButton", "Cancel", {205, 99, 75, 23}},
-                                       {IDC_BOARDSETNAME, "QLineEdit", "", {10, 24, 270, 20}},
-                                       {IDC_AUTHORNAME, "QLineEdit", "", {10, 67, 270, 19}},
-                                       {noControlId, "QLabel", "Author's Name:", {10, 54, 174, 13}},
-                                       {noControlId, "QLabel", "BoardSet Name:", {10, 11, 170, 13}},
-                                   });
-            EXPECT_EQ(tabOrder(dialog), (QStringList{"1", "2", "1000", "1001"}));
-            EXPECT_TRUE(child<QPushButton>(dialog, IDOK)->isDefault());
-            EXPECT_FALSE(child<QPushButton>(dialog, IDCANCEL)->isDefault());
-            EXPECT_EQ(dialog.findChildren<QLabel*>()[0]->focusPolicy(), Qt::NoFocus);
-        };
-        EXPECT_EQ(run.run(platform, boardSetInfoTemplate()), -1);
-        ASSERT_FALSE(run.sent.empty());
-        // The procedure sets up a dialog whose controls exist but which nobody sees yet.
+        run.script = [&text](TemplateDialog& dialog) { text += describe(dialog); };
+        EXPECT_EQ(run.run(platform, *dialogTemplate), -1);
         EXPECT_EQ(run.sent.front(), (Sent{WM_INITDIALOG, 0, 0}));
         EXPECT_FALSE(run.visibleAtInit);
-        EXPECT_TRUE(run.controlsAtInit);
+        text += run.controlsAtInit ? "  controls made before WM_INITDIALOG\n" : "";
     }
-    {
-        ScriptedDialog run;
-        run.script = [](TemplateDialog& dialog) {
-            EXPECT_EQ(dialog.windowTitle(), "Pick Board Background");
-            EXPECT_EQ(dialog.size(), QSize(225, 68));
-            expectControls(
-                dialog,
-                {
-                    {IDOK, "QPushButton", "OK", {58, 34, 74, 23}},
-                    {IDCANCEL, "QPushButton", "Cancel", {139, 34, 75, 23}},
-                    {IDC_BACKGROUND, "QLineEdit", "", {10, 36, 38, 21}},
-                    {noControlId, "QLabel", "Enter a number between 1 and 20:", {10, 11, 204, 17}},
-                });
-            EXPECT_EQ(tabOrder(dialog), (QStringList{"1", "2", "1003"}));
-            EXPECT_TRUE(child<QPushButton>(dialog, IDOK)->isDefault());
-        };
-        run.run(platform, backgroundTemplate());
-    }
-    {
-        ScriptedDialog run;
-        run.script = [](TemplateDialog& dialog) {
-            EXPECT_EQ(dialog.windowTitle(), "Jump to Board");
-            EXPECT_EQ(dialog.size(), QSize(235, 63));
-            // The edit gives the right end of its 54 pixels to the up-down.
-            expectControls(dialog, {
-                                       {IDOK, "QPushButton", "OK", {70, 29, 75, 23}},
-                                       {IDCANCEL, "QPushButton", "Cancel", {150, 29, 75, 23}},
-                                       {IDC_JUMPBOARD, "QLineEdit", "", {10, 29, 38, 23}},
-                                       {IDC_JUMPSPIN, "bse::UpDownControl", "", {48, 29, 16, 23}},
-                                       {noControlId,
-                                        "QLabel",
-                                        "Enter the board number to jump to:",
-                                        {10, 11, 215, 18}},
-                                   });
-            EXPECT_EQ(tabOrder(dialog), (QStringList{"1", "2", "1005"}));
-            auto* upDown = child<UpDownControl>(dialog, IDC_JUMPSPIN);
-            ASSERT_NE(upDown, nullptr);
-            EXPECT_EQ(upDown->focusPolicy(), Qt::NoFocus);
-            EXPECT_EQ(upDown->upArrow()->focusPolicy(), Qt::NoFocus);
-            EXPECT_EQ(upDown->upArrow()->geometry(), QRect(0, 0, 16, 11));
-            EXPECT_EQ(upDown->downArrow()->geometry(), QRect(0, 11, 16, 12));
-        };
-        run.run(platform, jumpToTemplate());
-    }
+    test::expectGolden("qt/dialogs.txt", text);
 }
 
 TEST(TemplateDialogInput, ButtonsEnterEscapeAndTheCloseBoxOnlyReportUntilTheProcedureEnds) {
@@ -333,6 +273,8 @@ TEST(TemplateDialogText, EditsHoldLongWindows1252TextAndNumbers) {
         dialog.setItemNumber(IDC_BACKGROUND, 4000000000u);
         EXPECT_EQ(edit->text(), "4000000000");
         EXPECT_EQ(dialog.itemNumber(IDC_BACKGROUND), 4000000000u);
+        dialog.setItemText(IDC_BACKGROUND, "4294967296");
+        EXPECT_EQ(dialog.itemNumber(IDC_BACKGROUND), std::nullopt);
         // Texts set by the program are not checked; they are just no number.
         dialog.setItemText(IDC_BACKGROUND, "7x");
         EXPECT_EQ(dialog.itemNumber(IDC_BACKGROUND), 0u);
@@ -425,7 +367,7 @@ TEST(TemplateDialogAbout, ReleasesPaintsIconPositionAndEnd) {
     int paintsBefore = 0;
     bool repainted = false;
     run.script = [&](TemplateDialog& dialog) {
-        EXPECT_EQ(dialog.size(), QSize(424, 320));
+        EXPECT_EQ(dialog.size(), QSize(425, 320));
         EXPECT_TRUE(dialog.findChildren<QWidget*>().isEmpty());
         frame = dialog.frame();
         icon = dialog.windowIcon().pixmap(48, 48).toImage().convertToFormat(QImage::Format_RGB32);
@@ -434,8 +376,8 @@ TEST(TemplateDialogAbout, ReleasesPaintsIconPositionAndEnd) {
         QTest::mouseRelease(&dialog, Qt::LeftButton, {}, at);
         QTest::mousePress(&dialog, Qt::RightButton, {}, at);
         QTest::mouseRelease(&dialog, Qt::RightButton, {}, at);
-        QTest::mouseRelease(&dialog, Qt::LeftButton, {}, QPoint(423, 319));
-        QTest::mouseRelease(&dialog, Qt::LeftButton, {}, QPoint(424, 10)); // beyond the client
+        QTest::mouseRelease(&dialog, Qt::LeftButton, {}, QPoint(424, 319));
+        QTest::mouseRelease(&dialog, Qt::LeftButton, {}, QPoint(425, 10)); // beyond the client
         // No buttons at all: Enter is still OK and Escape still Cancel.
         QTest::keyClick(&dialog, Qt::Key_Return);
         QTest::keyClick(&dialog, Qt::Key_Escape);
@@ -448,23 +390,23 @@ TEST(TemplateDialogAbout, ReleasesPaintsIconPositionAndEnd) {
     EXPECT_EQ(run.run(platform, aboutTemplate()), 5);
     EXPECT_EQ(run.only(WM_LBUTTONUP),
               (std::vector<Sent>{{WM_LBUTTONUP, 0, makePointerParam(30, 40)},
-                                 {WM_LBUTTONUP, 0, makePointerParam(423, 319)}}));
+                                 {WM_LBUTTONUP, 0, makePointerParam(424, 319)}}));
     EXPECT_EQ(run.only(WM_COMMAND), (std::vector<Sent>{command(IDOK), command(IDCANCEL)}));
     EXPECT_EQ(run.sent.back(), (Sent{WM_DESTROY, 0, 0}));
     EXPECT_TRUE(repainted);
 
     EXPECT_EQ(frame.left, 100);
     EXPECT_EQ(frame.top, 120);
-    EXPECT_GE(frame.width(), 424);
+    EXPECT_GE(frame.width(), 425);
     EXPECT_GE(frame.height(), 320);
     EXPECT_EQ(
         icon,
         QIcon(":/icons/105.png").pixmap(48, 48).toImage().convertToFormat(QImage::Format_RGB32));
 
-    ASSERT_EQ(shown.size(), QSize(424, 320));
+    ASSERT_EQ(shown.size(), QSize(425, 320));
     int differing = 0;
     for (int y = 0; y < 320; ++y) {
-        for (int x = 0; x < 424; ++x) {
+        for (int x = 0; x < 425; ++x) {
             differing += shown.pixel(x, y) != picture.at(x, y) ? 1 : 0;
         }
     }

@@ -1,6 +1,7 @@
 #include "editor/file_commands.h"
 #include "qt/qt_platform.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
@@ -15,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <vector>
 
 namespace bse {
 namespace {
@@ -59,21 +61,14 @@ struct Shown {
     QStringList filters;
     QString selected;
     QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
-    QFileDialog::FileMode fileMode = QFileDialog::AnyFile;
     QString suffix;
     bool ownDialog = false;
-    bool asksToOverwrite = true;
 };
 
 Shown describe(const QFileDialog& dialog) {
-    return {dialog.windowTitle(),
-            dialog.nameFilters(),
-            dialog.selectedNameFilter(),
-            dialog.acceptMode(),
-            dialog.fileMode(),
-            dialog.defaultSuffix(),
-            dialog.testOption(QFileDialog::DontUseNativeDialog),
-            !dialog.testOption(QFileDialog::DontConfirmOverwrite)};
+    return {dialog.windowTitle(),        dialog.nameFilters(),
+            dialog.selectedNameFilter(), dialog.acceptMode(),
+            dialog.defaultSuffix(),      dialog.testOption(QFileDialog::DontUseNativeDialog)};
 }
 
 // The names the dialog's file list shows for its current folder.
@@ -128,7 +123,6 @@ TEST_F(FileDialogs, OpenAndSaveShowTheirTitlesFiltersAndOptionsAndCancelGivesNot
     EXPECT_EQ(open.filters, boardSetFilters);
     EXPECT_EQ(open.selected, "BoardSets (*.BDS)");
     EXPECT_EQ(open.mode, QFileDialog::AcceptOpen);
-    EXPECT_EQ(open.fileMode, QFileDialog::ExistingFile);
     EXPECT_EQ(open.suffix, "");
     EXPECT_TRUE(open.ownDialog);
 
@@ -142,7 +136,6 @@ TEST_F(FileDialogs, OpenAndSaveShowTheirTitlesFiltersAndOptionsAndCancelGivesNot
     EXPECT_EQ(save.selected, "BoardSets (*.BDS)");
     EXPECT_EQ(save.mode, QFileDialog::AcceptSave);
     EXPECT_EQ(save.suffix, "bds");
-    EXPECT_FALSE(save.asksToOverwrite);
     EXPECT_TRUE(save.ownDialog);
 
     // Another filter first, and a filter whose name leaves its patterns out.
@@ -158,26 +151,41 @@ TEST_F(FileDialogs, OpenAndSaveShowTheirTitlesFiltersAndOptionsAndCancelGivesNot
     EXPECT_EQ(third.selected, "Text (*.txt *.TXT)");
 }
 
-TEST_F(FileDialogs, TheBoardSetFilterListsBdsInAnyCaseAndOpenGivesTheChosenPath) {
+TEST_F(FileDialogs, TheBoardSetFilterListsBdsInAnyCaseAndOpenAndImportGiveAnyTypedName) {
     QStringList boardSets;
     QStringList everything;
-    WhenShown<QFileDialog> user([&](QFileDialog& dialog) {
-        dialog.setDirectory(folder.path());
-        const QStringList expected{"a.BDS", "b.bds"};
-        // The listing fills in the background; what it finally holds is checked below.
-        (void)QTest::qWaitFor([&] { return listed(dialog) == expected; }, 5000);
-        boardSets = listed(dialog);
-        dialog.selectNameFilter(QStringLiteral("All Files (*.*)"));
-        (void)QTest::qWaitFor([&] { return listed(dialog).size() == 3; }, 5000);
-        everything = listed(dialog);
-        choose(dialog, QStringLiteral("b.bds"));
-    });
-    EXPECT_EQ(platform.chooseFileToOpen(openDialogOptions()), path("b.bds"));
+    {
+        WhenShown<QFileDialog> user([&](QFileDialog& dialog) {
+            dialog.setDirectory(folder.path());
+            const QStringList expected{"a.BDS", "b.bds"};
+            // The listing fills in the background; what it finally holds is checked below.
+            (void)QTest::qWaitFor([&] { return listed(dialog) == expected; }, 5000);
+            boardSets = listed(dialog);
+            dialog.selectNameFilter(QStringLiteral("All Files (*.*)"));
+            (void)QTest::qWaitFor([&] { return listed(dialog).size() == 3; }, 5000);
+            everything = listed(dialog);
+            choose(dialog, QStringLiteral("b.bds"));
+        });
+        EXPECT_EQ(platform.chooseFileToOpen(openDialogOptions()), path("b.bds"));
+    }
     EXPECT_EQ(boardSets, (QStringList{"a.BDS", "b.bds"}));
     EXPECT_EQ(everything, (QStringList{"a.BDS", "b.bds", "c.txt"}));
+
+    // A name that does not exist comes back too, with no box of Qt's: the editor's own refusal
+    // answers it.
+    WhenShown<QMessageBox> qtBox([](QMessageBox&) {});
+    for (const auto& options : {openDialogOptions(), importDialogOptions()}) {
+        SCOPED_TRACE(options.title);
+        WhenShown<QFileDialog> typing([&](QFileDialog& dialog) {
+            dialog.setDirectory(folder.path());
+            choose(dialog, QStringLiteral("missing.BDS"));
+        });
+        EXPECT_EQ(platform.chooseFileToOpen(options), path("missing.BDS"));
+    }
+    EXPECT_EQ(qtBox.seen, 0);
 }
 
-TEST_F(FileDialogs, SaveAddsTheExtensionAndReplacesAFileWithoutAsking) {
+TEST_F(FileDialogs, SaveAddsTheExtensionAndAsksBeforeReplacingAFile) {
     {
         WhenShown<QFileDialog> user([&](QFileDialog& dialog) {
             dialog.setDirectory(folder.path());
@@ -185,15 +193,27 @@ TEST_F(FileDialogs, SaveAddsTheExtensionAndReplacesAFileWithoutAsking) {
         });
         EXPECT_EQ(platform.chooseFileToSave(saveDialogOptions()), path("level.bds"));
     }
-    WhenShown<QMessageBox> question([](QMessageBox&) {});
-    {
-        WhenShown<QFileDialog> user([&](QFileDialog& dialog) {
-            dialog.setDirectory(folder.path());
-            choose(dialog, QStringLiteral("a.BDS"));
-        });
-        EXPECT_EQ(platform.chooseFileToSave(saveDialogOptions()), path("a.BDS"));
-    }
-    EXPECT_EQ(question.seen, 0);
+    // No returns to the dialog; Yes takes the name.
+    std::vector<QMessageBox::StandardButton> answers{QMessageBox::No, QMessageBox::Yes};
+    QStringList asked;
+    bool plainText = true;
+    WhenShown<QMessageBox> question([&](QMessageBox& box) {
+        asked << box.text();
+        plainText = plainText && box.textFormat() == Qt::PlainText;
+        box.button(answers.at(static_cast<std::size_t>(asked.size() - 1)))->click();
+    });
+    bool openAfterNo = false;
+    WhenShown<QFileDialog> user([&](QFileDialog& dialog) {
+        dialog.setDirectory(folder.path());
+        choose(dialog, QStringLiteral("a.BDS"));
+        openAfterNo = dialog.isVisible();
+        choose(dialog, QStringLiteral("a.BDS"));
+    });
+    EXPECT_EQ(platform.chooseFileToSave(saveDialogOptions()), path("a.BDS"));
+    EXPECT_TRUE(openAfterNo);
+    ASSERT_EQ(asked.size(), 2);
+    EXPECT_TRUE(asked[0].contains("a.BDS")) << asked[0].toStdString();
+    EXPECT_TRUE(plainText);
 }
 
 } // namespace

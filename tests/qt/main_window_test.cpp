@@ -1,4 +1,5 @@
 #include "editor/editor.h"
+#include "editor/title.h"
 #include "format/board_set_format.h"
 #include "io/file_io.h"
 #include "qt/canvas_widget.h"
@@ -15,10 +16,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace bse {
@@ -92,6 +96,24 @@ TEST_F(QtEditor, StartsWithTheTitleAFixed640By400ClientAreaAndNoMaximise) {
     EXPECT_TRUE(window()->canvas()->hasMouseTracking());
 }
 
+TEST_F(QtEditor, TheVisibleTitleIsTheComposedOneWithControlCharactersShownAsPictures) {
+    using namespace std::string_literals;
+    const std::vector<std::pair<std::string, QString>> names{
+        {"Level [*] one", "Level [*] one"},
+        {"[*][*][*]x[*", "[*][*][*]x[*"},
+        {"\x1b[31mred\x7f\x01\t\0end\xe9"s,
+         QString::fromUtf16(u"\u241b[31mred\u2421\u2401\u2409\u2400end\u00e9")},
+    };
+    for (const auto& [name, shown] : names) {
+        SCOPED_TRACE(name);
+        editor->boardSet.boardSetName = name;
+        updateTitle(*editor, platform);
+        ASSERT_NE(window()->windowHandle(), nullptr);
+        EXPECT_EQ(window()->windowHandle()->title(),
+                  shown + " - BoardSet Editor for Plinkor 2 - Board: 1 of 1");
+    }
+}
+
 TEST_F(QtEditor, MenuBarCarriesTheMenuWithPasteGreyed) {
     const QList<QAction*> bar = window()->menuBar()->actions();
     ASSERT_EQ(bar.size(), 4);
@@ -104,8 +126,9 @@ TEST_F(QtEditor, MenuBarCarriesTheMenuWithPasteGreyed) {
     for (QAction* action : bar[1]->menu()->actions()) {
         edit << (action->isSeparator() ? QStringLiteral("-") : action->text());
     }
-    EXPECT_EQ(edit, (QStringList{"&Copy Board", "&Paste Board", "-", "C&lear Board", "&Add a Board",
-                                 "&Insert Board", "&Delete Board"}));
+    EXPECT_EQ(edit,
+              (QStringList{"&Undo", "&Redo", "-", "&Copy Board", "&Paste Board", "-",
+                           "C&lear Board", "&Add a Board", "&Insert Board", "&Delete Board"}));
     EXPECT_EQ(bar[0]->menu()->actions().size(), 9);
     EXPECT_EQ(bar[2]->menu()->actions().size(), 8);
     EXPECT_EQ(bar[2]->menu()->actions()[6]->text(), "Set Board Back&ground...");

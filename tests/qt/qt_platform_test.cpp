@@ -1,7 +1,15 @@
+#include "modal_user.h"
 #include "qt/qt_platform.h"
 #include "view/geometry.h"
 
+#include <QMessageBox>
+#include <QPushButton>
+
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <utility>
+#include <vector>
 
 namespace bse {
 namespace {
@@ -56,6 +64,36 @@ TEST(QtPlatformText, CentresEachLineAndDrawsTheSameTwiceAlike) {
     Picture second = first;
     platform.drawText(second, area, "I\nWWWWWWWW", Rgb{255, 255, 255}, TextAlign::Centre);
     EXPECT_EQ(first.pixels, second.pixels);
+}
+
+TEST(QtPlatformBoxes, EveryBoxShowsItsTextLiterally) {
+    QtPlatform platform;
+    const std::string text = "<b>/tmp/bold</b> <img src=\"x.png\"> &amp;";
+    const std::vector<std::pair<const char*, std::function<void()>>> boxes{
+        {"question", [&] { platform.askQuestion(text); }},
+        {"refusal", [&] { platform.showRefusal(text); }},
+        {"start-up failure", [&] { platform.reportStartupFailure(text); }},
+    };
+    for (const auto& [name, show] : boxes) {
+        SCOPED_TRACE(name);
+        Qt::TextFormat format = Qt::AutoText;
+        QString shown;
+        test::whenDialogOpens([&](QWidget& dialog) {
+            auto* box = qobject_cast<QMessageBox*>(&dialog);
+            ASSERT_NE(box, nullptr);
+            format = box->textFormat();
+            shown = box->text();
+            box->defaultButton()->click();
+        });
+        show();
+        EXPECT_EQ(format, Qt::PlainText);
+        EXPECT_EQ(shown, QString::fromStdString(text));
+    }
+}
+
+TEST(QtPlatformFiles, PathsInMessagesReadAsTheSystemWritesThem) {
+    QtPlatform platform;
+    EXPECT_EQ(platform.pathForDisplay("/tmp/caf\xc3\xa9.BDS"), "/tmp/caf\xe9.BDS");
 }
 
 TEST(QtPlatformPictures, UnknownResourcesAreMissing) {

@@ -10,10 +10,6 @@ namespace bse::test {
 
 namespace {
 
-std::string yesNo(bool value) {
-    return value ? " on" : " off";
-}
-
 void fillClipped(Picture& picture, const Rect& clip, int x, int y, Pixel colour) {
     const int right = std::min({x + fakeGlyphWidth, clip.right, picture.width});
     const int bottom = std::min({y + fakeGlyphHeight, clip.bottom, picture.height});
@@ -127,8 +123,8 @@ void FakeDialog::setItemText(int controlId, std::string_view text) {
     items_[controlId] = std::string(text);
 }
 
-unsigned FakeDialog::itemNumber(int controlId) {
-    return parseItemNumber(text(controlId)).value_or(0);
+std::optional<unsigned> FakeDialog::itemNumber(int controlId) {
+    return readItemNumber(text(controlId));
 }
 
 void FakeDialog::setItemNumber(int controlId, unsigned value) {
@@ -151,23 +147,6 @@ Rect FakeDialog::frame() {
 void FakeDialog::move(int x, int y) {
     note("move " + std::to_string(x) + " " + std::to_string(y));
     position_ = {x, y};
-}
-
-void FakeDialog::setBigIcon(int iconId) {
-    note("setBigIcon " + std::to_string(iconId));
-}
-
-void FakeDialog::show() {
-    note("show");
-}
-
-void FakeDialog::paintPicture(const Picture& picture) {
-    note("paintPicture");
-    painted = &picture;
-}
-
-void FakeDialog::invalidate(const Rect& rect) {
-    note("invalidate " + rectText(rect));
 }
 
 void FakeDialog::end(int result) {
@@ -210,103 +189,12 @@ Answer FakePlatform::askQuestion(std::string_view text) {
     return answer;
 }
 
-void FakePlatform::showRefusal(std::string_view text) {
-    log.push_back("showRefusal " + std::string(text));
-}
-
-void FakePlatform::beep() {
-    log.emplace_back("beep");
-}
-
-void FakePlatform::setCursor(Cursor cursor) {
-    log.emplace_back(cursor == Cursor::Wait ? "setCursor wait" : "setCursor arrow");
-}
-
-void FakePlatform::reportStartupFailure(std::string_view text) {
-    log.push_back("reportStartupFailure " + std::string(text));
-}
-
-bool FakePlatform::createMainWindow(const DialogTemplate& windowTemplate,
-                                    MessageHandler newHandler) {
-    log.push_back("createMainWindow " + std::to_string(windowTemplate.id));
-    handler = std::move(newHandler);
-    return !failWindowCreation;
-}
-
-Rect FakePlatform::mainWindowFrame() {
-    log.emplace_back("mainWindowFrame");
-    return {0, 0, 646, 446};
-}
-
-Size FakePlatform::screenSize() {
-    log.emplace_back("screenSize");
-    return {1920, 1080};
-}
-
-void FakePlatform::moveMainWindow(int x, int y) {
-    log.push_back("moveMainWindow " + std::to_string(x) + " " + std::to_string(y));
-}
-
-void FakePlatform::showMainWindow() {
-    log.emplace_back("showMainWindow");
-}
-
-void FakePlatform::setWindowTitle(std::string_view title) {
-    log.push_back("setWindowTitle " + std::string(title));
-}
-
-bool FakePlatform::loadIcon(int iconId) {
-    log.push_back("loadIcon " + std::to_string(iconId));
-    return !missingIcons.contains(iconId);
-}
-
-void FakePlatform::setWindowIcon(int iconId) {
-    log.push_back("setWindowIcon " + std::to_string(iconId));
-}
-
-void FakePlatform::enableMenuItem(int commandId, bool enabled) {
-    log.push_back("enableMenuItem " + std::to_string(commandId) + yesNo(enabled));
-}
-
-void FakePlatform::showDocument(std::string_view path, bool modified) {
-    log.push_back("showDocument '" + std::string(path) + "'" + (modified ? " modified" : ""));
-}
-
-std::optional<std::string> FakePlatform::droppedFile() {
-    log.push_back("droppedFile " + dropped.value_or("(none)"));
-    return dropped;
-}
-
-void FakePlatform::invalidate(const Rect& rect) {
-    log.push_back("invalidate " + rectText(rect));
-}
-
-void FakePlatform::paintCanvas(const Picture& canvas) {
-    log.emplace_back("paintCanvas");
-    screen = canvas;
-}
-
-void FakePlatform::startTimer(int timerId, int periodMs) {
-    log.push_back("startTimer " + std::to_string(timerId) + " " + std::to_string(periodMs));
-}
-
-void FakePlatform::stopTimer(int timerId) {
-    log.push_back("stopTimer " + std::to_string(timerId));
-}
-
 int FakePlatform::runMessageLoop() {
     log.emplace_back("runMessageLoop");
     if (session && !quitCode) {
         session(*this);
     }
     return quitCode.value_or(0);
-}
-
-void FakePlatform::quit(int exitCode) {
-    log.push_back("quit " + std::to_string(exitCode));
-    if (!quitCode) {
-        quitCode = exitCode;
-    }
 }
 
 int FakePlatform::runDialog(const DialogTemplate& dialogTemplate, const DialogProc& procedure) {
@@ -333,21 +221,13 @@ std::optional<std::string> FakePlatform::choose(const char* what, const FileDial
         line += " " + filter.name + " " + filter.pattern + " |";
     }
     log.push_back(line + " " + std::to_string(options.filterIndex) + " ." +
-                  options.defaultExtension + yesNo(options.hideReadOnly));
+                  options.defaultExtension + (options.confirmOverwrite ? " on" : " off"));
     if (choices.empty()) {
         return std::nullopt;
     }
     auto choice = std::move(choices.front());
     choices.pop_front();
     return choice;
-}
-
-std::optional<std::string> FakePlatform::chooseFileToOpen(const FileDialogOptions& options) {
-    return choose("chooseFileToOpen", options, openChoices);
-}
-
-std::optional<std::string> FakePlatform::chooseFileToSave(const FileDialogOptions& options) {
-    return choose("chooseFileToSave", options, saveChoices);
 }
 
 Result<FileHead, ReadFailure> FakePlatform::readFile(const std::string& path, std::size_t limit,

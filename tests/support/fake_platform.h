@@ -14,6 +14,14 @@
 
 namespace bse::test {
 
+std::string rectText(const Rect& rect);
+inline std::string word(std::string_view text) {
+    return std::string(text);
+}
+inline std::string word(int number) {
+    return std::to_string(number);
+}
+
 // A dialog as a scripted user sees it: controls hold text, buttons can be pressed. What the
 // procedure does to it goes into the platform's log.
 class FakeDialog : public DialogWindow {
@@ -31,15 +39,15 @@ class FakeDialog : public DialogWindow {
 
     std::string itemText(int controlId, std::size_t maxLength) override;
     void setItemText(int controlId, std::string_view text) override;
-    unsigned itemNumber(int controlId) override;
+    std::optional<unsigned> itemNumber(int controlId) override;
     void setItemNumber(int controlId, unsigned value) override;
     void setUpDownRange(int controlId, int lowest, int highest) override;
     Rect frame() override;
     void move(int x, int y) override;
-    void setBigIcon(int iconId) override;
-    void show() override;
-    void paintPicture(const Picture& picture) override;
-    void invalidate(const Rect& rect) override;
+    void setBigIcon(int iconId) override { note("setBigIcon " + std::to_string(iconId)); }
+    void show() override { note("show"); }
+    void paintPicture(const Picture& picture) override { note("paintPicture"), painted = &picture; }
+    void invalidate(const Rect& rect) override { note("invalidate " + rectText(rect)); }
     void end(int result) override;
 
     const Picture* painted = nullptr;
@@ -94,6 +102,7 @@ class FakePlatform : public Platform {
 
     // Record.
     std::vector<std::string> log;
+    std::map<int, bool> menuEnabled; // as the last call left each item
     std::optional<int> quitCode;
     Picture screen{canvasWidth, canvasHeight}; // what the last paint showed
     MessageHandler handler;
@@ -106,30 +115,54 @@ class FakePlatform : public Platform {
     std::string title() const;
 
     Answer askQuestion(std::string_view text) override;
-    void showRefusal(std::string_view text) override;
-    void beep() override;
-    void setCursor(Cursor cursor) override;
-    void reportStartupFailure(std::string_view text) override;
-    bool createMainWindow(const DialogTemplate& windowTemplate, MessageHandler handler) override;
-    Rect mainWindowFrame() override;
-    Size screenSize() override;
-    void moveMainWindow(int x, int y) override;
-    void showMainWindow() override;
-    void setWindowTitle(std::string_view title) override;
-    bool loadIcon(int iconId) override;
-    void setWindowIcon(int iconId) override;
-    void enableMenuItem(int commandId, bool enabled) override;
-    void showDocument(std::string_view path, bool modified) override;
-    std::optional<std::string> droppedFile() override;
-    void invalidate(const Rect& rect) override;
-    void paintCanvas(const Picture& canvas) override;
-    void startTimer(int timerId, int periodMs) override;
-    void stopTimer(int timerId) override;
+    void showRefusal(std::string_view text) override { note("showRefusal", text); }
+    void beep() override { note("beep"); }
+    void setCursor(Cursor cursor) override {
+        note(cursor == Cursor::Wait ? "setCursor wait" : "setCursor arrow");
+    }
+    void reportStartupFailure(std::string_view text) override {
+        note("reportStartupFailure", text);
+    }
+    bool createMainWindow(const DialogTemplate& windowTemplate,
+                          MessageHandler newHandler) override {
+        note("createMainWindow", windowTemplate.id);
+        handler = std::move(newHandler);
+        return !failWindowCreation;
+    }
+    Rect mainWindowFrame() override { return note("mainWindowFrame"), Rect{0, 0, 646, 446}; }
+    Size screenSize() override { return note("screenSize"), Size{1920, 1080}; }
+    void moveMainWindow(int x, int y) override { note("moveMainWindow", x, y); }
+    void showMainWindow() override { note("showMainWindow"); }
+    void setWindowTitle(std::string_view title) override { note("setWindowTitle", title); }
+    bool loadIcon(int iconId) override {
+        return note("loadIcon", iconId), !missingIcons.contains(iconId);
+    }
+    void setWindowIcon(int iconId) override { note("setWindowIcon", iconId); }
+    void enableMenuItem(int commandId, bool enabled) override {
+        note("enableMenuItem", commandId, enabled ? "on" : "off");
+        menuEnabled[commandId] = enabled;
+    }
+    void showDocument(std::string_view path, bool modified) override {
+        note("showDocument", "'" + std::string(path) + "'" + (modified ? " modified" : ""));
+    }
+    std::optional<std::string> droppedFile() override {
+        return note("droppedFile", dropped.value_or("(none)")), dropped;
+    }
+    void invalidate(const Rect& rect) override { note("invalidate", rectText(rect)); }
+    void paintCanvas(const Picture& canvas) override { note("paintCanvas"), screen = canvas; }
+    void startTimer(int timerId, int periodMs) override { note("startTimer", timerId, periodMs); }
+    void stopTimer(int timerId) override { note("stopTimer", timerId); }
     int runMessageLoop() override;
-    void quit(int exitCode) override;
+    void quit(int exitCode) override {
+        note("quit", exitCode), quitCode = quitCode.value_or(exitCode);
+    }
     int runDialog(const DialogTemplate& dialogTemplate, const DialogProc& procedure) override;
-    std::optional<std::string> chooseFileToOpen(const FileDialogOptions& options) override;
-    std::optional<std::string> chooseFileToSave(const FileDialogOptions& options) override;
+    std::optional<std::string> chooseFileToOpen(const FileDialogOptions& options) override {
+        return choose("chooseFileToOpen", options, openChoices);
+    }
+    std::optional<std::string> chooseFileToSave(const FileDialogOptions& options) override {
+        return choose("chooseFileToSave", options, saveChoices);
+    }
     Result<FileHead, ReadFailure> readFile(const std::string& path, std::size_t limit,
                                            LongFile longFile) override;
     Status writeFileAtomically(const std::string& path, const Bytes& bytes) override;
@@ -137,12 +170,17 @@ class FakePlatform : public Platform {
     void drawText(Picture& picture, const Rect& rect, std::string_view text, Rgb colour,
                   TextAlign align) override;
 
+    // A line of the log: the words, separated by blanks.
+    template <typename... Words> void note(const Words&... words) {
+        std::string line;
+        ((line += (line.empty() ? "" : " ") + word(words)), ...);
+        log.push_back(std::move(line));
+    }
+
   private:
     std::optional<std::string> choose(const char* what, const FileDialogOptions& options,
                                       std::deque<std::optional<std::string>>& choices);
 };
-
-std::string rectText(const Rect& rect);
 
 // An editor started on the fake platform as the program starts (short of the message loop),
 // with the log of start-up cleared.
