@@ -16,13 +16,10 @@ TEST(Shell, StartUpRunsEveryStepInOrder) {
          [](FakePlatform& p) {
              p.session = [](FakePlatform& d) {
                  const std::pair<Message, WParam> messages[] = {
-                     {WM_PAINT, 0},
-                     {WM_KEYDOWN, 65},
-                     {WM_CLOSE, 0},
-                     {WM_COMMAND, (WParam{1} << 16) | ID_FILE_EXIT},
-                     {WM_COMMAND, 40000},
-                     {WM_RBUTTONUP, 0},
-                     {WM_LBUTTONDBLCLK, MK_LBUTTON}};
+                     {WM_PAINT, 0},           {WM_KEYDOWN, 65},
+                     {WM_CLOSE, 0},           {WM_COMMAND, (WParam{1} << 16) | ID_FILE_EXIT},
+                     {WM_COMMAND, 40000},     {WM_RBUTTONUP, 0},
+                     {WM_TIMER, iconTimerId}, {WM_LBUTTONDBLCLK, MK_LBUTTON}};
                  for (const auto& [message, wParam] : messages) {
                      d.log.push_back("> " + std::to_string(message) + " " + std::to_string(wParam) +
                                      " handled " + std::to_string(d.send(message, wParam)));
@@ -66,7 +63,7 @@ TEST(Shell, StartUpLeavesTheBackdropWithTheSelectedBlocks) {
     FakePlatform platform;
     auto editor = startedEditor(platform);
     platform.send(WM_PAINT);
-    for (const auto [x, y] : {std::pair{0, 0}, {499, 368}, {639, 399}}) {
+    for (const auto& [x, y] : {std::pair{0, 0}, {499, 368}, {639, 399}}) {
         EXPECT_EQ(platform.screen.at(x, y), backdropPixel(x, y)) << x << ", " << y;
     }
     EXPECT_EQ(platform.screen.at(500, 368), blockPixel(8, 0, 0));
