@@ -81,35 +81,36 @@ TEST(Shell, FileArgumentAndDroppedFileOpenAsOpenDoes) {
         p.send(WM_LBUTTONDOWN, MK_LBUTTON, makePointerParam(35, 10));
         p.send(WM_LBUTTONUP, 0, makePointerParam(35, 10));
     };
-    const auto drop = [](FakePlatform& p) {
-        p.dropped = "/work/three.BDS";
-        p.send(WM_DROPFILES);
-    };
     const std::tuple<const char*, std::optional<std::string>, std::function<void(FakePlatform&)>>
         cases[] = {
             {"a BoardSet at start-up, painted, saved", "/work/three.BDS",
              [stroke](FakePlatform& p) {
                  stroke(p);
-                 p.send(WM_COMMAND, ID_FILE_SAVE);
+                 p.command(ID_FILE_SAVE);
              }},
             {"not a BoardSet at start-up", "/work/note.BDS", {}},
             {"a missing file at start-up", "/work/missing.BDS", {}},
-            {"a drop, nothing unsaved", std::nullopt, drop},
+            {"a drop, nothing unsaved", std::nullopt,
+             [](FakePlatform& p) { p.send(WM_DROPFILES); }},
             {"a drop with unsaved changes: Cancel, then No", std::nullopt,
-             [stroke, drop](FakePlatform& p) {
+             [stroke](FakePlatform& p) {
                  stroke(p);
                  p.answers = {Answer::Cancel, Answer::No};
-                 drop(p);
-                 drop(p);
+                 p.send(WM_DROPFILES);
+                 p.send(WM_DROPFILES);
              }},
             {"a drop of anything but one local file", std::nullopt,
-             [](FakePlatform& p) { p.send(WM_DROPFILES); }},
+             [](FakePlatform& p) {
+                 p.dropped.reset();
+                 p.send(WM_DROPFILES);
+             }},
         };
     std::string text;
     for (const auto& [name, file, session] : cases) {
         FakePlatform platform;
         platform.files["/work/three.BDS"] = encodeBoardSet(three);
         platform.files["/work/note.BDS"] = {'h', 'e', 'l', 'l', 'o'};
+        platform.dropped = "/work/three.BDS";
         platform.session = session;
         auto editor = std::make_unique<Editor>();
         runEditor(*editor, platform, file);
