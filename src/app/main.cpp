@@ -3,13 +3,18 @@
 #include "shell/startup.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QFile>
 
 #include <xcb/xcb.h>
 
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace {
 
@@ -41,9 +46,73 @@ bool xServerUnreachable() {
     return failed;
 }
 
+struct Arguments {
+    std::optional<std::string> file;
+    std::optional<int> exitCode; // set when the program ends here
+};
+
+// Parsed before the display is checked, so --help and --version work anywhere. No application
+// object exists yet: that is the display's, and Qt's own options are not taken.
+Arguments parseArguments(int argc, char* argv[]) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Edits the BoardSet files of Plinkor 2."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Shows this help and exits."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Shows the version and exits."));
+    parser.addOptions({help, version});
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A BoardSet to open."),
+                                 QStringLiteral("[FILE]"));
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QFile::decodeName(argv[i]);
+    }
+    const bool parsed = parser.parse(arguments);
+    // Without an application object Qt puts a placeholder where the program's name goes.
+    const std::string usage =
+        parser.helpText()
+            .replace(QLatin1String("<executable_name>"), QStringLiteral("boardset-editor"))
+            .toStdString();
+    const QStringList files = parser.positionalArguments();
+    if (!parsed || files.size() > 1) {
+        std::cerr << "boardset-editor: "
+                  << (parsed ? "only one FILE can be opened." : parser.errorText().toStdString())
+                  << "\n\n"
+                  << usage;
+        return {std::nullopt, 2};
+    }
+    if (parser.isSet(help)) {
+        std::cout << usage;
+        return {std::nullopt, 0};
+    }
+    if (parser.isSet(version)) {
+        std::cout << "boardset-editor " BSE_VERSION "\n";
+        return {std::nullopt, 0};
+    }
+    if (files.empty()) {
+        return {};
+    }
+    // The path's own bytes, as the file manager gave them (decoding may not give them back), made
+    // absolute as the file dialog would give it.
+    std::string path;
+    for (int i = argc - 1; i > 0; --i) {
+        if (QFile::decodeName(argv[i]) == files.constFirst()) {
+            path = argv[i];
+            break;
+        }
+    }
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return {error ? path : absolute.string(), std::nullopt};
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    const Arguments arguments = parseArguments(argc, argv);
+    if (arguments.exitCode) {
+        return *arguments.exitCode;
+    }
     if (!displayReachable()) {
         std::cerr << "boardset-editor: no display found (DISPLAY is not set).\n"
                      "Start it on a desktop, or without one under a virtual X server:\n"
@@ -60,8 +129,10 @@ int main(int argc, char* argv[]) {
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("BoardSet Editor for Plinkor 2"));
+    // Lets the desktop find the window's desktop entry (Wayland's app id, KDE on X11).
+    QApplication::setDesktopFileName(QStringLiteral(BSE_APP_ID));
     // The editor outlives the window, whose handler refers to it.
     auto editor = std::make_unique<bse::Editor>();
     bse::QtPlatform platform;
-    return bse::runEditor(*editor, platform);
+    return bse::runEditor(*editor, platform, arguments.file);
 }

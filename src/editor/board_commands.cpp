@@ -3,6 +3,7 @@
 #include "editor/editor.h"
 #include "editor/screen.h"
 #include "editor/title.h"
+#include "editor/undo.h"
 #include "platform/platform.h"
 
 namespace bse {
@@ -23,10 +24,24 @@ bool refuseWhenFull(Editor& editor, Platform& platform) {
     return true;
 }
 
-// An empty board opened at `position` and wiped on screen, as Clear Board does.
-void openBoardAt(Editor& editor, Platform& platform, int position) {
-    insertEmptyBoard(editor.boardSet, position);
+// An empty board opened at `position` and wiped on screen, as Clear Board does; the step for
+// the caller to record once the board is shown.
+InsertionStep openBoardAt(Editor& editor, Platform& platform, int position) {
+    BoardSet& set = editor.boardSet;
+    InsertionStep step{position, set.currentBoard,
+                       std::make_unique<BoardCells>(set.board(set.boardCount()).cells)};
+    insertEmptyBoard(set, position);
     clearBoard(editor, platform);
+    return step;
+}
+
+// Paste and Clear: one step when they change a cell.
+void recordCells(Editor& editor, Platform& platform, const BoardCells& before) {
+    const BoardSet& set = editor.boardSet;
+    CellsStep step = cellChanges(set.currentBoard, before, set.current().cells);
+    if (!step.changes.empty()) {
+        recordStep(editor, platform, std::move(step));
+    }
 }
 
 // The add path of Next Board and Last Board, after their question.
@@ -38,8 +53,9 @@ void appendAfterAsking(Editor& editor, Platform& platform) {
         return;
     }
     // On the last board: nothing after it moves.
-    openBoardAt(editor, platform, editor.boardSet.currentBoard + 1);
+    InsertionStep step = openBoardAt(editor, platform, editor.boardSet.currentBoard + 1);
     redrawBoard(editor, platform);
+    recordStep(editor, platform, std::move(step));
 }
 
 // Add a Board and Insert Board: an empty board at `position`, shown, unless the set is full.
@@ -47,9 +63,10 @@ void addBoardAt(Editor& editor, Platform& platform, int position) {
     if (refuseWhenFull(editor, platform)) {
         return;
     }
-    openBoardAt(editor, platform, position);
+    InsertionStep step = openBoardAt(editor, platform, position);
     redrawBoard(editor, platform);
     updateTitle(editor, platform);
+    recordStep(editor, platform, std::move(step));
 }
 
 // Previous and First: on the first board only a beep, else back to `target`.
@@ -92,14 +109,18 @@ void copyBoardCommand(Editor& editor, Platform& platform) {
 }
 
 void pasteBoardCommand(Editor& editor, Platform& platform) {
+    const BoardCells before = editor.boardSet.current().cells;
     editor.boardSet.current().cells = editor.boardClipboard;
     editor.modified = true;
     redrawBoard(editor, platform);
+    recordCells(editor, platform, before);
 }
 
 void clearBoardCommand(Editor& editor, Platform& platform) {
     if (platform.askQuestion(clearQuestion) == Answer::Yes) {
+        const BoardCells before = editor.boardSet.current().cells;
         clearBoard(editor, platform);
+        recordCells(editor, platform, before);
     }
 }
 
@@ -113,14 +134,17 @@ void insertBoardCommand(Editor& editor, Platform& platform) {
 }
 
 void deleteBoardCommand(Editor& editor, Platform& platform) {
+    BoardSet& set = editor.boardSet;
+    DeletionStep step{set.currentBoard, std::make_unique<BoardCells>(set.current().cells)};
     // A BoardSet always holds one board at least.
-    if (!deleteBoard(editor.boardSet, editor.boardSet.currentBoard)) {
+    if (!deleteBoard(set, set.currentBoard)) {
         platform.beep();
         return;
     }
     editor.modified = true;
     redrawBoard(editor, platform);
     updateTitle(editor, platform);
+    recordStep(editor, platform, std::move(step));
 }
 
 void previousBoardCommand(Editor& editor, Platform& platform) {

@@ -3,6 +3,7 @@
 #include "editor/board_commands.h"
 #include "editor/dialog_commands.h"
 #include "editor/file_commands.h"
+#include "editor/undo.h"
 
 #include <array>
 
@@ -19,6 +20,8 @@ constexpr std::array commands{
     CommandRoute{ID_FILE_REVERT, revertCommand},
     CommandRoute{ID_FILE_EXIT, exitCommand},
     CommandRoute{IDCANCEL, exitCommand}, // the close box
+    CommandRoute{ID_EDIT_UNDO, undoCommand},
+    CommandRoute{ID_EDIT_REDO, redoCommand},
     CommandRoute{ID_EDIT_COPYBOARD, copyBoardCommand},
     CommandRoute{ID_EDIT_PASTEBOARD, pasteBoardCommand},
     CommandRoute{ID_EDIT_CLEARBOARD, clearBoardCommand},
@@ -42,6 +45,8 @@ std::span<const CommandRoute> commandTable() {
 }
 
 void sendCommand(Editor& editor, Platform& platform, WParam command) {
+    // A command in the middle of a drag comes after the cells painted so far.
+    finishStroke(editor, platform);
     for (const CommandRoute& route : commands) {
         if (command == static_cast<WParam>(route.commandId)) {
             route.handler(editor, platform);

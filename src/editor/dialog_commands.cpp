@@ -6,6 +6,7 @@
 #include "editor/editor.h"
 #include "editor/jump_dialog.h"
 #include "editor/title.h"
+#include "editor/undo.h"
 #include "platform/dialog_template.h"
 #include "platform/platform.h"
 
@@ -26,13 +27,26 @@ int runModal(Editor& editor, Platform& platform, const DialogTemplate& dialogTem
 } // namespace
 
 void boardSetSettingsCommand(Editor& editor, Platform& platform) {
+    const BoardSet& set = editor.boardSet;
+    NamesStep step{set.currentBoard, set.boardSetName, set.authorName, {}, {}};
     runModal(editor, platform, boardSetInfoTemplate(), BoardSetInfoDialog);
     // The lengths travel with the strings; the title shows the name as it is now.
     updateTitle(editor, platform);
+    if (set.boardSetName != step.nameBefore || set.authorName != step.authorBefore) {
+        step.nameAfter = set.boardSetName;
+        step.authorAfter = set.authorName;
+        recordStep(editor, platform, std::move(step));
+    }
 }
 
 void boardBackgroundCommand(Editor& editor, Platform& platform) {
+    const BoardSet& set = editor.boardSet;
+    const std::uint32_t before = set.current().background;
     runModal(editor, platform, backgroundTemplate(), PickBackgroundDialog);
+    if (set.current().background != before) {
+        recordStep(editor, platform,
+                   BackgroundStep{set.currentBoard, before, set.current().background});
+    }
 }
 
 void jumpToBoardCommand(Editor& editor, Platform& platform) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/history.h"
 #include "model/board_set.h"
 #include "view/drawing.h"
 
@@ -16,6 +17,12 @@ struct PointerState {
     bool buttonLatch = false;
 };
 
+// What the desktop was last told of the document (Platform::showDocument).
+struct ShownDocument {
+    std::string path;
+    bool modified = false;
+};
+
 // All the state the program keeps for its whole run. main() makes the one instance; tests make
 // a fresh one each. Large (over 300 KB): allocate it on the heap.
 struct Editor {
@@ -28,7 +35,9 @@ struct Editor {
     std::string currentFileName;
     bool askInfoBeforeWrite = false;
     PointerState pointer;
+    ShownDocument shownDocument;
     Pictures pictures;
+    History history; // of the BoardSet, since it was made or read
 };
 
 } // namespace bse

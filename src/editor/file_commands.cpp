@@ -6,6 +6,7 @@
 #include "editor/editor.h"
 #include "editor/screen.h"
 #include "editor/title.h"
+#include "editor/undo.h"
 #include "format/board_set_format.h"
 
 namespace bse {
@@ -51,6 +52,7 @@ bool writeBoardSet(Editor& editor, Platform& platform, const std::string& path) 
         return false;
     }
     editor.modified = false;
+    editor.history.markClean();
     return true;
 }
 
@@ -100,6 +102,7 @@ void newCommand(Editor& editor, Platform& platform) {
     updateTitle(editor, platform);
     editor.currentFileName.clear();
     clearBoard(editor, platform);
+    startHistory(editor, platform);
 }
 
 void openCommand(Editor& editor, Platform& platform) {
@@ -110,12 +113,26 @@ void openCommand(Editor& editor, Platform& platform) {
     if (!path) {
         return;
     }
-    if (!loadBoardSetFile(editor, platform, *path)) {
+    openBoardSetFile(editor, platform, *path);
+}
+
+bool openBoardSetFile(Editor& editor, Platform& platform, const std::string& path) {
+    if (!loadBoardSetFile(editor, platform, path)) {
         platform.showRefusal(openRefusal);
+        return false;
+    }
+    editor.currentFileName = path;
+    redrawBoard(editor, platform);
+    startHistory(editor, platform);
+    return true;
+}
+
+void dropFileCommand(Editor& editor, Platform& platform) {
+    const auto path = platform.droppedFile();
+    if (!path || !confirmSaveChanges(editor, platform, openQuestion)) {
         return;
     }
-    editor.currentFileName = *path;
-    redrawBoard(editor, platform);
+    openBoardSetFile(editor, platform, *path);
 }
 
 void saveCommand(Editor& editor, Platform& platform) {
@@ -149,6 +166,7 @@ void revertCommand(Editor& editor, Platform& platform) {
         return;
     }
     redrawBoard(editor, platform);
+    startHistory(editor, platform);
 }
 
 void exitCommand(Editor& editor, Platform& platform) {

@@ -19,6 +19,12 @@ void importCommand(Editor& editor, Platform& platform);
 void revertCommand(Editor& editor, Platform& platform);
 void exitCommand(Editor& editor, Platform& platform);
 
+// Open once the file is chosen: the file's first board, or Open's refusal and nothing changed.
+// The file named on the command line opens this way too.
+bool openBoardSetFile(Editor& editor, Platform& platform, const std::string& path);
+// A file dropped on the window opens as with Open, after Open's save question.
+void dropFileCommand(Editor& editor, Platform& platform);
+
 // The question before the open BoardSet is discarded. Asks only while it is modified; Yes runs
 // Save, and the caller goes on only if that really wrote the file; No goes on; Cancel stops.
 bool confirmSaveChanges(Editor& editor, Platform& platform, std::string_view question);

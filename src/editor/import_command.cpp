@@ -2,9 +2,27 @@
 #include "editor/file_commands.h"
 #include "editor/screen.h"
 #include "editor/title.h"
+#include "editor/undo.h"
 #include "format/version1_import.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace bse {
+
+namespace {
+
+// What Import replaces: the first `count` boards' cells, the count, the current board, names.
+LeadingBoards leadingBoards(const BoardSet& set, std::size_t count) {
+    const auto first = set.boards.begin();
+    LeadingBoards state{{}, set.lastBoardIndex, set.currentBoard, set.boardSetName, set.authorName};
+    state.cells.reserve(count);
+    std::transform(first, first + static_cast<std::ptrdiff_t>(count),
+                   std::back_inserter(state.cells), [](const Board& board) { return board.cells; });
+    return state;
+}
+
+} // namespace
 
 void importCommand(Editor& editor, Platform& platform) {
     if (!confirmSaveChanges(editor, platform, openQuestion)) {
@@ -32,6 +50,7 @@ void importCommand(Editor& editor, Platform& platform) {
     platform.setCursor(Cursor::Wait);
     const Result<std::vector<BoardCells>> boards = readVersion1Boards(read->bytes);
     BoardSet& set = editor.boardSet;
+    ImportStep step{leadingBoards(set, boards->size()), {}};
     adoptBoardCells(set, *boards);
     platform.setCursor(Cursor::Arrow);
     set.boardSetName = defaultBoardSetName;
@@ -40,6 +59,14 @@ void importCommand(Editor& editor, Platform& platform) {
     editor.modified = true;
     updateTitle(editor, platform);
     redrawBoard(editor, platform);
+    step.after = leadingBoards(set, boards->size());
+    const LeadingBoards& before = step.before;
+    const LeadingBoards& after = step.after;
+    // Like any other command, one that changed nothing is no step.
+    if (before.cells != after.cells || before.lastBoardIndex != after.lastBoardIndex ||
+        before.boardSetName != after.boardSetName || before.authorName != after.authorName) {
+        recordStep(editor, platform, std::move(step));
+    }
 }
 
 } // namespace bse

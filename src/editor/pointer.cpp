@@ -4,6 +4,7 @@
 #include "editor/commands.h"
 #include "editor/editor.h"
 #include "editor/screen.h"
+#include "editor/undo.h"
 #include "platform/platform.h"
 #include "view/geometry.h"
 
@@ -58,8 +59,10 @@ GridCell gridCellAt(int x, int y) {
 }
 
 void paint(Editor& editor, Platform& platform, GridCell cell, BlockCode code) {
-    editor.boardSet.current()
-        .cells[static_cast<std::size_t>(screenCellIndex(cell.column, cell.row))] = code;
+    const int index = screenCellIndex(cell.column, cell.row);
+    BlockCode& target = editor.boardSet.current().cells[static_cast<std::size_t>(index)];
+    editor.history.notePaint(editor.boardSet.currentBoard, index, target, code);
+    target = code;
     drawCell(editor, platform, code, cell.column, cell.row);
 }
 
@@ -144,30 +147,41 @@ bool handlePointer(Editor& editor, Platform& platform, int x, int y, WParam stat
 } // namespace
 
 bool onPointerMove(Editor& editor, Platform& platform, int x, int y, WParam buttonState) {
+    // No button held: any stroke is over, also one whose release happened outside the window.
+    if ((buttonState & (MK_LBUTTON | MK_RBUTTON)) == 0) {
+        finishStroke(editor, platform);
+    }
     return handlePointer(editor, platform, x, y, buttonState);
 }
 
 bool onLeftButtonDown(Editor& editor, Platform& platform, int x, int y) {
+    finishStroke(editor, platform); // each press starts a stroke of its own
     handlePointer(editor, platform, x, y, leftOnly);
     return true;
 }
 
 bool onRightButtonDown(Editor& editor, Platform& platform, int x, int y) {
+    finishStroke(editor, platform);
     handlePointer(editor, platform, x, y, rightOnly);
     return true;
 }
 
 bool onLeftButtonUp(Editor& editor, Platform& platform, int x, int y) {
     // Buttons act on the release, judged by where the pointer was last seen.
-    if (!buttonReleaseZone.contains(editor.pointer.pointerX, editor.pointer.pointerY)) {
-        return true;
+    if (buttonReleaseZone.contains(editor.pointer.pointerX, editor.pointer.pointerY)) {
+        editor.pointer.buttonLatch = true;
+        handlePointer(editor, platform, x, y, leftOnly);
+        // A release that made no button act (one in a gap between buttons) must not leave the
+        // latch armed, or the next press on a button would act at once.
+        editor.pointer.buttonLatch = false;
     }
-    editor.pointer.buttonLatch = true;
-    handlePointer(editor, platform, x, y, leftOnly);
-    // A release that made no button act (one in a gap between buttons) must not leave the latch
-    // armed, or the next press on a button would act at once.
-    editor.pointer.buttonLatch = false;
+    finishStroke(editor, platform);
     return true;
+}
+
+bool onRightButtonUp(Editor& editor, Platform& platform) {
+    finishStroke(editor, platform);
+    return false;
 }
 
 } // namespace bse

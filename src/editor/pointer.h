@@ -12,5 +12,7 @@ bool onPointerMove(Editor& editor, Platform& platform, int x, int y, WParam butt
 bool onLeftButtonDown(Editor& editor, Platform& platform, int x, int y);
 bool onRightButtonDown(Editor& editor, Platform& platform, int x, int y);
 bool onLeftButtonUp(Editor& editor, Platform& platform, int x, int y);
+// Ends the stroke only: the right button acts on its press.
+bool onRightButtonUp(Editor& editor, Platform& platform);
 
 } // namespace bse

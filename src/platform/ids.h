@@ -30,6 +30,8 @@ inline constexpr Message WM_RBUTTONDBLCLK = 0x0206;
 inline constexpr Message WM_MBUTTONDOWN = 0x0207;
 inline constexpr Message WM_MBUTTONUP = 0x0208;
 inline constexpr Message WM_MBUTTONDBLCLK = 0x0209;
+// One file dropped on the window; Platform::droppedFile names it.
+inline constexpr Message WM_DROPFILES = 0x0233;
 
 // Button-state word of pointer messages.
 inline constexpr WParam MK_LBUTTON = 0x0001;
@@ -82,6 +84,8 @@ inline constexpr int ID_BOARD_NEXT = 40028;
 inline constexpr int ID_BOARD_FIRST = 40029;
 inline constexpr int ID_BOARD_LAST = 40030;
 inline constexpr int ID_BOARD_JUMP = 40031;
+inline constexpr int ID_EDIT_UNDO = 40032;
+inline constexpr int ID_EDIT_REDO = 40033;
 
 // Resources.
 inline constexpr int IDD_MAINWINDOW = 101;

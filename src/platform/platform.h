@@ -76,6 +76,11 @@ class Platform : public TextPainter {
     virtual bool loadIcon(int iconId) = 0;
     virtual void setWindowIcon(int iconId) = 0;
     virtual void enableMenuItem(int commandId, bool enabled) = 0;
+    // The document the window stands for, for the desktop's own use (the title is left alone):
+    // its path, empty while untitled, and whether it has unsaved changes.
+    virtual void showDocument(std::string_view /*path*/, bool /*modified*/) {}
+    // While WM_DROPFILES is handled: the one local file dropped on the window.
+    virtual std::optional<std::string> droppedFile() { return std::nullopt; }
     // Asks for a repaint of a client rectangle without erasing it first.
     virtual void invalidate(const Rect& rect) = 0;
     // Inside the paint handler only: copies a picture to the client area at (0, 0).

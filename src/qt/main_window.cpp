@@ -6,11 +6,29 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QKeySequence>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QUrl>
 
 namespace bse {
+
+namespace {
+
+// "Ctrl+Shift+Z;Ctrl+Y" as key sequences, the first shown in the menu.
+QList<QKeySequence> keySequences(std::string_view text) {
+    QList<QKeySequence> sequences;
+    for (const QString& part : QString::fromLatin1(text).split(';', Qt::SkipEmptyParts)) {
+        sequences << QKeySequence(part, QKeySequence::PortableText);
+    }
+    return sequences;
+}
+
+} // namespace
 
 MainWindow::MainWindow(const DialogTemplate& windowTemplate, MessageHandler handler)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -30,6 +48,7 @@ MainWindow::MainWindow(const DialogTemplate& windowTemplate, MessageHandler hand
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     canvas_->setFocus();
     adjustSize();
+    setAcceptDrops(true);
 }
 
 void MainWindow::buildMenu() {
@@ -44,7 +63,10 @@ void MainWindow::buildMenu() {
             if (item.commandId == menuSeparator) {
                 menu->addSeparator();
             } else {
-                addCommand(menu->addAction(fromWindows1252(item.text)), item.commandId);
+                QAction* action = menu->addAction(fromWindows1252(item.text));
+                action->setShortcuts(keySequences(item.shortcuts));
+                action->setEnabled(!item.startsGreyed);
+                addCommand(action, item.commandId);
             }
         }
     }
@@ -73,6 +95,41 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // The close box is the Exit command; it decides whether the editor ends.
     event->ignore();
     send(WM_COMMAND, IDCANCEL, 0);
+}
+
+std::optional<std::string> MainWindow::localFile(const QMimeData* data) {
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.constFirst().isLocalFile()) {
+        return std::nullopt;
+    }
+    const QString path = urls.constFirst().toLocalFile();
+    if (QFileInfo(path).isDir()) {
+        return std::nullopt;
+    }
+    return toPathBytes(path);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (localFile(event->mimeData())) {
+        event->acceptProposedAction();
+    }
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const auto file = localFile(event->mimeData());
+    if (!file) {
+        return;
+    }
+    event->acceptProposedAction();
+    // The drag's source waits for the drop to end: the editor's questions and refusals come after.
+    QMetaObject::invokeMethod(
+        this,
+        [this, file] {
+            dropped_ = file;
+            send(WM_DROPFILES, 0, 0);
+            dropped_.reset();
+        },
+        Qt::QueuedConnection);
 }
 
 } // namespace bse

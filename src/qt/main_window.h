@@ -6,8 +6,11 @@
 #include <QMainWindow>
 
 #include <map>
+#include <optional>
+#include <string>
 
 class QAction;
+class QMimeData;
 
 namespace bse {
 
@@ -26,9 +29,15 @@ class MainWindow : public QMainWindow {
     bool send(Message message, WParam wParam, LParam lParam);
     // Lets the next close go through, once the editor has decided to end.
     void allowClose() { closeAllowed_ = true; }
+    // The file of the drop whose WM_DROPFILES is being handled.
+    std::optional<std::string> droppedFile() const { return dropped_; }
+    // The one local file, not a folder, that a drag carries; nothing for anything else.
+    static std::optional<std::string> localFile(const QMimeData* data);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void buildMenu();
@@ -38,6 +47,7 @@ class MainWindow : public QMainWindow {
     CanvasWidget* canvas_ = nullptr;
     std::map<int, QAction*> actions_;
     bool closeAllowed_ = false;
+    std::optional<std::string> dropped_;
 };
 
 } // namespace bse

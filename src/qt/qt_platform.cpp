@@ -240,6 +240,17 @@ void QtPlatform::enableMenuItem(int commandId, bool enabled) {
     }
 }
 
+void QtPlatform::showDocument(std::string_view path, bool modified) {
+    window_->setWindowFilePath(fromPathBytes(std::string(path)));
+    // The attribute alone: setWindowModified() warns on every change that the title has no "[*]"
+    // placeholder, and the title is shown literally, so it has none.
+    window_->setAttribute(Qt::WA_WindowModified, modified);
+}
+
+std::optional<std::string> QtPlatform::droppedFile() {
+    return window_->droppedFile();
+}
+
 void QtPlatform::invalidate(const Rect& rect) {
     window_->canvas()->update(QRect(rect.left, rect.top, rect.width(), rect.height()));
 }

@@ -2,6 +2,7 @@
 
 #include "editor/commands.h"
 #include "editor/editor.h"
+#include "editor/file_commands.h"
 #include "editor/pointer.h"
 #include "editor/screen.h"
 #include "platform/platform.h"
@@ -44,6 +45,14 @@ void stepIconAnimation(Editor& editor, Platform& platform) {
     ++editor.iconFrame;
 }
 
+void showDocumentChanges(Editor& editor, Platform& platform) {
+    ShownDocument& shown = editor.shownDocument;
+    if (shown.path != editor.currentFileName || shown.modified != editor.modified) {
+        shown = {editor.currentFileName, editor.modified};
+        platform.showDocument(shown.path, shown.modified);
+    }
+}
+
 bool MainWindowProc(Editor& editor, Platform& platform, Message message, WParam wParam,
                     LParam lParam) {
     switch (message) {
@@ -67,6 +76,11 @@ bool MainWindowProc(Editor& editor, Platform& platform, Message message, WParam 
         return onLeftButtonUp(editor, platform, pointerX(lParam), pointerY(lParam));
     case WM_RBUTTONDOWN:
         return onRightButtonDown(editor, platform, pointerX(lParam), pointerY(lParam));
+    case WM_RBUTTONUP:
+        return onRightButtonUp(editor, platform);
+    case WM_DROPFILES:
+        dropFileCommand(editor, platform);
+        return true;
     case WM_DESTROY:
         platform.quit(0);
         return false;

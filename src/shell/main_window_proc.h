@@ -20,6 +20,10 @@ std::span<const KeyRoute> arrowKeyTable();
 bool MainWindowProc(Editor& editor, Platform& platform, Message message, WParam wParam,
                     LParam lParam);
 
+// Tells the desktop the document's path and modified state when either changed since it was
+// last told. The window's handler runs it after every message.
+void showDocumentChanges(Editor& editor, Platform& platform);
+
 // One tick of the window-icon animation.
 void stepIconAnimation(Editor& editor, Platform& platform);
 

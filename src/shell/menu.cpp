@@ -9,16 +9,23 @@ namespace bse {
 namespace {
 
 constexpr std::array fileItems{
-    MenuItem{"&New", ID_FILE_NEW},       MenuItem{"&Open...", ID_FILE_OPEN},
-    MenuItem{"&Save", ID_FILE_SAVE},     MenuItem{"Save As...", ID_FILE_SAVEAS},
-    MenuItem{"", menuSeparator},         MenuItem{"Import...", ID_FILE_IMPORT},
-    MenuItem{"&Revert", ID_FILE_REVERT}, MenuItem{"", menuSeparator},
-    MenuItem{"&Exit", ID_FILE_EXIT},
+    MenuItem{"&New", ID_FILE_NEW, "Ctrl+N"},
+    MenuItem{"&Open...", ID_FILE_OPEN, "Ctrl+O"},
+    MenuItem{"&Save", ID_FILE_SAVE, "Ctrl+S"},
+    MenuItem{"Save As...", ID_FILE_SAVEAS, "Ctrl+Shift+S"},
+    MenuItem{"", menuSeparator},
+    MenuItem{"Import...", ID_FILE_IMPORT},
+    MenuItem{"&Revert", ID_FILE_REVERT},
+    MenuItem{"", menuSeparator},
+    MenuItem{"&Exit", ID_FILE_EXIT, "Ctrl+Q"},
 };
 
 constexpr std::array editItems{
-    MenuItem{"&Copy Board", ID_EDIT_COPYBOARD},
-    MenuItem{"&Paste Board", ID_EDIT_PASTEBOARD},
+    MenuItem{"&Undo", ID_EDIT_UNDO, "Ctrl+Z", true},
+    MenuItem{"&Redo", ID_EDIT_REDO, "Ctrl+Shift+Z;Ctrl+Y", true},
+    MenuItem{"", menuSeparator},
+    MenuItem{"&Copy Board", ID_EDIT_COPYBOARD, "Ctrl+C"},
+    MenuItem{"&Paste Board", ID_EDIT_PASTEBOARD, "Ctrl+V"},
     MenuItem{"", menuSeparator},
     MenuItem{"C&lear Board", ID_EDIT_CLEARBOARD},
     MenuItem{"&Add a Board", ID_EDIT_ADDBOARD},
@@ -27,10 +34,10 @@ constexpr std::array editItems{
 };
 
 constexpr std::array boardItems{
-    MenuItem{"&Previous Board", ID_BOARD_PREVIOUS},
-    MenuItem{"&Next Board", ID_BOARD_NEXT},
-    MenuItem{"&First Board", ID_BOARD_FIRST},
-    MenuItem{"&Last Board", ID_BOARD_LAST},
+    MenuItem{"&Previous Board", ID_BOARD_PREVIOUS, "PgUp"},
+    MenuItem{"&Next Board", ID_BOARD_NEXT, "PgDown"},
+    MenuItem{"&First Board", ID_BOARD_FIRST, "Home"},
+    MenuItem{"&Last Board", ID_BOARD_LAST, "End"},
     MenuItem{"Jump to...", ID_BOARD_JUMP},
     MenuItem{"", menuSeparator},
     MenuItem{"Set Board Back&ground...", ID_BOARD_BACKGROUND},

@@ -10,6 +10,11 @@ inline constexpr int menuSeparator = 0;
 struct MenuItem {
     std::string_view text; // with '&' before the mnemonic
     int commandId = menuSeparator;
+    // Keys that send the same command, in the portable text of key sequences ("Ctrl+Shift+Z"),
+    // alternatives separated by ';'; the first is the one the menu shows.
+    std::string_view shortcuts = {};
+    // Greyed until the editor enables it.
+    bool startsGreyed = false;
 };
 
 // A drop-down menu of the menu bar, or a command on the bar itself (no items, a command id).
@@ -19,7 +24,7 @@ struct MenuBarEntry {
     std::span<const MenuItem> items;
 };
 
-// Menu 104 of the main window.
+// Menu 104 of the main window, with Undo and Redo added at the top of Edit.
 std::span<const MenuBarEntry> mainMenu();
 
 } // namespace bse

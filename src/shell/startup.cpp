@@ -1,12 +1,14 @@
 #include "shell/startup.h"
 
 #include "editor/editor.h"
+#include "editor/file_commands.h"
 #include "editor/screen.h"
 #include "editor/title.h"
 #include "platform/dialog_template.h"
 #include "platform/platform.h"
 #include "shell/main_window_proc.h"
 
+#include <optional>
 #include <string>
 
 namespace bse {
@@ -79,13 +81,15 @@ Status initialiseMainWindow(Editor& editor, Platform& platform) {
     return Done{};
 }
 
-bool startEditor(Editor& editor, Platform& platform) {
+bool startEditor(Editor& editor, Platform& platform, const std::optional<std::string>& file) {
     if (const Status loaded = loadPictures(editor, platform); !loaded) {
         platform.reportStartupFailure(loaded.reason());
         return false;
     }
     const auto handler = [&editor, &platform](Message message, WParam wParam, LParam lParam) {
-        return MainWindowProc(editor, platform, message, wParam, lParam);
+        const bool handled = MainWindowProc(editor, platform, message, wParam, lParam);
+        showDocumentChanges(editor, platform);
+        return handled;
     };
     if (!platform.createMainWindow(mainWindowTemplate(), handler)) {
         platform.reportStartupFailure("The main window could not be created.");
@@ -96,11 +100,15 @@ bool startEditor(Editor& editor, Platform& platform) {
         return false;
     }
     platform.startTimer(iconTimerId, iconTimerPeriodMs);
+    if (file) {
+        openBoardSetFile(editor, platform, *file);
+        showDocumentChanges(editor, platform);
+    }
     return true;
 }
 
-int runEditor(Editor& editor, Platform& platform) {
-    if (!startEditor(editor, platform)) {
+int runEditor(Editor& editor, Platform& platform, const std::optional<std::string>& file) {
+    if (!startEditor(editor, platform, file)) {
         return 1;
     }
     const int exitCode = platform.runMessageLoop();

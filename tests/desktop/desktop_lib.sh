@@ -28,8 +28,8 @@ find_window() { # title pattern
 }
 
 # Starts the editor in the background: sets pid and window, or fails the test at once.
-start_editor() { # editor
-    "$1" &
+start_editor() { # editor [argument...]
+    "$@" &
     pid=$!
     window=$(find_window "BoardSet Editor for Plinkor 2 - Board")
     [ -n "$window" ] || { echo "FAIL: no editor window appeared" >&2; exit 1; }

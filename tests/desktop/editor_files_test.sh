@@ -101,4 +101,10 @@ expect_eq "after Open" "Xy - BoardSet Editor for Plinkor 2 - Board: 1 of 1" "$(t
 # Nothing is left unsaved, so Exit ends at once with code 0.
 menu f e
 expect_exit_zero
+
+# A file named on the command line opens at start-up.
+start_editor "$editor" first.bds
+expect_eq "started with first.bds" "Xy - BoardSet Editor for Plinkor 2 - Board: 1 of 1" "$(title)"
+menu f e
+expect_exit_zero
 finish "editor files test"

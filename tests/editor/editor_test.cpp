@@ -39,6 +39,8 @@ const std::map<std::string, int> commandIds{
     {"background", ID_BOARD_BACKGROUND},
     {"settings", ID_BOARD_SETTINGS},
     {"about", ID_ABOUT},
+    {"undo", ID_EDIT_UNDO},
+    {"redo", ID_EDIT_REDO},
 };
 const std::map<std::string, Message> pointerMessages{
     {"ld", WM_LBUTTONDOWN}, {"lu", WM_LBUTTONUP}, {"rd", WM_RBUTTONDOWN}, {"m", WM_MOUSEMOVE}};

@@ -1,5 +1,7 @@
 #include "editor/editor.h"
 #include "editor/title.h"
+#include "format/board_set_format.h"
+#include "io/file_io.h"
 #include "qt/canvas_widget.h"
 #include "qt/main_window.h"
 #include "qt/qt_platform.h"
@@ -9,8 +11,11 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QMouseEvent>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 #include <QWindow>
 
 #include <gtest/gtest.h>
@@ -44,6 +49,17 @@ struct RecordingWindow {
         return picked;
     }
 };
+
+// A drag entering the canvas and dropped there; whether the window took it.
+bool dragAndDrop(QWidget* canvas, const QMimeData& data) {
+    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(canvas, &enter);
+    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(canvas, &drop);
+    QApplication::processEvents();
+    EXPECT_EQ(enter.isAccepted(), drop.isAccepted());
+    return drop.isAccepted();
+}
 
 void sendMouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton button,
                Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -106,8 +122,9 @@ TEST_F(QtEditor, MenuBarCarriesTheMenuWithPasteGreyed) {
     for (QAction* action : bar[1]->menu()->actions()) {
         edit << (action->isSeparator() ? QStringLiteral("-") : action->text());
     }
-    EXPECT_EQ(edit, (QStringList{"&Copy Board", "&Paste Board", "-", "C&lear Board", "&Add a Board",
-                                 "&Insert Board", "&Delete Board"}));
+    EXPECT_EQ(edit,
+              (QStringList{"&Undo", "&Redo", "-", "&Copy Board", "&Paste Board", "-",
+                           "C&lear Board", "&Add a Board", "&Insert Board", "&Delete Board"}));
     EXPECT_EQ(bar[0]->menu()->actions().size(), 9);
     EXPECT_EQ(bar[2]->menu()->actions().size(), 8);
     EXPECT_EQ(bar[2]->menu()->actions()[6]->text(), "Set Board Back&ground...");
@@ -127,6 +144,26 @@ TEST_F(QtEditor, PaintShowsTheCanvas) {
         }
     }
     EXPECT_EQ(differing, 0);
+}
+
+// The window's file path and modified state follow the editor's; the title stays its own.
+TEST_F(QtEditor, ADroppedBoardSetOpensAndTheWindowKnowsItsFileAndChanges) {
+    QTemporaryDir folder;
+    BoardSet set;
+    setDefaultStrings(set);
+    set.boardSetName = "Dropped";
+    const std::string path = folder.filePath("d.BDS").toStdString();
+    ASSERT_TRUE(io::writeFileAtomically(path, encodeBoardSet(set)));
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+    EXPECT_TRUE(dragAndDrop(window()->canvas(), data));
+    const QString title = "Dropped - BoardSet Editor for Plinkor 2 - Board: 1 of 1";
+    EXPECT_EQ(window()->windowTitle(), title);
+    EXPECT_EQ(window()->windowFilePath().toStdString(), path);
+    EXPECT_FALSE(window()->isWindowModified());
+    window()->send(WM_LBUTTONDOWN, MK_LBUTTON, makePointerParam(35, 10));
+    EXPECT_TRUE(window()->isWindowModified());
+    EXPECT_EQ(window()->windowTitle(), title);
 }
 
 TEST_F(QtEditor, EachTimerTickChangesTheWindowIcon) {
@@ -221,6 +258,29 @@ TEST(MainWindowEvents, PressesAndReleasesBecomeButtonMessages) {
                                   {WM_RBUTTONUP, 0, makePointerParam(30, 30)},
                                   {WM_LBUTTONDBLCLK, 1, makePointerParam(30, 30)},
                               }));
+}
+
+TEST(MainWindowEvents, OnlyOneLocalFileIsTakenFromADrop) {
+    QTemporaryDir folder;
+    const QUrl local = QUrl::fromLocalFile(folder.filePath("a.BDS"));
+    const std::pair<const char*, QList<QUrl>> cases[] = {
+        {"one local file", {local}},
+        {"two files", {local, local}},
+        {"a folder", {QUrl::fromLocalFile(folder.path())}},
+        {"a web address", {QUrl("https://example.org/a.BDS")}},
+        {"no address", {}},
+    };
+    for (const auto& [name, urls] : cases) {
+        SCOPED_TRACE(name);
+        RecordingWindow recording;
+        recording.window.show();
+        QMimeData data;
+        data.setUrls(urls);
+        data.setText(QStringLiteral("a.BDS"));
+        const bool one = urls.size() == 1 && urls[0] == local;
+        EXPECT_EQ(dragAndDrop(recording.window.canvas(), data), one);
+        EXPECT_EQ(recording.take(WM_DROPFILES).size(), one ? 1U : 0U);
+    }
 }
 
 TEST(MainWindowEvents, TheCloseBoxSendsCommandTwoAndKeepsTheWindowUntilAllowed) {

@@ -5,6 +5,7 @@
 #include "shell/startup.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace bse::test {
 
@@ -271,10 +272,11 @@ void FakePlatform::drawText(Picture& picture, const Rect& rect, std::string_view
                             TextAlign align) {
     std::string shown(text);
     std::replace(shown.begin(), shown.end(), '\n', '|');
-    log.push_back("drawText " + rectText(rect) + (align == TextAlign::Centre ? " centre " : " ") +
-                  shown);
-    makeTrueColour(picture);
     const Pixel pixel = rgb(colour.red, colour.green, colour.blue);
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "#%06x", pixel & 0xffffffu);
+    note("drawText", rectText(rect), hex, align == TextAlign::Centre ? "centre" : "left", shown);
+    makeTrueColour(picture);
     int lineTop = rect.top;
     std::size_t start = 0;
     while (start <= text.size()) {

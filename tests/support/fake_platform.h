@@ -97,10 +97,12 @@ class FakePlatform : public Platform {
     std::set<int> missingIcons;
     std::map<int, Picture> pictures; // what loadPicture gives; synthetic by default
     bool failWindowCreation = false;
+    std::optional<std::string> dropped;         // what droppedFile gives
     std::function<void(FakePlatform&)> session; // run by runMessageLoop: the user's session
 
     // Record.
     std::vector<std::string> log;
+    std::map<int, bool> menuEnabled; // as the last call left each item
     std::optional<int> quitCode;
     Picture screen{canvasWidth, canvasHeight}; // what the last paint showed
     MessageHandler handler;
@@ -138,6 +140,13 @@ class FakePlatform : public Platform {
     void setWindowIcon(int iconId) override { note("setWindowIcon", iconId); }
     void enableMenuItem(int commandId, bool enabled) override {
         note("enableMenuItem", commandId, enabled ? "on" : "off");
+        menuEnabled[commandId] = enabled;
+    }
+    void showDocument(std::string_view path, bool modified) override {
+        note("showDocument", "'" + std::string(path) + "'" + (modified ? " modified" : ""));
+    }
+    std::optional<std::string> droppedFile() override {
+        return note("droppedFile", dropped.value_or("(none)")), dropped;
     }
     void invalidate(const Rect& rect) override { note("invalidate", rectText(rect)); }
     void paintCanvas(const Picture& canvas) override { note("paintCanvas"), screen = canvas; }

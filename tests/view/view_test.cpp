@@ -150,7 +150,7 @@ TEST(Drawing, StatusLineWipesTheStripAndClipsTheText) {
         }
         return inside({188, 378, 486, 394}, x, y) ? statusStripPixel : backdropPixel(x, y);
     });
-    EXPECT_EQ(painter.log.back(), "drawText (188, 378)-(487, 395) WW");
+    EXPECT_EQ(painter.log.back(), "drawText (188, 378)-(487, 395) #ffffff left WW");
 }
 
 TEST(Drawing, WipingTheGridRestoresTheBackdropThere) {

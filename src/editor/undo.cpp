@@ -1,0 +1,67 @@
+#include "editor/undo.h"
+
+#include "editor/editor.h"
+#include "editor/screen.h"
+#include "editor/title.h"
+#include "platform/platform.h"
+
+namespace bse {
+
+namespace {
+
+// Tells the menu only when an item changes state. The menu starts with both greyed, so start-up
+// makes no call.
+void showUndoState(Editor& editor, Platform& platform) {
+    History& history = editor.history;
+    if (history.undoShown != history.canUndo()) {
+        history.undoShown = history.canUndo();
+        platform.enableMenuItem(ID_EDIT_UNDO, history.undoShown);
+    }
+    if (history.redoShown != history.canRedo()) {
+        history.redoShown = history.canRedo();
+        platform.enableMenuItem(ID_EDIT_REDO, history.redoShown);
+    }
+}
+
+void showStepDone(Editor& editor, Platform& platform) {
+    editor.modified = !editor.history.atCleanPoint();
+    redrawBoard(editor, platform);
+    updateTitle(editor, platform);
+    showUndoState(editor, platform);
+}
+
+} // namespace
+
+void recordStep(Editor& editor, Platform& platform, Step step) {
+    finishStroke(editor, platform);
+    editor.history.record(std::move(step));
+    showUndoState(editor, platform);
+}
+
+void finishStroke(Editor& editor, Platform& platform) {
+    if (std::optional<Step> stroke = editor.history.takeStroke()) {
+        editor.history.record(std::move(*stroke));
+        showUndoState(editor, platform);
+    }
+}
+
+void startHistory(Editor& editor, Platform& platform) {
+    editor.history.clear();
+    showUndoState(editor, platform);
+}
+
+void undoCommand(Editor& editor, Platform& platform) {
+    if (const Step* step = editor.history.stepBack()) {
+        undoStep(editor.boardSet, *step);
+        showStepDone(editor, platform);
+    }
+}
+
+void redoCommand(Editor& editor, Platform& platform) {
+    if (const Step* step = editor.history.stepForward()) {
+        redoStep(editor.boardSet, *step);
+        showStepDone(editor, platform);
+    }
+}
+
+} // namespace bse
