@@ -181,33 +181,27 @@ void act(FakePlatform& platform, Editor& editor, const std::string& line) {
     }
 }
 
-std::string cellSummary(const Board& board) {
-    std::map<BlockCode, int> counts;
-    for (const BlockCode cell : board.cells) {
-        ++counts[cell];
-    }
-    std::string text;
-    for (const auto& [code, count] : counts) {
-        text += " " + std::to_string(code) + "x" + std::to_string(count);
-    }
-    return text;
-}
-
-// The list, one slot past it, and the editor's own fields.
+// The list, one slot past it, and the editor's own fields; a board as its count of each code.
 std::string state(const Editor& editor) {
     const BoardSet& set = editor.boardSet;
-    std::string text = "state: " + std::to_string(set.boardCount()) + " boards, current " +
-                       std::to_string(set.currentBoard + 1) +
-                       (editor.modified ? ", modified" : "") + ", file '" + editor.currentFileName +
-                       "', name '" + set.boardSetName + "', author '" + set.authorName +
-                       "', blocks " + std::to_string(editor.leftBlock) + "/" +
-                       std::to_string(editor.rightBlock) + "\n";
+    std::ostringstream text;
+    text << "state: " << set.boardCount() << " boards, current " << set.currentBoard + 1
+         << (editor.modified ? ", modified" : "") << ", file '" << editor.currentFileName
+         << "', name '" << set.boardSetName << "', author '" << set.authorName << "', blocks "
+         << editor.leftBlock << "/" << editor.rightBlock << "\n";
     for (int k = 0; k <= std::min(set.lastBoardIndex + 1, lastBoardSlot); ++k) {
-        text += "  board " + std::to_string(k + 1) + (k > set.lastBoardIndex ? " (past)" : "") +
-                ": background " + std::to_string(set.board(k).background) + "," +
-                cellSummary(set.board(k)) + "\n";
+        std::map<BlockCode, int> counts;
+        for (const BlockCode cell : set.board(k).cells) {
+            ++counts[cell];
+        }
+        text << "  board " << k + 1 << (k > set.lastBoardIndex ? " (past)" : "") << ": background "
+             << set.board(k).background << ",";
+        for (const auto& [code, count] : counts) {
+            text << " " << code << "x" << count;
+        }
+        text << "\n";
     }
-    return text;
+    return text.str();
 }
 
 // Replays the scenarios of a file: its "== " and "> " lines; everything else is what they gave.
