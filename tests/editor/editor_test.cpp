@@ -4,10 +4,11 @@
 // test replays the actions and compares the whole text; BSE_UPDATE_GOLDEN=1 rewrites the files
 // from the actions, to be read before they are committed.
 #include "format/board_set_format.h"
-#include "shell/main_window_proc.h"
+#include "shell/startup.h"
 #include "support/fake_platform.h"
 #include "support/golden.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -115,8 +116,9 @@ void act(FakePlatform& platform, Editor& editor, const std::string& line) {
     std::istringstream in(line);
     std::string verb;
     in >> verb;
+    // Through the window's handler, as the desktop delivers messages.
     const auto send = [&](Message message, WParam wParam, LParam lParam = 0) {
-        MainWindowProc(editor, platform, message, wParam, lParam);
+        return platform.send(message, wParam, lParam);
     };
     if (commandIds.contains(verb)) {
         send(WM_COMMAND, static_cast<WParam>(commandIds.at(verb)));
@@ -176,6 +178,25 @@ void act(FakePlatform& platform, Editor& editor, const std::string& line) {
         editor.boardSet.boardSetName = rest(in);
     } else if (verb == "modified") {
         editor.modified = true;
+    } else if (verb == "message") { // NUMBER WPARAM: any message, with its handled flag
+        Message message = 0;
+        WParam wParam = 0;
+        in >> message >> wParam;
+        platform.note("handled", send(message, wParam));
+    } else if (verb == "drop") { // PATH, or nothing: what the desktop hands over
+        const std::string path = rest(in);
+        platform.dropped = path.empty() ? std::nullopt : std::optional(path);
+        send(WM_DROPFILES, 0);
+    } else if (verb == "missing-picture" || verb == "missing-icon") {
+        int id = 0;
+        in >> id;
+        (verb == "missing-icon" ? platform.missingIcons : platform.missingPictures).insert(id);
+    } else if (verb == "picture-size") { // ID WIDTH HEIGHT
+        int id = 0, width = 0, height = 0;
+        in >> id >> width >> height;
+        platform.pictures[id] = Picture(width, height);
+    } else if (verb == "no-window") {
+        platform.failWindowCreation = true;
     } else {
         ADD_FAILURE() << "unknown action: " << line;
     }
@@ -204,41 +225,70 @@ std::string state(const Editor& editor) {
     return text.str();
 }
 
+// One scenario: its actions, each followed by the desktop calls it caused. A first action
+// "start [FILE]" runs the program's start-up with the rest as the user's session (actions before
+// it arrange the desktop); otherwise the editor starts before the first action.
+std::string play(const std::vector<std::string>& actions) {
+    FakePlatform platform;
+    auto editor = std::make_unique<Editor>();
+    std::string text;
+    std::size_t logged = 0;
+    const auto flush = [&] {
+        for (; logged < platform.log.size(); ++logged) {
+            text += platform.log[logged] + "\n";
+        }
+    };
+    const auto run = [&](auto from, auto to) {
+        for (auto action = from; action != to; ++action) {
+            flush();
+            text += "> " + *action + "\n";
+            act(platform, *editor, *action);
+            flush();
+        }
+    };
+    const auto start = std::find_if(actions.begin(), actions.end(),
+                                    [](const std::string& a) { return a.starts_with("start"); });
+    if (start == actions.end()) {
+        editor = startedEditor(platform);
+        run(actions.begin(), actions.end());
+    } else {
+        run(actions.begin(), start);
+        const std::string file = start->size() > 6 ? start->substr(6) : "";
+        platform.session = [&](FakePlatform&) { run(start + 1, actions.end()); };
+        text += "> " + *start + "\n";
+        const int exitCode =
+            runEditor(*editor, platform, file.empty() ? std::nullopt : std::optional(file));
+        flush();
+        text += "exit code " + std::to_string(exitCode) + "\n";
+    }
+    return text + state(*editor);
+}
+
 // Replays the scenarios of a file: its "== " and "> " lines; everything else is what they gave.
 std::string replay(const std::string& name) {
     std::ifstream file(dataPath(name));
-    std::string text, line;
-    std::unique_ptr<FakePlatform> platform;
-    std::unique_ptr<Editor> editor;
-    const auto finish = [&] {
-        if (editor) {
-            text += state(*editor);
-        }
-    };
-    while (std::getline(file, line)) {
+    std::vector<std::pair<std::string, std::vector<std::string>>> scenarios;
+    for (std::string line; std::getline(file, line);) {
         if (line.starts_with("== ")) {
-            finish();
-            platform = std::make_unique<FakePlatform>();
-            editor = startedEditor(*platform);
-            text += line + "\n";
-        } else if (line.starts_with("> ") && editor) {
-            platform->log.clear();
-            act(*platform, *editor, line.substr(2));
-            text += line + "\n";
-            for (const std::string& call : platform->log) {
-                text += call + "\n";
-            }
+            scenarios.push_back({line, {}});
+        } else if (line.starts_with("> ") && !scenarios.empty()) {
+            scenarios.back().second.push_back(line.substr(2));
         }
     }
-    finish();
+    std::string text;
+    for (const auto& [header, actions] : scenarios) {
+        text += header + "\n" + play(actions);
+    }
     return text;
 }
 
 TEST(Editor, Scenarios) {
-    for (const auto& entry : std::filesystem::directory_iterator(dataPath("editor"))) {
-        const std::string name = "editor/" + entry.path().filename().string();
-        SCOPED_TRACE(name);
-        expectGolden(name, replay(name));
+    for (const char* folder : {"editor", "shell"}) {
+        for (const auto& entry : std::filesystem::directory_iterator(dataPath(folder))) {
+            const std::string name = folder + ("/" + entry.path().filename().string());
+            SCOPED_TRACE(name);
+            expectGolden(name, replay(name));
+        }
     }
 }
 
@@ -249,6 +299,19 @@ TEST(Editor, FilesWrittenAreTheFormatOfTheBoardSet) {
     act(platform, *editor, "choose-save /work/new.BDS");
     act(platform, *editor, "save-as");
     EXPECT_EQ(platform.files["/work/new.BDS"], encodeBoardSet(editor->boardSet));
+}
+
+// What start-up leaves on the canvas, and what the window paints: the backdrop with the two
+// selected blocks.
+TEST(Editor, StartUpLeavesTheBackdropWithTheSelectedBlocks) {
+    FakePlatform platform;
+    auto editor = startedEditor(platform);
+    act(platform, *editor, "message 15 0");
+    for (const auto& [x, y] : {std::pair{0, 0}, {499, 368}, {639, 399}}) {
+        EXPECT_EQ(platform.screen.at(x, y), backdropPixel(x, y)) << x << ", " << y;
+    }
+    EXPECT_EQ(platform.screen.at(500, 368), blockPixel(8, 0, 0));
+    EXPECT_EQ(platform.screen.at(569, 382), blockPixel(45, 29, 14));
 }
 
 TEST(Editor, AboutPicturePaintedIsTheOneItDrewOn) {
