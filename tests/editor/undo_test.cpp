@@ -150,28 +150,6 @@ TEST_F(Undo, RandomSessionsUndoToTheStartAndRedoToTheEnd) {
     }
 }
 
-TEST_F(Undo, APressThatChangesNothingIsNoStepAndANewStepDropsTheRedoSteps) {
-    platform.answers = {Answer::Yes};
-    command(ID_BOARD_NEXT); // adds board 2
-    stroke(true, 0, 0);
-    stroke(true, 0, 0); // block 8 over block 8
-    command(ID_BOARD_FIRST);
-    command(ID_EDIT_UNDO); // the first stroke, shown on its board
-    EXPECT_EQ(editor->boardSet.currentBoard, 1);
-    EXPECT_EQ(editor->boardSet.current().cells[0], 0u);
-    EXPECT_EQ(platform.title(), composeTitle(*editor));
-    EXPECT_TRUE(menuEnabled(ID_EDIT_REDO));
-    stroke(false, 2, 0);
-    EXPECT_FALSE(menuEnabled(ID_EDIT_REDO));
-    command(ID_EDIT_REDO);
-    EXPECT_EQ(editor->boardSet.current().cells[0], 0u);
-    command(ID_EDIT_UNDO);
-    command(ID_EDIT_UNDO); // the added board
-    EXPECT_EQ(editor->boardSet.boardCount(), 1);
-    EXPECT_FALSE(editor->modified);
-    EXPECT_FALSE(menuEnabled(ID_EDIT_UNDO));
-}
-
 TEST_F(Undo, KeepsAThousandOneCellStrokesInAMegabyteAndDropsTheOldestPastTheLimit) {
     std::vector<BoardCells> after;
     for (int k = 0; k < 1000; ++k) {

@@ -169,16 +169,11 @@ bool FakePlatform::send(Message message, WParam wParam, LParam lParam) {
     return handler ? handler(message, wParam, lParam) : false;
 }
 
-std::vector<std::string> FakePlatform::calls(std::string_view prefix) const {
-    std::vector<std::string> found;
-    std::copy_if(log.begin(), log.end(), std::back_inserter(found),
-                 [prefix](const std::string& line) { return line.starts_with(prefix); });
-    return found;
-}
-
 std::string FakePlatform::title() const {
-    const auto titles = calls("setWindowTitle ");
-    return titles.empty() ? std::string() : titles.back().substr(15);
+    const auto last = std::find_if(log.rbegin(), log.rend(), [](const std::string& line) {
+        return line.starts_with("setWindowTitle ");
+    });
+    return last == log.rend() ? std::string() : last->substr(15);
 }
 
 Answer FakePlatform::askQuestion(std::string_view text) {

@@ -109,8 +109,6 @@ class FakePlatform : public Platform {
 
     bool send(Message message, WParam wParam = 0, LParam lParam = 0);
     bool command(int commandId) { return send(WM_COMMAND, static_cast<WParam>(commandId)); }
-    // The lines of the log that start with `prefix`.
-    std::vector<std::string> calls(std::string_view prefix) const;
     // The last window title set.
     std::string title() const;
 
