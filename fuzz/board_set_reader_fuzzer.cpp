@@ -2,19 +2,10 @@
 #include "format/board_set_format.h"
 #include "support/board_set_checks.h"
 
-#include <cstdio>
-#include <cstdlib>
-
 using namespace bse;
+using check::require;
 
 namespace {
-
-void require(bool condition, const std::string& what) {
-    if (!condition) {
-        std::fprintf(stderr, "fuzz check failed: %s\n", what.c_str());
-        std::abort();
-    }
-}
 
 // The file keeps block numbers 0..42 only: every other code is written as empty, read as 1.
 BlockCode afterRoundTrip(BlockCode code) {

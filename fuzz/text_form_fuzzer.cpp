@@ -4,21 +4,9 @@
 #include "support/board_set_checks.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 
 using namespace bse;
-
-namespace {
-
-void require(bool condition, const std::string& what) {
-    if (!condition) {
-        std::fprintf(stderr, "fuzz check failed: %s\n", what.c_str());
-        std::abort();
-    }
-}
-
-} // namespace
+using check::require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);

@@ -2,19 +2,10 @@
 #include "format/version1_import.h"
 #include "support/board_set_checks.h"
 
-#include <cstdio>
-#include <cstdlib>
-
 using namespace bse;
+using check::require;
 
 namespace {
-
-void require(bool condition, const char* what) {
-    if (!condition) {
-        std::fprintf(stderr, "fuzz check failed: %s\n", what);
-        std::abort();
-    }
-}
 
 const BoardSet& marked() {
     static const BoardSet set = check::markedBoardSet();

@@ -5,9 +5,19 @@
 
 #include "model/board_set.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace bse::check {
+
+// For the fuzzers: a failed check says what failed before it stops the run.
+inline void require(bool condition, const std::string& what) {
+    if (!condition) {
+        std::fprintf(stderr, "fuzz check failed: %s\n", what.c_str());
+        std::abort();
+    }
+}
 
 // The first difference between two BoardSets, over all 200 slots.
 inline std::string firstDifference(const BoardSet& a, const BoardSet& b) {
