@@ -1,51 +1,39 @@
 #!/usr/bin/env bash
 # The editor installed as a desktop sees it: `cmake --install` into a temporary prefix, the
 # desktop entry and the AppStream metadata validated, .BDS files known to the MIME database, and
-# --help and --version answered with no display at all.
+# the command line answered with no display at all.
 #   install_test.sh BUILD_DIR
 set -euo pipefail
-
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
-share=$prefix/share
-id=org.example.boardset_editor
-type=application/x-plinkor2-boardset
-failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
+share=$prefix/share id=org.example.boardset_editor failures=0
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
 cmake --install "$1" --prefix "$prefix" >/dev/null
 for size in 16 48 256; do
     [ -f "$share/icons/hicolor/${size}x${size}/apps/$id.png" ] || fail "no $size x $size icon"
 done
-said=$(desktop-file-validate "$share/applications/$id.desktop" 2>&1) || fail "desktop entry refused"
-[ -z "$said" ] || fail "desktop-file-validate: $said"
-said=$(appstreamcli validate --no-net --pedantic "$share/metainfo/$id.metainfo.xml" 2>&1) ||
-    fail "metainfo refused"
-! grep -qE '^[EWIP]:|successful:' <<<"$said" || fail "appstreamcli: $said"
+said=$(desktop-file-validate "$share/applications/$id.desktop" 2>&1) && [ -z "$said" ] ||
+    fail "desktop entry: $said"
+said=$(appstreamcli validate --no-net --pedantic "$share/metainfo/$id.metainfo.xml" 2>&1) &&
+    ! grep -qE '^[EWIP]:|successful:' <<<"$said" || fail "metainfo: $said"
 
-# By the name without regard to case, and by the header alone.
+# Known by the name without regard to case, and by the header alone.
 update-mime-database "$share/mime" 2>/dev/null
 printf 'not a BoardSet' >"$prefix/level.BDS"
 printf 'BDST\x02\x00\x00\x00' >"$prefix/header"
 for file in level.BDS header; do
     found=$(env -u XDG_CURRENT_DESKTOP XDG_DATA_HOME="$share" XDG_DATA_DIRS="$share:/usr/share" \
         xdg-mime query filetype "$prefix/$file")
-    [ "$found" = "$type" ] || fail "$file is of type '$found'"
+    [ "$found" = application/x-plinkor2-boardset ] || fail "$file is of type '$found'"
 done
 
-# The command line, with no display: the exit code, and a pattern of stdout and of stderr (empty:
-# nothing printed there).
-printed() { # file pattern
-    if [ -z "$2" ]; then [ ! -s "$1" ]; else grep -q "$2" "$1"; fi
-}
+# The exit code, and a pattern for stdout and for stderr (empty: nothing printed there).
+printed() { if [ -z "$2" ]; then [ ! -s "$1" ]; else grep -q "$2" "$1"; fi; } # file pattern
 while IFS='|' read -r arguments code out err; do
-    status=0
     # shellcheck disable=SC2086 # the arguments are words
     env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/boardset-editor" $arguments \
-        >"$prefix/out" 2>"$prefix/err" || status=$?
+        >"$prefix/out" 2>"$prefix/err" && status=0 || status=$?
     [ "$status" = "$code" ] || fail "'$arguments' ended with $status"
     printed "$prefix/out" "$out" || fail "'$arguments' printed '$(cat "$prefix/out")'"
     printed "$prefix/err" "$err" || fail "'$arguments' said '$(cat "$prefix/err")'"
@@ -55,6 +43,4 @@ done <<'END'
 --bogus|2||Unknown option 'bogus'
 a.bds b.bds|2||only one FILE
 END
-
-[ "$failures" -eq 0 ] || exit 1
-echo "install test passed"
+[ "$failures" = 0 ] && echo "install test passed"
