@@ -285,7 +285,8 @@ std::string replay(const std::string& name) {
 TEST(Editor, Scenarios) {
     for (const char* folder : {"editor", "shell"}) {
         for (const auto& entry : std::filesystem::directory_iterator(dataPath(folder))) {
-            const std::string name = folder + ("/" + entry.path().filename().string());
+            std::string name = folder;
+            name.append("/").append(entry.path().filename().string());
             SCOPED_TRACE(name);
             expectGolden(name, replay(name));
         }

@@ -171,7 +171,10 @@ class FakePlatform : public Platform {
     // A line of the log: the words, separated by blanks.
     template <typename... Words> void note(const Words&... words) {
         std::string line;
-        ((line += (line.empty() ? "" : " ") + word(words)), ...);
+        const auto add = [&line](const std::string& word) {
+            line.append(line.empty() ? "" : " ").append(word);
+        };
+        (add(word(words)), ...);
         log.push_back(std::move(line));
     }
 
