@@ -1,8 +1,12 @@
+// Reading and writing files for real: on real file systems (a FIFO, a folder, a device, a 64 GB
+// sparse file, a full tmpfs, someone else's file behind a link), and under system calls made to
+// fail by support/fault_injection.cpp, which CTest preloads. How the editor reports a failed read
+// or write is tested in the core, through the fake desktop.
 #include "io/file_io.h"
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
+#include <dlfcn.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -31,31 +35,29 @@ void put(const fs::path& path, const Bytes& bytes) {
                static_cast<std::streamsize>(bytes.size()));
 }
 
-class Folder {
-  public:
-    Folder() {
-        std::string name = (fs::temp_directory_path() / "bse-io-XXXXXX").string();
-        path = ::mkdtemp(name.data()) != nullptr ? name : "";
-    }
-    ~Folder() {
-        std::error_code ignored;
-        fs::remove_all(path, ignored);
-    }
-    fs::path path;
-};
-
 long maxResidentKilobytes() {
     rusage usage{};
     ::getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
 }
 
-TEST(ReadFile, RefusesWhatIsNoRegularFileAndReadsHugeFilesOnlyAsFarAsAsked) {
-    Folder folder;
-    ASSERT_FALSE(folder.path.empty());
-    const fs::path fifo = folder.path / "pipe.BDS";
+class Files : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string name = (fs::temp_directory_path() / "bse-io-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(name.data()), nullptr);
+        folder = name;
+    }
+    void TearDown() override { fs::remove_all(folder); }
+    fs::path folder;
+};
+using ReadFile = Files;
+using WriteFileAtomically = Files;
+
+TEST_F(ReadFile, RefusesWhatIsNoRegularFileAndReadsHugeFilesOnlyAsFarAsAsked) {
+    const fs::path fifo = folder / "pipe.BDS";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    const fs::path sparse = folder.path / "huge.BDS";
+    const fs::path sparse = folder / "huge.BDS";
     constexpr std::uint64_t gigabytes64 = 64ULL << 30;
     put(sparse, {});
     ASSERT_EQ(::truncate(sparse.c_str(), static_cast<off_t>(gigabytes64)), 0) << strerror(errno);
@@ -63,60 +65,51 @@ TEST(ReadFile, RefusesWhatIsNoRegularFileAndReadsHugeFilesOnlyAsFarAsAsked) {
         fs::path path;
         std::size_t limit;
         LongFile longFile;
-        const char* refusal; // nullptr: read
-        bool notRegular;
-        std::size_t bytesRead;
+        std::string refusal; // none: read, the head or nothing
     } cases[] = {
-        {fifo, 100, LongFile::ReadHead, "Not a regular file, but a named pipe", true, 0},
-        {folder.path, 100, LongFile::ReadHead, "Not a regular file, but a folder", true, 0},
-        {"/dev/zero", 100, LongFile::ReadHead, "Not a regular file, but a device", true, 0},
-        {folder.path / "missing.BDS", 100, LongFile::ReadHead, "No such file or directory", false,
-         0},
-        {sparse, 321'853, LongFile::ReadHead, nullptr, false, 321'853},
-        {sparse, 80'399, LongFile::ReadNothing, nullptr, false, 0},
+        {fifo, 100, LongFile::ReadHead, "Not a regular file, but a named pipe"},
+        {folder, 100, LongFile::ReadHead, "Not a regular file, but a folder"},
+        {"/dev/zero", 100, LongFile::ReadHead, "Not a regular file, but a device"},
+        {folder / "none.BDS", 100, LongFile::ReadHead, "No such file or directory"},
+        {sparse, 321'853, LongFile::ReadHead, ""},
+        {sparse, 80'399, LongFile::ReadNothing, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path.string() + " " + std::to_string(c.limit));
         const long residentBefore = maxResidentKilobytes();
         const auto start = std::chrono::steady_clock::now();
         const auto read = readFile(c.path.string(), c.limit, c.longFile);
-        const auto elapsed = std::chrono::steady_clock::now() - start;
-        EXPECT_LT(elapsed, std::chrono::seconds(1));
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
         EXPECT_LT(maxResidentKilobytes() - residentBefore, 16 * 1024);
-        if (c.refusal != nullptr) {
+        if (!c.refusal.empty()) {
             ASSERT_FALSE(read);
             EXPECT_EQ(read.error().reason, c.refusal);
-            EXPECT_EQ(read.error().notRegularFile, c.notRegular);
+            EXPECT_EQ(read.error().notRegularFile, c.refusal.starts_with("Not a regular file"));
             continue;
         }
         ASSERT_TRUE(read) << read.error().reason;
         EXPECT_EQ(read.value().size, gigabytes64);
-        EXPECT_EQ(read.value().bytes, Bytes(c.bytesRead, 0));
+        EXPECT_EQ(read.value().bytes.size(), c.longFile == LongFile::ReadHead ? c.limit : 0);
+        EXPECT_EQ(read.value().bytes, Bytes(read.value().bytes.size(), 0));
     }
 }
 
 // A real full disk: a tmpfs of 16 KB with 4 KB left, as a nearly full disk has.
-TEST(WriteFileAtomically, AFullDiskIsRefusedWithTheSystemsReasonAndTheOldFileStays) {
-    Folder folder;
-    ASSERT_FALSE(folder.path.empty());
-    if (::mount("tmpfs", folder.path.c_str(), "tmpfs", 0, "size=16k") != 0) {
+TEST_F(WriteFileAtomically, AFullDiskIsRefusedWithTheSystemsReasonAndTheOldFileStays) {
+    if (::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=16k") != 0) {
         GTEST_SKIP() << "mounting a small tmpfs is not allowed here (" << strerror(errno)
                      << "); the full-disk test needs root";
     }
     struct Unmount {
         const fs::path& path;
         ~Unmount() { ::umount2(path.c_str(), MNT_DETACH); }
-    } unmount{folder.path};
-    const fs::path path = folder.path / "set.BDS";
+    } unmount{folder};
+    const fs::path path = folder / "set.BDS";
     const Bytes old(3000, 'o');
     put(path, old);
     // Fill the rest, then give back one page.
-    const fs::path filler = folder.path / "filler";
-    {
-        std::ofstream out(filler, std::ios::binary);
-        const std::string page(4096, 'f');
-        while (out.write(page.data(), static_cast<std::streamsize>(page.size())).flush()) {
-        }
+    const fs::path filler = folder / "filler";
+    for (std::ofstream out(filler, std::ios::binary); out.write("page", 4).flush();) {
     }
     fs::resize_file(filler, fs::file_size(filler) / 4096 * 4096 - 4096);
 
@@ -126,15 +119,13 @@ TEST(WriteFileAtomically, AFullDiskIsRefusedWithTheSystemsReasonAndTheOldFileSta
         ASSERT_FALSE(written);
         EXPECT_EQ(written.reason(), "No space left on device");
         EXPECT_EQ(contents(path), old);
-        EXPECT_EQ(std::distance(fs::directory_iterator(folder.path), fs::directory_iterator()), 2);
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 2);
     }
 }
 
-TEST(WriteFileAtomically, AReplacementKeepsModeOwnerAndGroupAndTheLinkToIt) {
-    Folder folder;
-    ASSERT_FALSE(folder.path.empty());
-    const fs::path target = folder.path / "set.BDS";
-    const fs::path link = folder.path / "link.BDS";
+TEST_F(WriteFileAtomically, AReplacementKeepsModeOwnerAndGroupAndTheLinkToIt) {
+    const fs::path target = folder / "set.BDS";
+    const fs::path link = folder / "link.BDS";
     put(target, Bytes(10, 'o'));
     ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
     // Someone else's file, where root may give it away.
@@ -153,6 +144,64 @@ TEST(WriteFileAtomically, AReplacementKeepsModeOwnerAndGroupAndTheLinkToIt) {
     if (root) {
         EXPECT_EQ(status.st_uid, 65534u);
         EXPECT_EQ(status.st_gid, 4u);
+    }
+}
+
+class FileFaults : public Files {
+  protected:
+    void SetUp() override {
+        ASSERT_NE(dlsym(RTLD_DEFAULT, "bse_fault_injection_loaded"), nullptr)
+            << "run under LD_PRELOAD of the fault injection library, as CTest does";
+        Files::SetUp();
+        setenv("BSE_FAULT_FOLDER", folder.c_str(), 1);
+    }
+    void TearDown() override {
+        unsetenv("BSE_FAULT");
+        Files::TearDown();
+    }
+};
+
+TEST_F(FileFaults, AWriteThatFailsAnywhereLeavesTheOldFileAndSaysWhy) {
+    const std::string path = folder / "set.BDS";
+    const Bytes old{'o', 'l', 'd'}, fresh(4929, 'n');
+    // BSE_FAULT as the library's head describes it, and the reason given (none: written).
+    const std::pair<const char*, const char*> cases[] = {
+        {"open EACCES", "Permission denied"},
+        {"write ENOSPC", "No space left on device"},
+        {"write ENOSPC 4096", "No space left on device"},
+        {"write EIO 1000", "Input/output error"},
+        {"shortwrite - 1000", ""},
+        {"lyingwrite - 4096", "The new file holds 4096 of 4929 bytes"},
+        {"fsync EIO", "Input/output error"},
+        {"close EIO", "Input/output error"},
+        {"rename EACCES", "Permission denied"},
+        {"rename EXDEV", "Invalid cross-device link"},
+    };
+    for (const auto& [fault, reason] : cases) {
+        SCOPED_TRACE(fault);
+        put(path, old);
+        setenv("BSE_FAULT", fault, 1);
+        const Status written = writeFileAtomically(path, fresh);
+        unsetenv("BSE_FAULT");
+        EXPECT_EQ(written ? "" : written.reason(), reason);
+        EXPECT_EQ(contents(path), *reason == '\0' ? fresh : old);
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 1)
+            << "a temporary file is left";
+    }
+}
+
+TEST_F(FileFaults, AReadThatFailsSaysWhy) {
+    const std::string path = folder / "set.BDS";
+    put(path, Bytes(800, 1));
+    for (const auto& [fault, reason] : {std::pair{"open EACCES", "Permission denied"},
+                                        std::pair{"read EIO", "Input/output error"}}) {
+        SCOPED_TRACE(fault);
+        setenv("BSE_FAULT", fault, 1);
+        const auto read = readFile(path, 1000, LongFile::ReadHead);
+        unsetenv("BSE_FAULT");
+        ASSERT_FALSE(read);
+        EXPECT_EQ(read.error().reason, reason);
+        EXPECT_FALSE(read.error().notRegularFile);
     }
 }
 

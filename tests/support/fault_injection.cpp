@@ -2,11 +2,14 @@
 // read and write paths meet the faults of a real disk. Chosen by the environment, read at each
 // call:
 //   BSE_FAULT_FOLDER  absolute folder whose files are affected; nothing else is touched
-//   BSE_FAULT         open | read | write | shortwrite | lyingwrite | fsync | close | rename
-//   BSE_FAULT_ERRNO   ENOSPC | EIO | EACCES | EXDEV (for open, read, write, fsync, close, rename)
-//   BSE_FAULT_AFTER   write: bytes that fit before ENOSPC; shortwrite: the most one call takes;
-//                     lyingwrite: bytes really written while every call claims its whole count
-// Byte counts start again at each file created under the folder.
+//   BSE_FAULT         "CALL ERROR [BYTES]": the call, one of open, read, write, shortwrite,
+//                     lyingwrite, fsync, close, rename; the error it gives, one of ENOSPC, EIO,
+//                     EACCES, EXDEV ("-" when it gives none); BYTES for the writes:
+//                       write       the bytes that fit, then ERROR
+//                       shortwrite  the most one call takes
+//                       lyingwrite  the bytes really written, while every call claims its count
+// Byte counts start again at each file created under the folder. The code under test opens its
+// files with open(2) and full paths.
 
 #include <dlfcn.h>
 #include <fcntl.h>
@@ -16,8 +19,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdarg>
+#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
 namespace {
@@ -30,54 +33,44 @@ template <class F> F real(const char* name) {
 
 bool underFolder(const std::string& path) {
     const char* folder = std::getenv("BSE_FAULT_FOLDER");
-    if (folder == nullptr || *folder == '\0') {
-        return false;
-    }
-    const std::size_t length = std::strlen(folder);
-    return path.compare(0, length, folder) == 0 && (path.size() == length || path[length] == '/');
+    const std::string prefix = folder != nullptr ? folder : "";
+    return !prefix.empty() && path.starts_with(prefix) &&
+           (path.size() == prefix.size() || path[prefix.size()] == '/');
 }
 
 bool fdUnderFolder(int fd) {
-    const std::string link = "/proc/self/fd/" + std::to_string(fd);
     char target[PATH_MAX] = {};
-    return readlink(link.c_str(), target, sizeof target - 1) > 0 && underFolder(target);
+    return readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), target, PATH_MAX - 1) > 0 &&
+           underFolder(target);
 }
 
-// The error to give when `call` is the chosen fault, or 0.
-int faultFor(const char* call) {
-    const char* chosen = std::getenv("BSE_FAULT");
-    if (chosen == nullptr || std::strcmp(chosen, call) != 0) {
-        return 0;
+struct Fault {
+    std::string call;
+    int error = 0;
+    long bytes = 0;
+};
+
+Fault chosen() {
+    char call[16] = "", error[16] = "";
+    Fault fault;
+    if (const char* value = std::getenv("BSE_FAULT")) {
+        std::sscanf(value, "%15s %15s %ld", call, error, &fault.bytes);
     }
-    const char* name = std::getenv("BSE_FAULT_ERRNO");
-    const std::string error = name != nullptr ? name : "EIO";
-    return error == "ENOSPC" ? ENOSPC : error == "EACCES" ? EACCES : error == "EXDEV" ? EXDEV : EIO;
+    const std::string e = error;
+    fault.call = call;
+    fault.error = e == "ENOSPC" ? ENOSPC : e == "EACCES" ? EACCES : e == "EXDEV" ? EXDEV : EIO;
+    return fault;
 }
 
-long after() {
-    const char* value = std::getenv("BSE_FAULT_AFTER");
-    return value != nullptr ? std::atol(value) : 0;
+// The error to give when `call` is the chosen fault and its file is in the folder, or 0.
+template <class InFolder> int faultFor(const char* call, InFolder inFolder) {
+    const Fault fault = chosen();
+    return fault.call == call && inFolder() ? fault.error : 0;
 }
 
 int failWith(int error) {
     errno = error;
     return -1;
-}
-
-// True when the open is to fail, with errno set. Relative paths are left alone: the code under
-// test names its files in full.
-bool openFaulted(const char* path, int flags) {
-    if (!underFolder(path)) {
-        return false;
-    }
-    if (const int error = faultFor("open")) {
-        errno = error;
-        return true;
-    }
-    if ((flags & O_CREAT) != 0) {
-        bytesWritten = 0;
-    }
-    return false;
 }
 
 } // namespace
@@ -89,39 +82,23 @@ int bse_fault_injection_loaded() {
     return 1;
 }
 
-#define BSE_MODE_ARGUMENT                                                                          \
-    va_list arguments;                                                                             \
-    va_start(arguments, flags);                                                                    \
-    const mode_t mode =                                                                            \
-        (flags & (O_CREAT | O_TMPFILE)) != 0 ? static_cast<mode_t>(va_arg(arguments, int)) : 0;    \
-    va_end(arguments);
-
 int open(const char* path, int flags, ...) {
-    BSE_MODE_ARGUMENT
-    using Open = int (*)(const char*, int, ...);
-    return openFaulted(path, flags) ? -1 : real<Open>("open")(path, flags, mode);
-}
-
-int open64(const char* path, int flags, ...) {
-    BSE_MODE_ARGUMENT
-    using Open = int (*)(const char*, int, ...);
-    return openFaulted(path, flags) ? -1 : real<Open>("open64")(path, flags, mode);
-}
-
-int openat(int dirfd, const char* path, int flags, ...) {
-    BSE_MODE_ARGUMENT
-    using OpenAt = int (*)(int, const char*, int, ...);
-    return openFaulted(path, flags) ? -1 : real<OpenAt>("openat")(dirfd, path, flags, mode);
-}
-
-int openat64(int dirfd, const char* path, int flags, ...) {
-    BSE_MODE_ARGUMENT
-    using OpenAt = int (*)(int, const char*, int, ...);
-    return openFaulted(path, flags) ? -1 : real<OpenAt>("openat64")(dirfd, path, flags, mode);
+    va_list arguments;
+    va_start(arguments, flags);
+    const mode_t mode =
+        (flags & (O_CREAT | O_TMPFILE)) != 0 ? static_cast<mode_t>(va_arg(arguments, int)) : 0;
+    va_end(arguments);
+    if (const int error = faultFor("open", [&] { return underFolder(path); })) {
+        return failWith(error);
+    }
+    if ((flags & O_CREAT) != 0 && underFolder(path)) {
+        bytesWritten = 0;
+    }
+    return real<int (*)(const char*, int, ...)>("open")(path, flags, mode);
 }
 
 ssize_t read(int fd, void* buffer, size_t count) {
-    if (const int error = faultFor("read"); error != 0 && fdUnderFolder(fd)) {
+    if (const int error = faultFor("read", [&] { return fdUnderFolder(fd); })) {
         return failWith(error);
     }
     return real<ssize_t (*)(int, void*, size_t)>("read")(fd, buffer, count);
@@ -129,47 +106,39 @@ ssize_t read(int fd, void* buffer, size_t count) {
 
 ssize_t write(int fd, const void* buffer, size_t count) {
     static const auto realWrite = real<ssize_t (*)(int, const void*, size_t)>("write");
-    const char* chosen = std::getenv("BSE_FAULT");
-    if (chosen == nullptr || !fdUnderFolder(fd)) {
+    const Fault fault = chosen();
+    if (fault.call.find("write") == std::string::npos || !fdUnderFolder(fd)) {
         return realWrite(fd, buffer, count);
     }
-    const long limit = after();
-    const auto fits = static_cast<size_t>(std::max(0L, limit - bytesWritten));
-    if (std::strcmp(chosen, "write") == 0) {
-        if (fits == 0) {
-            return failWith(faultFor("write"));
-        }
-        count = std::min(count, fits); // a short write first, as a filling disk gives
-    } else if (std::strcmp(chosen, "shortwrite") == 0) {
-        count = std::min(count, static_cast<size_t>(limit));
-    } else if (std::strcmp(chosen, "lyingwrite") == 0) {
-        const ssize_t done = fits == 0 ? 0 : realWrite(fd, buffer, std::min(count, fits));
-        bytesWritten += std::max<ssize_t>(done, 0);
-        return static_cast<ssize_t>(count);
+    const auto fits = static_cast<size_t>(std::max(0L, fault.bytes - bytesWritten));
+    if (fault.call == "write" && fits == 0) {
+        return failWith(fault.error);
     }
-    const ssize_t done = realWrite(fd, buffer, count);
+    // A filling disk takes what fits first; a short write takes at most its bytes.
+    const size_t taken =
+        std::min(count, fault.call == "shortwrite" ? static_cast<size_t>(fault.bytes) : fits);
+    const ssize_t done = realWrite(fd, buffer, taken);
     bytesWritten += std::max<ssize_t>(done, 0);
-    return done;
+    return fault.call == "lyingwrite" ? static_cast<ssize_t>(count) : done;
 }
 
 int fsync(int fd) {
-    if (const int error = faultFor("fsync"); error != 0 && fdUnderFolder(fd)) {
+    if (const int error = faultFor("fsync", [&] { return fdUnderFolder(fd); })) {
         return failWith(error);
     }
     return real<int (*)(int)>("fsync")(fd);
 }
 
 int close(int fd) {
-    const int error = faultFor("close");
-    const bool faulted = error != 0 && fdUnderFolder(fd);
+    const int error = faultFor("close", [&] { return fdUnderFolder(fd); });
     // As on Linux, the descriptor is gone even when close reports an error.
     const int result = real<int (*)(int)>("close")(fd);
-    return faulted ? failWith(error) : result;
+    return error != 0 ? failWith(error) : result;
 }
 
 int rename(const char* from, const char* to) {
-    if (const int error = faultFor("rename");
-        error != 0 && (underFolder(from) || underFolder(to))) {
+    if (const int error =
+            faultFor("rename", [&] { return underFolder(from) || underFolder(to); })) {
         return failWith(error);
     }
     return real<int (*)(const char*, const char*)>("rename")(from, to);
