@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <regex>
 
 namespace bse {
 namespace {
@@ -52,11 +53,8 @@ TEST(TextForm, EveryWindows1252ByteButZeroSurvives) {
     EXPECT_EQ(back->authorName, set.authorName);
 }
 
-std::string lineBreaks(std::string text) {
-    for (auto at = text.find("\\n"); at != std::string::npos; at = text.find("\\n", at)) {
-        text.replace(at, 2, "\n");
-    }
-    return text;
+std::string lineBreaks(const std::string& text) {
+    return std::regex_replace(text, std::regex(R"(\\n)"), "\n");
 }
 
 TEST(TextForm, RefusesTheFirstFaultWithItsLine) {
