@@ -53,28 +53,5 @@ TEST(BoardSetModel, OperationsKeepTheInvariants) {
     }
 }
 
-TEST(BoardSetModel, AdoptingTakesTheListAndLeavesLaterSlots) {
-    BoardSet loaded;
-    loaded.lastBoardIndex = 1;
-    loaded.board(1).background = 77;
-    loaded.boardSetName = "Loaded";
-    BoardSet set = check::markedBoardSet();
-    adoptBoardSet(set, loaded);
-    BoardSet expected = check::markedBoardSet();
-    expected.board(0) = loaded.board(0);
-    expected.board(1) = loaded.board(1);
-    expected.lastBoardIndex = 1;
-    expected.currentBoard = 0;
-    expected.boardSetName = "Loaded";
-    expected.authorName = expected.brickImagePath = expected.backgroundImagePath = "";
-    EXPECT_EQ(check::firstDifference(set, expected), "");
-
-    const std::vector<BoardCells> cells(3, BoardCells{});
-    adoptBoardCells(set, cells);
-    expected.board(2).cells = {};
-    expected.lastBoardIndex = 2;
-    EXPECT_EQ(check::firstDifference(set, expected), "");
-}
-
 } // namespace
 } // namespace bse

@@ -65,15 +65,6 @@ TEST(Picture, CopyRectCopiesWhatLiesInsideBothPictures) {
     }
 }
 
-TEST(Picture, MadeTrueColourKeepsEveryPixel) {
-    Picture picture = Picture::indexed(4, 3, {rgb(1, 2, 3), rgb(255, 0, 0)});
-    picture.indexRow(2)[3] = 1;
-    const Picture before = picture;
-    makeTrueColour(picture);
-    EXPECT_FALSE(picture.isIndexed());
-    expectPicture(picture, [&](int x, int y) { return before.at(x, y); });
-}
-
 struct Canvas {
     Picture canvas = syntheticPicture(IDB_EDITOR);
     const Picture blocks = syntheticPicture(IDB_BLOCKS);
