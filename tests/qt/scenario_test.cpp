@@ -1,0 +1,439 @@
+// The Qt layer as the user meets it. Each file of tests/data/qt/ holds scenarios: "== name", then
+// "> action" lines, each followed by the messages the main window or the dialog procedure got
+// ("WM_...") and what the action showed; "# " lines are notes. The test replays the actions and
+// compares the whole text; BSE_UPDATE_GOLDEN=1 rewrites the files, to be read before committing.
+// While a modal dialog or box is up, the next actions act on it. The actions (X Y: pixels in the
+// canvas or dialog; NAME: a control's id or Qt object name; BYTES: %XX for bytes and blanks;
+// Qt's names of events, buttons and modifiers, "|" between flags):
+//   window | editor            a main window that only records | the editor, started on QtPlatform
+//   mouse EVENT X Y BUTTONS [MODIFIERS]     a mouse event on the canvas or the dialog
+//   key KEYS [NAME]            "Ctrl+Shift+Z", "Num+Enter"... to NAME, else the dialog or canvas
+//   click NAME | type NAME BYTES | fill NAME BYTES | text NAME    controls; "type" gives the text
+//                              as an input method does, "fill" sets it
+//   menu ID | close | allow-close | enable ID 0|1 | title BYTES | icon N | loop
+//   drop FILE|URL...           a drag of these (files in the test's folder) dropped on the canvas
+//   dialog info|background|jump|about [ends]     runDialog; with "ends" the procedure ends the
+//                              dialog on any command. Then: set ID BYTES | read ID MAX |
+//                              set-number ID N | number ID | range ID LO HI | place X Y |
+//                              big-icon N | invalidate L T R B | end N [N] | accept | reject
+//   open|import|open-text|save   a file dialog. Then: list COUNT | filter NAME
+//   ask|refuse|fail BYTES      a message box. Then: answer BUTTON
+//   show [menu] | grab         the top window as text | its pixels against the picture painted
+//   draw L T R B Left|Centre BYTES   white text drawn on grey: where it landed, and how
+//   round-trip BYTES | to-1252 TEXT | path BYTES | picture N     Windows-1252, paths, pictures
+#include "editor/editor.h"
+#include "editor/file_commands.h"
+#include "qt/dialog_builder.h"
+#include "qt/main_window.h"
+#include "qt/picture_loader.h"
+#include "qt/qt_platform.h"
+#include "qt/text_codec.h"
+#include "shell/startup.h"
+#include "support/golden.h"
+
+#include <QTest>
+#include <QtWidgets>
+
+namespace bse::test {
+namespace {
+
+std::ostream& operator<<(std::ostream& out, const QString& text) {
+    return out << text.toStdString();
+}
+
+std::ostream& operator<<(std::ostream& out, const std::optional<unsigned>& number) {
+    return number ? out << *number : out << "none";
+}
+
+template <typename... Parts> std::string cat(const Parts&... parts) {
+    std::ostringstream out;
+    ((out << std::boolalpha << parts), ...);
+    return out.str();
+}
+
+std::string bytes(const std::string& text) {
+    return QByteArray::fromPercentEncoding(text.c_str()).toStdString();
+}
+
+std::string percent(const std::string& b) {
+    return cat(b.size(), " bytes ",
+               QByteArray::fromStdString(b).toPercentEncoding("?/").toStdString());
+}
+
+std::string rect(const QRect& r) {
+    return cat(r.x(), ',', r.y(), ' ', r.width(), 'x', r.height());
+}
+
+// Qt's name of a value, or of each of its flags.
+template <typename E> std::string key(E value) {
+    const QMetaEnum names = QMetaEnum::fromType<E>();
+    return names.valueToKey(int(value)) ? names.valueToKey(int(value))
+                                        : names.valueToKeys(int(value)).toStdString();
+}
+
+// Which of the program's icons this is, by its pixels.
+std::string iconName(const QIcon& icon) {
+    int id = 100;
+    for (; id < 130 && QIcon(QString(":/icons/%1.png").arg(id)).pixmap(32).toImage() !=
+                           icon.pixmap(32).toImage();
+         ++id) {
+    }
+    return icon.isNull() ? "none" : id < 130 ? cat(id) : "other";
+}
+
+std::string menuBar(MainWindow& window) { // each item with its keys, the first being the one shown
+    std::string text;
+    for (QAction* entry : window.menuBar()->actions()) {
+        text += cat(entry->menu() ? "  menu " : "  command ", entry->text(), '\n');
+        for (QAction* item : entry->menu() ? entry->menu()->actions() : QList<QAction*>()) {
+            const QString keys = QKeySequence::listToString(item->shortcuts());
+            text += cat("    ", item->isSeparator() ? "-" : item->text(),
+                        keys.isEmpty() ? "" : "  ", keys, item->isEnabled() ? "\n" : " greyed\n");
+        }
+    }
+    return text;
+}
+
+std::string controls(QWidget& dialog) {
+    std::string text;
+    for (QWidget* c : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QString shown = c->property("text").toString();
+        auto* arrows = qobject_cast<UpDownControl*>(c);
+        // The desktop's font is wider than the template's; no label may lose its end.
+        const bool cut = qobject_cast<QLabel*>(c) &&
+                         c->fontMetrics().size(0, shown).width() > c->contentsRect().width();
+        text += cat("  ", c->objectName(), ' ', c->metaObject()->className(), ' ',
+                    rect(c->geometry()), ' ', key(c->focusPolicy()),
+                    c->property("default").toBool() ? " default" : "", cut ? " cut" : "",
+                    arrows ? cat(" arrows ", rect(arrows->upArrow()->geometry()), " and ",
+                                 rect(arrows->downArrow()->geometry()))
+                           : cat(" \"", shown, "\""),
+                    '\n');
+    }
+    text += "  tab order:";
+    for (QWidget* at = dialog.nextInFocusChain(); at != &dialog; at = at->nextInFocusChain()) {
+        text += at->focusPolicy() & Qt::TabFocus ? cat(' ', at->objectName()) : "";
+    }
+    return text + '\n';
+}
+
+std::string dump(QWidget& top, bool menu) {
+    if (auto* box = qobject_cast<QMessageBox*>(&top)) {
+        return cat("box \"", box->windowTitle(), "\" ", key(box->icon()), ' ',
+                   key(box->textFormat()), ' ', key(box->standardButtons()), " default ",
+                   box->defaultButton()->text(), "\n  ", box->text().replace('\n', "\\n"), '\n');
+    }
+    if (auto* files = qobject_cast<QFileDialog*>(&top)) {
+        return cat("file dialog \"", files->windowTitle(), "\" ", key(files->acceptMode()), ' ',
+                   key(files->options()), " suffix \"", files->defaultSuffix(), "\"\n  filters ",
+                   files->nameFilters().join(" | "), ", selected ", files->selectedNameFilter(),
+                   '\n');
+    }
+    const std::string text =
+        cat('"', top.windowHandle()->title(), "\" ", top.width(), 'x', top.height(),
+            top.minimumSize() == top.maximumSize() ? " fixed" : "",
+            top.isVisible() ? "" : " hidden", top.isModal() ? " modal " : " ",
+            key(top.windowFlags()), " icon ", iconName(top.windowIcon()));
+    if (auto* dialog = qobject_cast<TemplateDialog*>(&top)) {
+        const Rect frame = dialog->frame();
+        return cat(text, ", frame ", rect({frame.left, frame.top, frame.width(), frame.height()}),
+                   '\n', controls(top));
+    }
+    auto& window = dynamic_cast<MainWindow&>(top);
+    const QWidget* canvas = window.centralWidget();
+    return cat(text, "\n  file \"", top.windowFilePath(), "\" modified ", top.isWindowModified(),
+               ", canvas ", rect({canvas->mapTo(&top, QPoint()), canvas->size()}),
+               " under a menu bar ", window.menuBar()->height(), " high, mouse tracking ",
+               canvas->hasMouseTracking(), '\n', menu ? menuBar(window) : "");
+}
+
+std::string message(Message m, WParam w, LParam l, const std::string& note) {
+    static const std::map<Message, const char*> names{
+#define NAMED(m) {m, #m}
+        NAMED(WM_DESTROY),   NAMED(WM_KEYDOWN),       NAMED(WM_INITDIALOG),
+        NAMED(WM_COMMAND),   NAMED(WM_MOUSEMOVE),     NAMED(WM_LBUTTONDOWN),
+        NAMED(WM_LBUTTONUP), NAMED(WM_LBUTTONDBLCLK), NAMED(WM_RBUTTONDOWN),
+        NAMED(WM_RBUTTONUP), NAMED(WM_RBUTTONDBLCLK), NAMED(WM_MBUTTONDOWN),
+        NAMED(WM_MBUTTONUP), NAMED(WM_MBUTTONDBLCLK), NAMED(WM_DROPFILES)};
+    const bool pointer = m >= WM_MOUSEMOVE && m <= WM_MBUTTONDBLCLK;
+    return cat(names.at(m), ' ', w, pointer ? cat(" at ", pointerX(l), ',', pointerY(l)) : "",
+               note.empty() ? "" : cat(" (", note, ')'));
+}
+
+const char* answers[] = {"Yes", "No", "Cancel"};
+using Buttons = QMessageBox::StandardButtons;
+
+FileDialogOptions textFilterThird() { // and the name of that filter leaves its patterns out
+    FileDialogOptions options = openDialogOptions();
+    options.filters.push_back({"Text", "*.txt;*.TXT"});
+    options.filterIndex = 3;
+    return options;
+}
+
+class Scenarios {
+  public:
+    Scenarios() {
+        for (const char* name : {"a.BDS", "b.bds", "c.txt"}) {
+            QFile(folder.filePath(name)).open(QIODevice::WriteOnly);
+        }
+        QFile::copy(QString::fromStdString(dataPath("qt/dropped.BDS")), folder.filePath("d.BDS"));
+        QObject::connect(&timer, &QTimer::timeout, [this] { poll(); });
+        QDir::setCurrent(folder.path()); // where file dialogs start and drops come from
+    }
+
+    std::string replay(const std::string& name) {
+        std::ifstream file(dataPath(name));
+        log.clear();
+        for (std::string line; std::getline(file, line);) {
+            if (line.starts_with("== ") && !actions.empty()) {
+                run();
+            }
+            if (line.starts_with("== ") || line.starts_with("> ") || line.starts_with("# ")) {
+                actions.push_back(line);
+            }
+        }
+        run();
+        return QString::fromStdString(log).replace(folder.path(), "TMP").toStdString();
+    }
+
+  private:
+    void run() {
+        platform = std::make_unique<QtPlatform>();
+        picture = *platform->loadPicture(IDB_ABOUT);
+        timer.start(1);
+        EXPECT_TRUE(QTest::qWaitFor([this] { return actions.empty() && underWay.empty(); }, 20000));
+        timer.stop();
+        platform.reset();
+        editor.reset();
+    }
+
+    // Polled: starts the next action unless the one under way is busy with anything but a new
+    // modal window, whose turn it then is. Each action runs from a timer of its own: Qt does not
+    // fire a timer inside its own handler.
+    void poll() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (starting || (!underWay.empty() && underWay.back() == modal)) {
+            return;
+        }
+        if (actions.empty() && !underWay.empty()) { // a window left open must not hang the test
+            line("(left open)");
+            auto* templated = qobject_cast<TemplateDialog*>(modal);
+            templated ? templated->end(-1)
+            : modal   ? void(modal->close())
+                      : QCoreApplication::exit(-1);
+        }
+        starting = !actions.empty();
+        starting ? QTimer::singleShot(0, &timer, [this, modal] { act(modal); }) : void();
+    }
+
+    void act(QWidget* modal) {
+        const std::string next = actions.front();
+        actions.erase(actions.begin());
+        line(next);
+        const std::string action = next.starts_with("> ") ? next.substr(2) : "";
+        const std::string verb = action.substr(0, action.find(' '));
+        text = action.substr(std::min(action.size(), verb.size() + 1));
+        std::istringstream all(text);
+        words.assign(std::istream_iterator<std::string>(all), std::istream_iterator<std::string>());
+        underWay.push_back(modal);
+        starting = false;
+        verbs.contains(verb) ? verbs.at(verb)() : verb.empty() ? void() : ADD_FAILURE() << next;
+        underWay.pop_back();
+    }
+
+    void line(const std::string& text) { log += text + '\n'; }
+    int n(std::size_t i) const { return std::stoi(words.at(i)); }
+    MainWindow* window() const { return platform->mainWindow(); }
+    QWidget* top() const { return underWay.back() ? underWay.back() : window(); }
+    QWidget* target() const { return underWay.back() ? underWay.back() : canvas(); } // of input
+    QWidget* canvas() const { return window()->centralWidget(); }
+    TemplateDialog* dialog() const { return qobject_cast<TemplateDialog*>(underWay.back()); }
+    QFileDialog* files() const { return qobject_cast<QFileDialog*>(underWay.back()); }
+    QMessageBox* box() const { return qobject_cast<QMessageBox*>(underWay.back()); }
+    QWidget* named(std::size_t i) const { return top()->findChild<QWidget*>(words.at(i).c_str()); }
+    template <typename E> int parse(std::size_t i) const {
+        return i < words.size() ? QMetaEnum::fromType<E>().keysToValue(words[i].c_str()) : 0;
+    }
+    QWidget* input(std::size_t i) const { return words.size() > i ? named(i) : target(); }
+    QImage grab() const { return target()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+    Picture& painted() { return editor ? editor->pictures.editorCanvas : picture; }
+    void chose(const std::optional<std::string>& p) { line(cat("chose ", p.value_or("nothing"))); }
+    // The main loop: the window is never modal, so the next actions run inside it.
+    int loop() { return underWay.back() = window(), platform->runMessageLoop(); }
+
+    // The only-recording window's handler: every message but paints and timer ticks.
+    const MessageHandler recorder = [this](Message m, WParam w, LParam l) {
+        const QAction* action = m == WM_COMMAND ? window()->action(int(w)) : nullptr;
+        const auto file = m == WM_DROPFILES ? platform->droppedFile() : std::nullopt;
+        const std::string note = action ? cat(action->text()) : file ? "file " + *file : "";
+        (m != WM_PAINT && m != WM_TIMER) ? line(message(m, w, l, note)) : void();
+        return true;
+    };
+
+    void mouse() {
+        const auto type = QEvent::Type(parse<QEvent::Type>(0));
+        const auto buttons = Qt::MouseButtons::fromInt(parse<Qt::MouseButtons>(3));
+        const auto button = Qt::MouseButton(type == QEvent::MouseMove ? 0 : buttons.toInt());
+        const auto held = type == QEvent::MouseButtonRelease ? Qt::NoButton : buttons;
+        const QPointF at(n(1), n(2));
+        QMouseEvent event(type, at, target()->mapToGlobal(at), button, held,
+                          Qt::KeyboardModifiers::fromInt(parse<Qt::KeyboardModifiers>(4)));
+        QApplication::sendEvent(target(), &event);
+    }
+
+    void drop() {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString& name : QString::fromStdString(text).split(' ', Qt::SkipEmptyParts)) {
+            urls << QUrl::fromUserInput(name, QDir::currentPath()); // files of the test's folder
+        }
+        data.setUrls(urls);
+        data.setText("a.BDS");
+        QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(canvas(), &enter);
+        QApplication::sendEvent(canvas(), &drop);
+        line(cat("drag taken ", enter.isAccepted(), ", drop taken ", drop.isAccepted()));
+        QApplication::processEvents(); // the drop's message comes once the drag has ended
+    }
+
+    // White text drawn on grey: where it landed, the first line alone, and any other colour.
+    void draw() {
+        const Pixel white = rgb(255, 255, 255), grey = rgb(8, 8, 8);
+        Picture page(640, 400, grey);
+        const TextAlign align = words.at(4) == "Centre" ? TextAlign::Centre : TextAlign::Left;
+        platform->drawText(page, {n(0), n(1), n(2), n(3)}, bytes(words.at(5)), {255, 255, 255},
+                           align);
+        QRect where, first;
+        int others = 0;
+        for (int at = 0; at < 640 * 400; ++at) {
+            const Pixel pixel = page.pixels[std::size_t(at)];
+            const QRect dot = pixel == white ? QRect(at % 640, at / 640, 1, 1) : QRect();
+            where |= dot;
+            first |= dot.y() < n(1) + 13 ? dot : QRect(); // the line height of the font
+            others += pixel != white && pixel != grey ? 1 : 0;
+        }
+        line(cat("text ", rect(where), ", first line ", rect(first), ", other colours ", others));
+    }
+
+    int listed(int count) { // the file dialog fills in its list in the background
+        auto* v = files()->findChild<QAbstractItemView*>("listView");
+        (void)QTest::qWaitFor([&] { return v->model()->rowCount(v->rootIndex()) == count; }, 5000);
+        return v->model()->rowCount(v->rootIndex());
+    }
+
+    // A procedure that records every message but WM_PAINT, paints `picture`, and shows the dialog
+    // on WM_INITDIALOG; with "ends", it ends the dialog on any command.
+    void runDialog() {
+        const bool ends = words.size() > 1;
+        const DialogProc procedure = [this, ends](DialogWindow& d, Message m, WParam w, LParam l) {
+            auto& dialog = dynamic_cast<TemplateDialog&>(d);
+            const auto* pushed = qobject_cast<QPushButton*>(dialog.control(int(w)));
+            const std::string button = pushed && m == WM_COMMAND ? cat(pushed->text()) : "";
+            const auto made = dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size();
+            const std::string init = cat(made, " controls, shown ", dialog.isVisible());
+            const std::string note = m == WM_INITDIALOG ? init : button;
+            paints += m == WM_PAINT ? 1 : 0;
+            m == WM_PAINT ? dialog.paintPicture(picture) : line(message(m, w, l, note));
+            m == WM_INITDIALOG ? dialog.show() : void();
+            (m == WM_COMMAND && ends) ? dialog.end(int(w)) : void();
+            return true;
+        };
+        static const std::map<std::string, const DialogTemplate& (*)()> templates{
+            std::make_pair("info", boardSetInfoTemplate),
+            std::make_pair("background", backgroundTemplate),
+            std::make_pair("jump", jumpToTemplate), std::make_pair("about", aboutTemplate)};
+        line(cat("returned ", platform->runDialog(templates.at(words.at(0))(), procedure)));
+    }
+
+    QTemporaryDir folder;
+    std::optional<Editor> editor;
+    std::unique_ptr<QtPlatform> platform;
+    std::vector<std::string> actions;
+    std::vector<QWidget*> underWay; // the modal window up as each action under way began
+    bool starting = false;
+    std::string text;               // of the action, after its verb
+    std::vector<std::string> words; // of the text
+    std::string log;
+    Picture picture; // what the dialog procedure paints
+    int paints = 0;
+    QTimer timer;
+
+    const std::map<std::string, std::function<void()>> verbs{
+        {"window",
+         [this] {
+             platform->createMainWindow(mainWindowTemplate(), recorder);
+             platform->showMainWindow();
+         }},
+        {"editor", [this] { EXPECT_TRUE(startEditor(editor.emplace(), *platform)); }},
+        {"mouse", [this] { mouse(); }},
+        {"key", [this] { QTest::keySequence(input(1), QKeySequence(words.at(0).c_str())); }},
+        {"click", [this] { QTest::mouseClick(named(0), Qt::LeftButton); }},
+        {"type",
+         [this] {
+             for (const QChar c : QString::fromStdString(bytes(words.at(1)))) {
+                 QTest::sendKeyEvent(QTest::Click, named(0), Qt::Key_unknown, QString(c), {});
+             }
+         }},
+        {"fill",
+         [this] { named(0)->setProperty("text", QString::fromStdString(bytes(words.at(1)))); }},
+        {"text", [this] { line(cat('"', named(0)->property("text").toString(), '"')); }},
+        {"menu", [this] { window()->action(n(0))->trigger(); }},
+        {"close", [this] { top()->close(); }},
+        {"allow-close", [this] { window()->allowClose(); }},
+        {"enable", [this] { platform->enableMenuItem(n(0), n(1) != 0); }},
+        {"title", [this] { platform->setWindowTitle(bytes(text)); }},
+        {"icon", [this] { platform->setWindowIcon(n(0)); }},
+        {"loop", [this] { line(cat("loop returned ", loop())); }},
+        {"drop", [this] { drop(); }},
+        {"dialog", [this] { runDialog(); }},
+        {"open", [this] { chose(platform->chooseFileToOpen(openDialogOptions())); }},
+        {"import", [this] { chose(platform->chooseFileToOpen(importDialogOptions())); }},
+        {"open-text", [this] { chose(platform->chooseFileToOpen(textFilterThird())); }},
+        {"save", [this] { chose(platform->chooseFileToSave(saveDialogOptions())); }},
+        {"ask",
+         [this] { line(cat("answered ", answers[int(platform->askQuestion(bytes(text)))])); }},
+        {"refuse", [this] { platform->showRefusal(bytes(text)); }},
+        {"fail", [this] { platform->reportStartupFailure(bytes(text)); }},
+        {"show", [this] { log += dump(*top(), text == "menu"); }},
+        {"grab", [this] { line(cat("as painted ", grab() == imageOver(painted()))); }},
+        {"draw", [this] { draw(); }},
+        {"round-trip", [this] { line(percent(toWindows1252(fromWindows1252(bytes(text))))); }},
+        {"to-1252", [this] { line(percent(toWindows1252(QString::fromStdString(text)))); }},
+        {"path", [this] { line(percent(platform->pathForDisplay(bytes(text)))); }},
+        {"picture", [this] { line(cat("loaded ", platform->loadPicture(n(0)).has_value())); }},
+        // In a dialog.
+        {"set", [this] { dialog()->setItemText(n(0), bytes(words.at(1))); }},
+        {"read", [this] { line(percent(dialog()->itemText(n(0), std::size_t(n(1))))); }},
+        {"set-number", [this] { dialog()->setItemNumber(n(0), std::stoul(words.at(1))); }},
+        {"number", [this] { line(cat("number ", dialog()->itemNumber(n(0)))); }},
+        {"range", [this] { dialog()->setUpDownRange(n(0), n(1), n(2)); }},
+        {"place", [this] { dialog()->move(n(0), n(1)); }},
+        {"big-icon", [this] { dialog()->setBigIcon(n(0)); }},
+        {"invalidate",
+         [this] {
+             const int before = paints;
+             dialog()->invalidate({n(0), n(1), n(2), n(3)});
+             line(cat("repainted ", QTest::qWaitFor([&] { return paints > before; }, 2000)));
+         }},
+        {"end", [this] { dialog()->end(n(0)), words.size() > 1 ? dialog()->end(n(1)) : void(); }},
+        {"accept", [this] { dialog()->accept(); }},
+        {"reject", [this] { dialog()->reject(); }},
+        // In a file dialog, and in a message box.
+        {"list", [this] { line(cat(listed(n(0)), " files listed")); }},
+        {"filter", [this] { files()->selectNameFilter(text.c_str()); }},
+        {"answer",
+         [this] { box()->button(QMessageBox::StandardButton(parse<Buttons>(0)))->click(); }},
+    };
+};
+
+TEST(QtScenarios, Replay) {
+    Scenarios scenarios;
+    for (const QString& name : QDir(QString::fromStdString(dataPath("qt"))).entryList({"*.txt"})) {
+        SCOPED_TRACE(name.toStdString());
+        expectGolden("qt/" + name.toStdString(), scenarios.replay("qt/" + name.toStdString()));
+    }
+}
+
+} // namespace
+} // namespace bse::test
