@@ -218,12 +218,18 @@ class Scenarios {
         if (actions.empty() && !underWay.empty()) { // a window left open must not hang the test
             line("(left open)");
             auto* templated = qobject_cast<TemplateDialog*>(modal);
-            templated ? templated->end(-1)
-            : modal   ? void(modal->close())
-                      : QCoreApplication::exit(-1);
+            if (templated) {
+                templated->end(-1);
+            } else if (modal) {
+                modal->close();
+            } else {
+                QCoreApplication::exit(-1);
+            }
         }
         starting = !actions.empty();
-        starting ? QTimer::singleShot(0, &timer, [this, modal] { act(modal); }) : void();
+        if (starting) {
+            QTimer::singleShot(0, &timer, [this, modal] { act(modal); });
+        }
     }
 
     void act(QWidget* modal) {
@@ -266,7 +272,9 @@ class Scenarios {
         const QAction* action = m == WM_COMMAND ? window()->action(int(w)) : nullptr;
         const auto file = m == WM_DROPFILES ? platform->droppedFile() : std::nullopt;
         const std::string note = action ? cat(action->text()) : file ? "file " + *file : "";
-        (m != WM_PAINT && m != WM_TIMER) ? line(message(m, w, l, note)) : void();
+        if (m != WM_PAINT && m != WM_TIMER) {
+            line(message(m, w, l, note));
+        }
         return true;
     };
 
@@ -334,9 +342,17 @@ class Scenarios {
             const std::string init = cat(made, " controls, shown ", dialog.isVisible());
             const std::string note = m == WM_INITDIALOG ? init : button;
             paints += m == WM_PAINT ? 1 : 0;
-            m == WM_PAINT ? dialog.paintPicture(picture) : line(message(m, w, l, note));
-            m == WM_INITDIALOG ? dialog.show() : void();
-            (m == WM_COMMAND && ends) ? dialog.end(int(w)) : void();
+            if (m == WM_PAINT) {
+                dialog.paintPicture(picture);
+            } else {
+                line(message(m, w, l, note));
+            }
+            if (m == WM_INITDIALOG) {
+                dialog.show();
+            }
+            if (m == WM_COMMAND && ends) {
+                dialog.end(int(w));
+            }
             return true;
         };
         static const std::map<std::string, const DialogTemplate& (*)()> templates{
@@ -416,7 +432,13 @@ class Scenarios {
              dialog()->invalidate({n(0), n(1), n(2), n(3)});
              line(cat("repainted ", QTest::qWaitFor([&] { return paints > before; }, 2000)));
          }},
-        {"end", [this] { dialog()->end(n(0)), words.size() > 1 ? dialog()->end(n(1)) : void(); }},
+        {"end",
+         [this] { // a second number: the end that must not count
+             dialog()->end(n(0));
+             if (words.size() > 1) {
+                 dialog()->end(n(1));
+             }
+         }},
         {"accept", [this] { dialog()->accept(); }},
         {"reject", [this] { dialog()->reject(); }},
         // In a file dialog, and in a message box.
