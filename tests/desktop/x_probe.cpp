@@ -38,5 +38,6 @@ int main(int argc, char** argv) {
         std::printf("%lu %lu %lu\n", (pixel >> 16) & 255, (pixel >> 8) & 255, pixel & 255);
         XDestroyImage(image);
     }
+    XCloseDisplay(display);
     return argc >= 5 && argc % 2 == 1 ? 0 : 2;
 }
