@@ -5,6 +5,7 @@
 // from the actions, to be read before they are committed.
 #include "format/board_set_format.h"
 #include "shell/startup.h"
+#include "support/board_set_checks.h"
 #include "support/fake_platform.h"
 #include "support/golden.h"
 
@@ -12,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <random>
 #include <sstream>
 
 namespace bse::test {
@@ -43,8 +45,11 @@ const std::map<std::string, int> commandIds{
     {"undo", ID_EDIT_UNDO},
     {"redo", ID_EDIT_REDO},
 };
-const std::map<std::string, Message> pointerMessages{
-    {"ld", WM_LBUTTONDOWN}, {"lu", WM_LBUTTONUP}, {"rd", WM_RBUTTONDOWN}, {"m", WM_MOUSEMOVE}};
+const std::map<std::string, Message> pointerMessages{{"ld", WM_LBUTTONDOWN},
+                                                     {"lu", WM_LBUTTONUP},
+                                                     {"rd", WM_RBUTTONDOWN},
+                                                     {"ru", WM_RBUTTONUP},
+                                                     {"m", WM_MOUSEMOVE}};
 const std::map<std::string, Answer> answerWords{
     {"yes", Answer::Yes}, {"no", Answer::No}, {"cancel", Answer::Cancel}};
 
@@ -138,6 +143,8 @@ void act(FakePlatform& platform, Editor& editor, const std::string& line) {
         int count = 0, current = 0;
         in >> count >> current;
         markBoards(editor, count, current);
+    } else if (verb == "blocks") { // LEFT RIGHT: the blocks the buttons paint
+        in >> editor.leftBlock >> editor.rightBlock;
     } else if (verb == "answers") {
         for (std::string word; in >> word;) {
             platform.answers.push_back(answerWords.at(word));
@@ -325,6 +332,121 @@ TEST(Editor, AboutPicturePaintedIsTheOneItDrewOn) {
     });
     act(platform, *editor, "about");
     EXPECT_EQ(painted, &editor->pictures.aboutPicture);
+}
+
+// The pointer at the top left of a cell, from 0-based column and row.
+std::string cellAt(int column, int row) {
+    return std::to_string(21 + 30 * column) + " " + std::to_string(5 + 15 * row);
+}
+
+// Random sessions of commands, strokes and answers. Every step that changed the BoardSet beyond
+// which board is current is undone back to the start and redone to the end, each time showing the
+// BoardSet as it was, on the board it was done on, unmodified exactly where it was saved.
+TEST(Editor, UndoAndRedoWalkRandomSessionsBackToTheStartAndOnToTheEnd) {
+    const char* const commands[] = {"copy",       "paste",    "clear",  "add",   "insert",
+                                    "delete",     "previous", "next",   "first", "last",
+                                    "background", "settings", "import", "save"};
+    for (const unsigned seed : {1u, 2u, 3u}) {
+        SCOPED_TRACE(seed);
+        std::mt19937 random(seed);
+        const auto pick = [&](int n) { return std::uniform_int_distribution(0, n - 1)(random); };
+        FakePlatform platform;
+        auto editor = startedEditor(platform);
+        const auto run = [&](const std::string& action) { act(platform, *editor, action); };
+        run("boards 6 4");
+        run("current-file /walk.bds");
+        // The BoardSet after each step (the first: before any), and the board current before it.
+        std::vector<BoardSet> states{editor->boardSet};
+        std::vector<int> boardsBefore;
+        std::size_t at = 0;
+        std::optional<std::size_t> saved = 0;
+        const auto expectStep = [&](int currentBoard) {
+            BoardSet expected = states[at];
+            expected.currentBoard = currentBoard;
+            ASSERT_EQ(check::firstDifference(editor->boardSet, expected), "");
+            EXPECT_EQ(editor->modified, saved != at);
+        };
+        const auto undo = [&] { run("undo"), --at, expectStep(boardsBefore[at]); };
+        const auto redo = [&] { run("redo"), ++at, expectStep(states[at].currentBoard); };
+        for (int n = 0; n < 100; ++n) {
+            SCOPED_TRACE(n);
+            const int kind = pick(10);
+            if ((kind == 0 && at > 0) || (kind == 1 && at + 1 < states.size())) {
+                ASSERT_NO_FATAL_FAILURE(kind == 0 ? undo() : redo());
+                continue;
+            }
+            const BoardSet before = editor->boardSet;
+            const int typed = pick(4);
+            run("dialog type 1003 " + std::to_string(typed) + " ; type 1000 " + // background, name
+                (typed < 2 ? "Caves" : "Lakes") + " ; press 1");
+            run("bytes-file /old.dat " + std::to_string(400 * (1 + pick(3))) + " " +
+                std::to_string(typed));
+            run("choose-open /old.dat");
+            const auto which = static_cast<std::size_t>(pick(std::size(commands) + 6));
+            if (which < std::size(commands)) {
+                // Import's question is answered No: a save there would move the saved state
+                // in the middle of a step.
+                const bool no = std::string(commands[which]) == "import" || pick(3) == 0;
+                run(no ? "answers no" : "answers yes");
+                run(commands[which]);
+            } else { // a stroke: press, moves to neighbouring cells, release
+                const std::string button = pick(2) == 0 ? "l" : "r";
+                run("blocks " + std::to_string(pick(45)) + " " + std::to_string(pick(45)));
+                int column = pick(20), row = pick(20);
+                run(button + "d " + cellAt(column, row));
+                for (int moves = pick(6); moves > 0; --moves) {
+                    column = (column + 19 + pick(3)) % 20;
+                    row = (row + 19 + pick(3)) % 20;
+                    run("m " + cellAt(column, row) + (button == "l" ? " 1" : " 2"));
+                }
+                run(button + "u " + cellAt(column, row));
+            }
+            platform.answers.clear();
+            platform.dialogScripts.clear();
+            platform.openChoices.clear();
+            BoardSet after = editor->boardSet;
+            after.currentBoard = before.currentBoard;
+            if (!check::firstDifference(before, after).empty()) {
+                states.resize(++at);
+                boardsBefore.resize(at - 1);
+                saved = saved < at ? saved : std::nullopt;
+                states.push_back(editor->boardSet);
+                boardsBefore.push_back(before.currentBoard);
+            }
+            saved = editor->modified ? saved : at;
+        }
+        ASSERT_GT(states.size(), 20u);
+        while (at > 0) {
+            ASSERT_NO_FATAL_FAILURE(undo());
+        }
+        while (at + 1 < states.size()) {
+            ASSERT_NO_FATAL_FAILURE(redo());
+        }
+        run("redo"); // nothing left: nothing changes
+        expectStep(states.back().currentBoard);
+    }
+}
+
+TEST(Editor, UndoKeepsAThousandOneCellStrokesInAMegabyteAndDropsTheOldestPastItsLimit) {
+    FakePlatform platform;
+    auto editor = startedEditor(platform);
+    std::vector<BoardCells> after;
+    for (int k = 0; k < 1000; ++k) { // a new block on every visit to a cell
+        act(platform, *editor, "blocks " + std::to_string(2 + k % 41) + " 0");
+        act(platform, *editor, "ld " + cellAt(k % 20, k / 20 % 20));
+        act(platform, *editor, "lu " + cellAt(k % 20, k / 20 % 20));
+        after.push_back(editor->boardSet.current().cells);
+    }
+    ASSERT_EQ(editor->history.size(), 1000u);
+    EXPECT_LE(editor->history.bytes(), 1u << 20);
+    editor->history.setByteLimit(editor->history.bytes() / 4);
+    const std::size_t kept = editor->history.size();
+    EXPECT_LT(kept, 300u);
+    for (std::size_t k = 0; k <= kept; ++k) { // one more than kept: changes nothing
+        act(platform, *editor, "undo");
+    }
+    EXPECT_EQ(editor->boardSet.current().cells, after[999 - kept]);
+    EXPECT_TRUE(editor->modified); // the saved state went with the oldest steps
 }
 
 } // namespace

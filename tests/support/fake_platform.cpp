@@ -120,7 +120,7 @@ std::string FakeDialog::itemText(int controlId, std::size_t maxLength) {
 }
 
 void FakeDialog::setItemText(int controlId, std::string_view text) {
-    note("setItemText " + std::to_string(controlId) + " " + std::string(text));
+    note("setItemText", controlId, text);
     items_[controlId] = std::string(text);
 }
 
@@ -129,13 +129,12 @@ std::optional<unsigned> FakeDialog::itemNumber(int controlId) {
 }
 
 void FakeDialog::setItemNumber(int controlId, unsigned value) {
-    note("setItemNumber " + std::to_string(controlId) + " " + std::to_string(value));
+    note("setItemNumber", controlId, value);
     items_[controlId] = std::to_string(value);
 }
 
 void FakeDialog::setUpDownRange(int controlId, int lowest, int highest) {
-    note("setUpDownRange " + std::to_string(controlId) + " " + std::to_string(lowest) + " " +
-         std::to_string(highest));
+    note("setUpDownRange", controlId, lowest, highest);
     ranges_[controlId] = {lowest, highest};
 }
 
@@ -146,12 +145,12 @@ Rect FakeDialog::frame() {
 }
 
 void FakeDialog::move(int x, int y) {
-    note("move " + std::to_string(x) + " " + std::to_string(y));
+    note("move", x, y);
     position_ = {x, y};
 }
 
 void FakeDialog::end(int result) {
-    note("end " + std::to_string(result));
+    note("end", result);
     if (!result_) {
         result_ = result;
     }
@@ -169,15 +168,8 @@ bool FakePlatform::send(Message message, WParam wParam, LParam lParam) {
     return handler ? handler(message, wParam, lParam) : false;
 }
 
-std::string FakePlatform::title() const {
-    const auto last = std::find_if(log.rbegin(), log.rend(), [](const std::string& line) {
-        return line.starts_with("setWindowTitle ");
-    });
-    return last == log.rend() ? std::string() : last->substr(15);
-}
-
 Answer FakePlatform::askQuestion(std::string_view text) {
-    log.push_back("askQuestion " + std::string(text));
+    note("askQuestion", text);
     const Answer answer = answers.empty() ? Answer::Cancel : answers.front();
     if (!answers.empty()) {
         answers.pop_front();
@@ -186,7 +178,7 @@ Answer FakePlatform::askQuestion(std::string_view text) {
 }
 
 int FakePlatform::runMessageLoop() {
-    log.emplace_back("runMessageLoop");
+    note("runMessageLoop");
     if (session && !quitCode) {
         session(*this);
     }
@@ -194,7 +186,7 @@ int FakePlatform::runMessageLoop() {
 }
 
 int FakePlatform::runDialog(const DialogTemplate& dialogTemplate, const DialogProc& procedure) {
-    log.push_back("runDialog " + std::to_string(dialogTemplate.id));
+    note("runDialog", dialogTemplate.id);
     FakeDialog dialog(dialogTemplate, procedure, log);
     dialog.send(WM_INITDIALOG);
     if (!dialogScripts.empty()) {
@@ -246,7 +238,7 @@ Result<FileHead, ReadFailure> FakePlatform::readFile(const std::string& path, st
 }
 
 Status FakePlatform::writeFileAtomically(const std::string& path, const Bytes& bytes) {
-    log.push_back("writeFileAtomically " + path + " " + std::to_string(bytes.size()));
+    note("writeFileAtomically", path, bytes.size());
     if (const auto failing = failingWrites.find(path); failing != failingWrites.end()) {
         return refuse(failing->second);
     }
@@ -255,7 +247,7 @@ Status FakePlatform::writeFileAtomically(const std::string& path, const Bytes& b
 }
 
 std::optional<Picture> FakePlatform::loadPicture(int pictureId) {
-    log.push_back("loadPicture " + std::to_string(pictureId));
+    note("loadPicture", pictureId);
     const auto found = pictures.find(pictureId);
     if (missingPictures.contains(pictureId) || found == pictures.end()) {
         return std::nullopt;
@@ -272,19 +264,8 @@ void FakePlatform::drawText(Picture& picture, const Rect& rect, std::string_view
     std::snprintf(hex, sizeof hex, "#%06x", pixel & 0xffffffu);
     note("drawText", rectText(rect), hex, align == TextAlign::Centre ? "centre" : "left", shown);
     makeTrueColour(picture);
-    int lineTop = rect.top;
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        const std::size_t end = std::min(text.find('\n', start), text.size());
-        const int count = static_cast<int>(end - start);
-        const int lineWidth = count > 0 ? count * fakeGlyphAdvance - 1 : 0;
-        const int left =
-            rect.left + (align == TextAlign::Centre ? (rect.width() - lineWidth) / 2 : 0);
-        for (int i = 0; i < count; ++i) {
-            fillClipped(picture, rect, left + i * fakeGlyphAdvance, lineTop, pixel);
-        }
-        lineTop += fakeLineHeight;
-        start = end + 1;
+    for (int i = 0; i < static_cast<int>(text.size()); ++i) {
+        fillClipped(picture, rect, rect.left + i * fakeGlyphAdvance, rect.top, pixel);
     }
 }
 

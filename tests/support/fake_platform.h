@@ -3,6 +3,7 @@
 #include "editor/editor.h"
 #include "platform/platform.h"
 
+#include <concepts>
 #include <deque>
 #include <functional>
 #include <map>
@@ -18,8 +19,14 @@ std::string rectText(const Rect& rect);
 inline std::string word(std::string_view text) {
     return std::string(text);
 }
-inline std::string word(int number) {
+template <std::integral Number> std::string word(Number number) {
     return std::to_string(number);
+}
+// A line of the log: the words, separated by blanks.
+template <typename... Words> std::string line(const Words&... words) {
+    std::string text;
+    ((text.append(text.empty() ? "" : " ").append(word(words))), ...);
+    return text;
 }
 
 // A dialog as a scripted user sees it: controls hold text, buttons can be pressed. What the
@@ -44,16 +51,18 @@ class FakeDialog : public DialogWindow {
     void setUpDownRange(int controlId, int lowest, int highest) override;
     Rect frame() override;
     void move(int x, int y) override;
-    void setBigIcon(int iconId) override { note("setBigIcon " + std::to_string(iconId)); }
+    void setBigIcon(int iconId) override { note("setBigIcon", iconId); }
     void show() override { note("show"); }
     void paintPicture(const Picture& picture) override { note("paintPicture"), painted = &picture; }
-    void invalidate(const Rect& rect) override { note("invalidate " + rectText(rect)); }
+    void invalidate(const Rect& rect) override { note("invalidate", rectText(rect)); }
     void end(int result) override;
 
     const Picture* painted = nullptr;
 
   private:
-    void note(std::string line) { log_.push_back("  dialog " + std::move(line)); }
+    template <typename... Words> void note(const Words&... words) {
+        log_.push_back("  dialog " + line(words...));
+    }
 
     const DialogTemplate& template_;
     const DialogProc& procedure_;
@@ -66,11 +75,10 @@ class FakeDialog : public DialogWindow {
 
 using DialogScript = std::function<void(FakeDialog&)>;
 
-// The fake font: every byte is a 6 x 10 block with a 1-pixel gap, lines 13 pixels apart.
+// The fake font: every byte is a 6 x 10 block with a 1-pixel gap, all in one line.
 inline constexpr int fakeGlyphWidth = 6;
 inline constexpr int fakeGlyphAdvance = 7;
 inline constexpr int fakeGlyphHeight = 10;
-inline constexpr int fakeLineHeight = 13;
 
 // Synthetic artwork whose every pixel tells where it came from.
 Pixel backdropPixel(int x, int y);
@@ -102,15 +110,11 @@ class FakePlatform : public Platform {
 
     // Record.
     std::vector<std::string> log;
-    std::map<int, bool> menuEnabled; // as the last call left each item
     std::optional<int> quitCode;
     Picture screen{canvasWidth, canvasHeight}; // what the last paint showed
     MessageHandler handler;
 
     bool send(Message message, WParam wParam = 0, LParam lParam = 0);
-    bool command(int commandId) { return send(WM_COMMAND, static_cast<WParam>(commandId)); }
-    // The last window title set.
-    std::string title() const;
 
     Answer askQuestion(std::string_view text) override;
     void showRefusal(std::string_view text) override { note("showRefusal", text); }
@@ -138,7 +142,6 @@ class FakePlatform : public Platform {
     void setWindowIcon(int iconId) override { note("setWindowIcon", iconId); }
     void enableMenuItem(int commandId, bool enabled) override {
         note("enableMenuItem", commandId, enabled ? "on" : "off");
-        menuEnabled[commandId] = enabled;
     }
     void showDocument(std::string_view path, bool modified) override {
         note("showDocument", "'" + std::string(path) + "'" + (modified ? " modified" : ""));
@@ -168,15 +171,7 @@ class FakePlatform : public Platform {
     void drawText(Picture& picture, const Rect& rect, std::string_view text, Rgb colour,
                   TextAlign align) override;
 
-    // A line of the log: the words, separated by blanks.
-    template <typename... Words> void note(const Words&... words) {
-        std::string line;
-        const auto add = [&line](const std::string& word) {
-            line.append(line.empty() ? "" : " ").append(word);
-        };
-        (add(word(words)), ...);
-        log.push_back(std::move(line));
-    }
+    template <typename... Words> void note(const Words&... words) { log.push_back(line(words...)); }
 
   private:
     std::optional<std::string> choose(const char* what, const FileDialogOptions& options,
