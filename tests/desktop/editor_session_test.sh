@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real editor under a virtual X server, used as a person would: its window and icon, then
-# painting with both buttons, picking from the palette, the on-screen buttons, the arrow keys and
-# the questions, seen on the screen, in the title and in the bells rung.
+# painting with both buttons, picking from the palette, the arrow keys and the questions, seen on
+# the screen, in the title and in the bells rung.
 #   editor_session_test.sh EDITOR X_PROBE
 set -euo pipefail
 # shellcheck source=desktop_lib.sh
@@ -49,21 +49,6 @@ expect "new board" "0 0 0" pixels 30 11
 keys Left
 title_is "Untitled Board" "1 of 2"
 expect "board 1 kept" "$slot2" pixels 205 100
-
-# The on-screen buttons act on release: Copy, Next, Paste copies the board across.
-at 140 385 click 1
-at 70 385 click 1
-title_is "Untitled Board" "2 of 2"
-at 170 385 click 1
-expect "pasted" "$slot2" pixels 205 100
-# Clear asks first: No keeps the board (seen once the next question is up), Yes clears it.
-at 110 385 click 1
-dialog "$question" n
-at 110 385 click 1
-until_true visible "^$question\$" >/dev/null
-expect "No to Clear" "$slot2" pixels 205 100
-dialog "$question" y
-expect "Yes to Clear" "8 8 8" pixels 205 100
 
 # Changes are unsaved, so Exit asks first; No leaves them.
 leave n

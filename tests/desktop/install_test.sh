@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The editor installed as a desktop sees it: `cmake --install` into a temporary prefix, the
 # desktop entry and the AppStream metadata validated, .BDS files known to the MIME database, and
-# the command line answered with no display at all.
+# the command line answered with no display at all, or with one that does not answer.
 #   install_test.sh BUILD_DIR
 set -euo pipefail
 prefix=$(mktemp -d)
@@ -28,19 +28,21 @@ for file in level.BDS header; do
     [ "$found" = application/x-plinkor2-boardset ] || fail "$file is of type '$found'"
 done
 
-# The exit code, and a pattern for stdout and for stderr (empty: nothing printed there).
+# Settings of the environment, arguments, the exit code, and a pattern for stdout and for stderr
+# (empty: nothing printed there).
 printed() { if [ -z "$2" ]; then [ ! -s "$1" ]; else grep -q "$2" "$1"; fi; } # file pattern
-while IFS='|' read -r arguments code out err; do
-    # shellcheck disable=SC2086 # the arguments are words
-    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/boardset-editor" $arguments \
-        >"$prefix/out" 2>"$prefix/err" && status=0 || status=$?
+while IFS='|' read -r settings arguments code out err; do
+    # shellcheck disable=SC2086 # the settings and arguments are words
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM $settings "$prefix/bin/boardset-editor" \
+        $arguments >"$prefix/out" 2>"$prefix/err" && status=0 || status=$?
     [ "$status" = "$code" ] || fail "'$arguments' ended with $status"
     printed "$prefix/out" "$out" || fail "'$arguments' printed '$(cat "$prefix/out")'"
     printed "$prefix/err" "$err" || fail "'$arguments' said '$(cat "$prefix/err")'"
 done <<'END'
---help|0|^Usage: boardset-editor \[options\] \[FILE\]$|
---version|0|^boardset-editor [0-9]|
---bogus|2||Unknown option 'bogus'
-a.bds b.bds|2||only one FILE
+|--help|0|^Usage: boardset-editor \[options\] \[FILE\]$|
+|--version|0|^boardset-editor [0-9]|
+|--bogus|2||Unknown option 'bogus'
+|a.bds b.bds|2||only one FILE
+DISPLAY=:987||2||cannot be reached
 END
 [ "$failures" = 0 ] && echo "install test passed"

@@ -4,6 +4,7 @@
 // test replays the actions and compares the whole text; BSE_UPDATE_GOLDEN=1 rewrites the files
 // from the actions, to be read before they are committed.
 #include "format/board_set_format.h"
+#include "shell/menu.h"
 #include "shell/startup.h"
 #include "support/board_set_checks.h"
 #include "support/fake_platform.h"
@@ -19,32 +20,27 @@
 namespace bse::test {
 namespace {
 
-const std::map<std::string, int> commandIds{
-    {"new", ID_FILE_NEW},
-    {"open", ID_FILE_OPEN},
-    {"save", ID_FILE_SAVE},
-    {"save-as", ID_FILE_SAVEAS},
-    {"import", ID_FILE_IMPORT},
-    {"revert", ID_FILE_REVERT},
-    {"exit", ID_FILE_EXIT},
-    {"close-box", IDCANCEL},
-    {"copy", ID_EDIT_COPYBOARD},
-    {"paste", ID_EDIT_PASTEBOARD},
-    {"clear", ID_EDIT_CLEARBOARD},
-    {"add", ID_EDIT_ADDBOARD},
-    {"insert", ID_EDIT_INSERTBOARD},
-    {"delete", ID_EDIT_DELETEBOARD},
-    {"previous", ID_BOARD_PREVIOUS},
-    {"next", ID_BOARD_NEXT},
-    {"first", ID_BOARD_FIRST},
-    {"last", ID_BOARD_LAST},
-    {"jump", ID_BOARD_JUMP},
-    {"background", ID_BOARD_BACKGROUND},
-    {"settings", ID_BOARD_SETTINGS},
-    {"about", ID_ABOUT},
-    {"undo", ID_EDIT_UNDO},
-    {"redo", ID_EDIT_REDO},
-};
+// The menu's commands by their items' words: "Save As..." is "save-as", "&Copy Board" "copy-board".
+std::map<std::string, int> commandNames() {
+    std::map<std::string, int> names{{"close-box", IDCANCEL}};
+    const auto add = [&names](std::string_view text, int id) {
+        std::string name;
+        for (const char c : text.substr(0, text.find("..."))) {
+            name += c == ' '   ? "-"
+                    : c == '&' ? ""
+                               : std::string(1, static_cast<char>(std::tolower(c)));
+        }
+        names[name] = id;
+    };
+    for (const MenuBarEntry& entry : mainMenu()) {
+        add(entry.text, entry.commandId);
+        for (const MenuItem& item : entry.items) {
+            add(item.text, item.commandId);
+        }
+    }
+    return names;
+}
+const std::map<std::string, int> commandIds = commandNames();
 const std::map<std::string, Message> pointerMessages{{"ld", WM_LBUTTONDOWN},
                                                      {"lu", WM_LBUTTONUP},
                                                      {"rd", WM_RBUTTONDOWN},
@@ -343,9 +339,10 @@ std::string cellAt(int column, int row) {
 // which board is current is undone back to the start and redone to the end, each time showing the
 // BoardSet as it was, on the board it was done on, unmodified exactly where it was saved.
 TEST(Editor, UndoAndRedoWalkRandomSessionsBackToTheStartAndOnToTheEnd) {
-    const char* const commands[] = {"copy",       "paste",    "clear",  "add",   "insert",
-                                    "delete",     "previous", "next",   "first", "last",
-                                    "background", "settings", "import", "save"};
+    const char* const commands[] = {
+        "copy-board",           "paste-board",       "clear-board", "add-a-board", "insert-board",
+        "delete-board",         "previous-board",    "next-board",  "first-board", "last-board",
+        "set-board-background", "boardset-settings", "import",      "save"};
     for (const unsigned seed : {1u, 2u, 3u}) {
         SCOPED_TRACE(seed);
         std::mt19937 random(seed);

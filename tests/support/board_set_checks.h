@@ -21,15 +21,10 @@ inline void require(bool condition, const std::string& what) {
 
 // The first difference between two BoardSets, over all 200 slots.
 inline std::string firstDifference(const BoardSet& a, const BoardSet& b) {
-    const auto slot = [](std::size_t s) { return "slot " + std::to_string(s) + ": "; };
     for (std::size_t s = 0; s < a.boards.size(); ++s) {
-        if (a.boards[s].background != b.boards[s].background) {
-            return slot(s) + "background";
-        }
-        for (std::size_t c = 0; c < a.boards[s].cells.size(); ++c) {
-            if (a.boards[s].cells[c] != b.boards[s].cells[c]) {
-                return slot(s) + "cell " + std::to_string(c);
-            }
+        if (a.boards[s].background != b.boards[s].background ||
+            a.boards[s].cells != b.boards[s].cells) {
+            return "slot " + std::to_string(s);
         }
     }
     if (a.lastBoardIndex != b.lastBoardIndex) {
