@@ -198,6 +198,10 @@ void act(FakePlatform& platform, Editor& editor, const std::string& line) {
         int id = 0, width = 0, height = 0;
         in >> id >> width >> height;
         platform.pictures[id] = Picture(width, height);
+    } else if (verb == "pixels") { // X Y...: the colours the window last painted there
+        for (int x = 0, y = 0; in >> x >> y;) {
+            platform.note("pixel", x, y, colourText(platform.screen.at(x, y)));
+        }
     } else if (verb == "no-window") {
         platform.failWindowCreation = true;
     } else {
@@ -294,40 +298,6 @@ TEST(Editor, Scenarios) {
             expectGolden(name, replay(name));
         }
     }
-}
-
-TEST(Editor, FilesWrittenAreTheFormatOfTheBoardSet) {
-    FakePlatform platform;
-    auto editor = startedEditor(platform);
-    markBoards(*editor, 2, 2);
-    act(platform, *editor, "choose-save /work/new.BDS");
-    act(platform, *editor, "save-as");
-    EXPECT_EQ(platform.files["/work/new.BDS"], encodeBoardSet(editor->boardSet));
-}
-
-// What start-up leaves on the canvas, and what the window paints: the backdrop with the two
-// selected blocks.
-TEST(Editor, StartUpLeavesTheBackdropWithTheSelectedBlocks) {
-    FakePlatform platform;
-    auto editor = startedEditor(platform);
-    act(platform, *editor, "message 15 0");
-    for (const auto& [x, y] : {std::pair{0, 0}, {499, 368}, {639, 399}}) {
-        EXPECT_EQ(platform.screen.at(x, y), backdropPixel(x, y)) << x << ", " << y;
-    }
-    EXPECT_EQ(platform.screen.at(500, 368), blockPixel(8, 0, 0));
-    EXPECT_EQ(platform.screen.at(569, 382), blockPixel(45, 29, 14));
-}
-
-TEST(Editor, AboutPicturePaintedIsTheOneItDrewOn) {
-    FakePlatform platform;
-    auto editor = startedEditor(platform);
-    const Picture* painted = nullptr;
-    platform.dialogScripts.push_back([&](FakeDialog& d) {
-        d.send(WM_PAINT);
-        painted = d.painted;
-    });
-    act(platform, *editor, "about");
-    EXPECT_EQ(painted, &editor->pictures.aboutPicture);
 }
 
 // The pointer at the top left of a cell, from 0-based column and row.

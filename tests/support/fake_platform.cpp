@@ -46,6 +46,12 @@ std::string rectText(const Rect& r) {
            std::to_string(r.right) + ", " + std::to_string(r.bottom) + ")";
 }
 
+std::string colourText(Pixel pixel) {
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "#%06x", pixel & 0xffffffu);
+    return hex;
+}
+
 // ---- Synthetic artwork ----
 
 Pixel backdropPixel(int x, int y) {
@@ -147,6 +153,15 @@ Rect FakeDialog::frame() {
 void FakeDialog::move(int x, int y) {
     note("move", x, y);
     position_ = {x, y};
+}
+
+// Which picture it is shows in its size and in the text drawn on it.
+void FakeDialog::paintPicture(const Picture& picture) {
+    int white = 0;
+    for (int at = 0; at < picture.width * picture.height; ++at) {
+        white += picture.at(at % picture.width, at / picture.width) == rgb(255, 255, 255) ? 1 : 0;
+    }
+    note("paintPicture", picture.width, picture.height, "with", white, "white pixels");
 }
 
 void FakeDialog::end(int result) {
@@ -260,9 +275,8 @@ void FakePlatform::drawText(Picture& picture, const Rect& rect, std::string_view
     std::string shown(text);
     std::replace(shown.begin(), shown.end(), '\n', '|');
     const Pixel pixel = rgb(colour.red, colour.green, colour.blue);
-    char hex[8];
-    std::snprintf(hex, sizeof hex, "#%06x", pixel & 0xffffffu);
-    note("drawText", rectText(rect), hex, align == TextAlign::Centre ? "centre" : "left", shown);
+    note("drawText", rectText(rect), colourText(pixel),
+         align == TextAlign::Centre ? "centre" : "left", shown);
     makeTrueColour(picture);
     for (int i = 0; i < static_cast<int>(text.size()); ++i) {
         fillClipped(picture, rect, rect.left + i * fakeGlyphAdvance, rect.top, pixel);

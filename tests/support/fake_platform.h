@@ -16,6 +16,7 @@
 namespace bse::test {
 
 std::string rectText(const Rect& rect);
+std::string colourText(Pixel pixel); // "#rrggbb"
 inline std::string word(std::string_view text) {
     return std::string(text);
 }
@@ -53,11 +54,9 @@ class FakeDialog : public DialogWindow {
     void move(int x, int y) override;
     void setBigIcon(int iconId) override { note("setBigIcon", iconId); }
     void show() override { note("show"); }
-    void paintPicture(const Picture& picture) override { note("paintPicture"), painted = &picture; }
+    void paintPicture(const Picture& picture) override;
     void invalidate(const Rect& rect) override { note("invalidate", rectText(rect)); }
     void end(int result) override;
-
-    const Picture* painted = nullptr;
 
   private:
     template <typename... Words> void note(const Words&... words) {
