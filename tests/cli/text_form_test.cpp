@@ -33,7 +33,7 @@ TEST(TextForm, CorpusComesBackByteForByteAsTheEditorWritesIt) {
         ASSERT_TRUE(back.ok()) << back.reason();
         EXPECT_EQ(encodeBoardSet(*back), encodeBoardSet(*read));
     }
-    EXPECT_EQ(accepted, 9);
+    EXPECT_EQ(accepted, 10);
 }
 
 TEST(TextForm, ExportLooksAsDocumented) {

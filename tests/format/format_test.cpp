@@ -90,21 +90,6 @@ TEST(BoardSetFormat, ReadsOrRefusesEverySeedFile) {
     expectGolden("format/corpus.log", text);
 }
 
-TEST(BoardSetFormat, HeaderIsTheFirstSixBytesWithMissingBytesAsZero) {
-    const std::pair<std::vector<std::uint8_t>, bool> cases[] = {
-        {{'B', 'D', 'S', 'T', 2, 0, 0xff, 0xff}, true},
-        {{'B', 'D', 'S', 'T', 2}, true},
-        {{'B', 'D', 'S', 'T'}, false},
-        {{'B', 'D', 'S', 'T', 3, 0}, false},
-        {{'B', 'D', 'S', 'T', 2, 1}, false},
-        {{'b', 'D', 'S', 'T', 2, 0}, false},
-        {{}, false},
-    };
-    for (const auto& [bytes, accepted] : cases) {
-        EXPECT_EQ(checkBoardSetHeader(bytes), accepted) << bytes.size() << " bytes";
-    }
-}
-
 // The first game's files: the translation of every code at every position of two boards, and
 // the sizes refused.
 TEST(Version1Import, TranslatesEveryCodeRowByRow) {
