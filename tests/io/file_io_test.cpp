@@ -33,16 +33,24 @@ void put(const fs::path& path, const Bytes& bytes) {
                static_cast<std::streamsize>(bytes.size()));
 }
 
+// A folder of its own, where the faults chosen by BSE_FAULT happen.
 class Files : public ::testing::Test {
   protected:
     void SetUp() override {
+        ASSERT_NE(dlsym(RTLD_DEFAULT, "bse_fault_injection_loaded"), nullptr)
+            << "run under LD_PRELOAD of the fault injection library, as CTest does";
         std::string name = (fs::temp_directory_path() / "bse-io-XXXXXX").string();
         ASSERT_NE(::mkdtemp(name.data()), nullptr);
         folder = name;
+        setenv("BSE_FAULT_FOLDER", folder.c_str(), 1);
     }
-    void TearDown() override { fs::remove_all(folder); }
+    void TearDown() override {
+        unsetenv("BSE_FAULT");
+        fs::remove_all(folder);
+    }
     fs::path folder;
 };
+using FileFaults = Files;
 using WriteFileAtomically = Files;
 
 // A real full disk: a tmpfs of 16 KB with 4 KB left, as a nearly full disk has.
@@ -97,20 +105,6 @@ TEST_F(WriteFileAtomically, AReplacementKeepsModeOwnerAndGroupAndTheLinkToIt) {
         EXPECT_EQ(status.st_gid, 4u);
     }
 }
-
-class FileFaults : public Files {
-  protected:
-    void SetUp() override {
-        ASSERT_NE(dlsym(RTLD_DEFAULT, "bse_fault_injection_loaded"), nullptr)
-            << "run under LD_PRELOAD of the fault injection library, as CTest does";
-        Files::SetUp();
-        setenv("BSE_FAULT_FOLDER", folder.c_str(), 1);
-    }
-    void TearDown() override {
-        unsetenv("BSE_FAULT");
-        Files::TearDown();
-    }
-};
 
 TEST_F(FileFaults, AWriteThatFailsAnywhereLeavesTheOldFileAndSaysWhy) {
     const std::string path = folder / "set.BDS";

@@ -35,10 +35,6 @@ Pixel stripPixel(int x, int y) {
     return blockPixel(y / blockHeight + 1, x, y % blockHeight);
 }
 
-Pixel aboutPixel(int x, int y) {
-    return rgb(x & 0xff, y & 0xff, 0xc0 | (x >> 8));
-}
-
 } // namespace
 
 std::string rectText(const Rect& r) {
@@ -71,7 +67,7 @@ Picture syntheticPicture(int pictureId) {
     case IDB_STATUS:
         return Picture(statusStripWidth, statusStripHeight, statusStripPixel);
     case IDB_ABOUT:
-        return filled(aboutPictureWidth, aboutPictureHeight, aboutPixel);
+        return Picture(aboutPictureWidth, aboutPictureHeight);
     default:
         return {};
     }

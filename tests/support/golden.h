@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -20,22 +21,23 @@ inline void expectGolden(const std::string& name, const std::string& actual) {
         std::ofstream(dataPath(name), std::ios::binary) << actual;
         return;
     }
-    std::stringstream expected;
-    expected << std::ifstream(dataPath(name), std::ios::binary).rdbuf();
-    std::istringstream want(expected.str()), got(actual);
-    for (int line = 1;; ++line) {
-        std::string a, b;
-        const bool moreWanted = static_cast<bool>(std::getline(want, a));
-        const bool moreGot = static_cast<bool>(std::getline(got, b));
-        if (moreWanted != moreGot || a != b) {
-            ADD_FAILURE() << "tests/data/" << name << ":" << line
-                          << "\n  expected: " << (moreWanted ? a : "(end)")
-                          << "\n  actual:   " << (moreGot ? b : "(end)");
-        }
-        if (!moreWanted || !moreGot || a != b) {
-            return;
-        }
+    std::stringstream file;
+    file << std::ifstream(dataPath(name), std::ios::binary).rdbuf();
+    const std::string expected = file.str();
+    if (expected == actual) {
+        return;
     }
+    const auto differs =
+        static_cast<std::size_t>(std::ranges::mismatch(expected, actual).in1 - expected.begin());
+    // The line where they part starts after the last line break before the difference (npos + 1
+    // is 0: the first line).
+    const std::size_t from = differs == 0 ? 0 : expected.rfind('\n', differs - 1) + 1;
+    const auto lineAt = [from](const std::string& text) {
+        return from < text.size() ? text.substr(from, text.find('\n', from) - from) : "(end)";
+    };
+    ADD_FAILURE() << "tests/data/" << name << ":"
+                  << std::count(expected.begin(), expected.begin() + from, '\n') + 1
+                  << "\n  expected: " << lineAt(expected) << "\n  actual:   " << lineAt(actual);
 }
 
 } // namespace bse::test
