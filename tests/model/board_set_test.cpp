@@ -5,50 +5,41 @@
 namespace bse {
 namespace {
 
-// What each operation does to a marked set of 6 boards with the fourth current; the set must
-// keep its invariants whatever it is asked.
+// What each operation does to a marked set with the last and the current board given (indexes);
+// the set must keep its invariants whatever it is asked.
 TEST(BoardSetModel, OperationsKeepTheInvariants) {
     struct Case {
         const char* what;
-        bool (*operation)(BoardSet&);
+        int last, current;
+        bool (*operation)(BoardSet&, int);
+        int at;
         bool done;
-        int count, current;
+        int count, currentAfter;
     };
+    const auto insert = [](BoardSet& s, int at) { return insertEmptyBoard(s, at); };
+    const auto remove = [](BoardSet& s, int at) { return deleteBoard(s, at); };
+    const auto move = [](BoardSet& s, int at) { return moveToBoard(s, at), true; };
     const Case cases[] = {
-        {"insert at the front", [](BoardSet& s) { return insertEmptyBoard(s, 0); }, true, 7, 0},
-        {"insert after the last", [](BoardSet& s) { return insertEmptyBoard(s, 6); }, true, 7, 6},
-        {"insert past the end", [](BoardSet& s) { return insertEmptyBoard(s, 7); }, false, 6, 3},
-        {"insert before the front", [](BoardSet& s) { return insertEmptyBoard(s, -1); }, false, 6,
-         3},
-        {"insert into a full set",
-         [](BoardSet& s) {
-             s.lastBoardIndex = lastBoardSlot;
-             return insertEmptyBoard(s, 0);
-         },
-         false, 200, 3},
-        {"delete the current board", [](BoardSet& s) { return deleteBoard(s, 3); }, true, 5, 3},
-        {"delete the last, current, board",
-         [](BoardSet& s) {
-             s.currentBoard = 5;
-             return deleteBoard(s, 5);
-         },
-         true, 5, 4},
-        {"delete past the end", [](BoardSet& s) { return deleteBoard(s, 6); }, false, 6, 3},
-        {"delete the only board",
-         [](BoardSet& s) {
-             s.lastBoardIndex = s.currentBoard = 0;
-             return deleteBoard(s, 0);
-         },
-         false, 1, 0},
-        {"move before the front", [](BoardSet& s) { return moveToBoard(s, -4), true; }, true, 6, 0},
-        {"move past the end", [](BoardSet& s) { return moveToBoard(s, 9), true; }, true, 6, 5},
+        {"insert at the front", 5, 3, insert, 0, true, 7, 0},
+        {"insert after the last", 5, 3, insert, 6, true, 7, 6},
+        {"insert past the end", 5, 3, insert, 7, false, 6, 3},
+        {"insert before the front", 5, 3, insert, -1, false, 6, 3},
+        {"insert into a full set", lastBoardSlot, 3, insert, 0, false, 200, 3},
+        {"delete the current board", 5, 3, remove, 3, true, 5, 3},
+        {"delete the last, current, board", 5, 5, remove, 5, true, 5, 4},
+        {"delete past the end", 5, 3, remove, 6, false, 6, 3},
+        {"delete the only board", 0, 0, remove, 0, false, 1, 0},
+        {"move before the front", 5, 3, move, -4, true, 6, 0},
+        {"move past the end", 5, 3, move, 9, true, 6, 5},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         BoardSet set = check::markedBoardSet();
-        EXPECT_EQ(c.operation(set), c.done);
+        set.lastBoardIndex = c.last;
+        set.currentBoard = c.current;
+        EXPECT_EQ(c.operation(set, c.at), c.done);
         EXPECT_EQ(set.boardCount(), c.count);
-        EXPECT_EQ(set.currentBoard, c.current);
+        EXPECT_EQ(set.currentBoard, c.currentAfter);
         EXPECT_EQ(check::brokenInvariant(set), "");
     }
 }
