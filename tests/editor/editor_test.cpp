@@ -56,6 +56,12 @@ std::string rest(std::istream& in) {
     return text.substr(0, text.find_last_not_of(' ') + 1);
 }
 
+int number(std::istream& in) {
+    int n = 0;
+    in >> n;
+    return n;
+}
+
 // `count` boards, board k holding k + 1 cells of block k + 2 and background k + 10, so a moved
 // or lost board shows in the state.
 void markBoards(Editor& editor, int count, int current) {
@@ -132,9 +138,7 @@ void act(FakePlatform& platform, Editor& editor, const std::string& line) {
         }
         send(pointerMessages.at(verb), state, makePointerParam(x, y));
     } else if (verb == "key") {
-        WParam key = 0;
-        in >> key;
-        send(WM_KEYDOWN, key);
+        send(WM_KEYDOWN, static_cast<WParam>(number(in)));
     } else if (verb == "boards") {
         int count = 0, current = 0;
         in >> count >> current;
@@ -190,10 +194,10 @@ void act(FakePlatform& platform, Editor& editor, const std::string& line) {
         const std::string path = rest(in);
         platform.dropped = path.empty() ? std::nullopt : std::optional(path);
         send(WM_DROPFILES, 0);
-    } else if (verb == "missing-picture" || verb == "missing-icon") {
-        int id = 0;
-        in >> id;
-        (verb == "missing-icon" ? platform.missingIcons : platform.missingPictures).insert(id);
+    } else if (verb == "missing-picture") {
+        platform.pictures.erase(number(in));
+    } else if (verb == "missing-icon") {
+        platform.missingIcons.insert(number(in));
     } else if (verb == "picture-size") { // ID WIDTH HEIGHT
         int id = 0, width = 0, height = 0;
         in >> id >> width >> height;

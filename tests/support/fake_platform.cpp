@@ -21,7 +21,13 @@ void fillClipped(Picture& picture, const Rect& clip, int x, int y, Pixel colour)
     }
 }
 
-Picture filled(int width, int height, Pixel (*pixel)(int, int)) {
+Pixel stripPixel(int x, int y) {
+    return blockPixel(y / blockHeight + 1, x, y % blockHeight);
+}
+
+} // namespace
+
+Picture filled(int width, int height, const std::function<Pixel(int x, int y)>& pixel) {
     Picture picture(width, height);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
@@ -30,12 +36,6 @@ Picture filled(int width, int height, Pixel (*pixel)(int, int)) {
     }
     return picture;
 }
-
-Pixel stripPixel(int x, int y) {
-    return blockPixel(y / blockHeight + 1, x, y % blockHeight);
-}
-
-} // namespace
 
 std::string rectText(const Rect& r) {
     return "(" + std::to_string(r.left) + ", " + std::to_string(r.top) + ")-(" +
@@ -260,7 +260,7 @@ Status FakePlatform::writeFileAtomically(const std::string& path, const Bytes& b
 std::optional<Picture> FakePlatform::loadPicture(int pictureId) {
     note("loadPicture", pictureId);
     const auto found = pictures.find(pictureId);
-    if (missingPictures.contains(pictureId) || found == pictures.end()) {
+    if (found == pictures.end()) {
         return std::nullopt;
     }
     return found->second;

@@ -84,6 +84,7 @@ Pixel backdropPixel(int x, int y);
 Pixel blockPixel(int image, int x, int y); // x 0..29, y 0..14 within the image
 inline constexpr Pixel statusStripPixel = rgb(8, 8, 8);
 Picture syntheticPicture(int pictureId);
+Picture filled(int width, int height, const std::function<Pixel(int x, int y)>& pixel);
 
 // A scripted desktop: answers, dialog users, files in memory. Every call the editor makes is a
 // line of `log`, in order, so a test compares what the user would see as text.
@@ -100,9 +101,8 @@ class FakePlatform : public Platform {
     std::map<std::string, std::string> failingReads;  // path -> reason
     std::map<std::string, std::string> failingWrites; // path -> reason
     std::set<std::string> notRegularFiles;            // of failingReads: FIFOs, folders
-    std::set<int> missingPictures;
     std::set<int> missingIcons;
-    std::map<int, Picture> pictures; // what loadPicture gives; synthetic by default
+    std::map<int, Picture> pictures; // what loadPicture finds; synthetic by default
     bool failWindowCreation = false;
     std::optional<std::string> dropped;         // what droppedFile gives
     std::function<void(FakePlatform&)> session; // run by runMessageLoop: the user's session

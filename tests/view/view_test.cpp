@@ -26,22 +26,12 @@ void expectPicture(const Picture& picture, const Expected& expected) {
     }
 }
 
-Picture numbered(int width, int height, int tag) {
-    Picture picture(width, height);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            picture.set(x, y, rgb(tag, x, y));
-        }
-    }
-    return picture;
-}
-
 TEST(Picture, CopyRectCopiesWhatLiesInsideBothPictures) {
     const Rect cases[] = {// target x, y; source x, y as left, top, right, bottom; then the size
                           {10, 5, 3, 4},  {0, 0, 0, 0},  {45, 35, 0, 0}, {-2, -3, 0, 0},
                           {5, 5, -1, -2}, {0, 0, 30, 0}, {50, 0, 0, 0},  {0, 0, 0, 0}};
     const Point sizes[] = {{6, 7}, {31, 22}, {30, 20}, {10, 10}, {4, 4}, {5, 5}, {5, 5}, {0, 5}};
-    const Picture source = numbered(30, 20, 1);
+    const Picture source = filled(30, 20, [](int x, int y) { return rgb(1, x, y); });
     Picture indexed = Picture::indexed(30, 20, {rgb(1, 2, 3), rgb(9, 9, 9)});
     indexed.indexRow(4)[5] = 1;
     for (const Picture* from : std::array<const Picture*, 2>{&source, &indexed}) {
@@ -50,7 +40,7 @@ TEST(Picture, CopyRectCopiesWhatLiesInsideBothPictures) {
             const Point size = sizes[k];
             SCOPED_TRACE(::testing::Message()
                          << "case " << k << (from->isIndexed() ? " indexed" : ""));
-            const Picture before = numbered(50, 40, 2);
+            const Picture before = filled(50, 40, [](int x, int y) { return rgb(2, x, y); });
             Picture target = before;
             copyRect(target, c.left, c.top, *from, c.right, c.bottom, size.x, size.y);
             expectPicture(target, [&](int x, int y) {
