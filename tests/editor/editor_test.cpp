@@ -41,11 +41,13 @@ std::map<std::string, int> commandNames() {
     return names;
 }
 const std::map<std::string, int> commandIds = commandNames();
-const std::map<std::string, Message> pointerMessages{{"ld", WM_LBUTTONDOWN},
-                                                     {"lu", WM_LBUTTONUP},
-                                                     {"rd", WM_RBUTTONDOWN},
-                                                     {"ru", WM_RBUTTONUP},
-                                                     {"m", WM_MOUSEMOVE}};
+// A pointer action's message, and the buttons it holds unless it says.
+const std::map<std::string, std::pair<Message, WParam>> pointerMessages{
+    {"ld", {WM_LBUTTONDOWN, MK_LBUTTON}},
+    {"lu", {WM_LBUTTONUP, 0}},
+    {"m", {WM_MOUSEMOVE, 0}},
+    {"rd", {WM_RBUTTONDOWN, MK_RBUTTON}},
+    {"ru", {WM_RBUTTONUP, 0}}};
 const std::map<std::string, Answer> answerWords{
     {"yes", Answer::Yes}, {"no", Answer::No}, {"cancel", Answer::Cancel}};
 
@@ -88,8 +90,8 @@ Bytes boardSetFile(int count, const std::string& name) {
     return encodeBoardSet(set);
 }
 
-// A user's actions in one dialog, separated by " ; ": type ID TEXT, fill ID CHAR COUNT,
-// press ID, arrow ID DELTA, message NUMBER.
+// A user's actions in one dialog, separated by " ; ": type ID TEXT, press ID, arrow ID DELTA,
+// message NUMBER.
 DialogScript dialogScript(const std::string& actions) {
     return [actions](FakeDialog& dialog) {
         std::istringstream all(actions);
@@ -101,17 +103,10 @@ DialogScript dialogScript(const std::string& actions) {
             in >> verb >> id;
             if (verb == "type") {
                 dialog.type(id, rest(in));
-            } else if (verb == "fill") {
-                char c = 0;
-                std::size_t count = 0;
-                in >> c >> count;
-                dialog.type(id, std::string(count, c));
             } else if (verb == "press") {
                 dialog.press(id);
             } else if (verb == "arrow") {
-                int delta = 0;
-                in >> delta;
-                dialog.clickArrow(id, delta);
+                dialog.clickArrow(id, number(in));
             } else if (verb == "message") {
                 dialog.send(static_cast<Message>(id));
             }
@@ -123,26 +118,19 @@ void act(FakePlatform& platform, Editor& editor, const std::string& line) {
     std::istringstream in(line);
     std::string verb;
     in >> verb;
-    // Through the window's handler, as the desktop delivers messages.
-    const auto send = [&](Message message, WParam wParam, LParam lParam = 0) {
-        return platform.send(message, wParam, lParam);
-    };
+    // Messages go through the window's handler, as the desktop delivers them.
     if (commandIds.contains(verb)) {
-        send(WM_COMMAND, static_cast<WParam>(commandIds.at(verb)));
-    } else if (pointerMessages.contains(verb)) {
-        int x = 0, y = 0;
-        WParam state = verb == "ld" ? MK_LBUTTON : verb == "rd" ? MK_RBUTTON : 0;
-        in >> x >> y;
-        if (verb == "m") {
-            in >> state;
-        }
-        send(pointerMessages.at(verb), state, makePointerParam(x, y));
+        platform.send(WM_COMMAND, static_cast<WParam>(commandIds.at(verb)));
+    } else if (pointerMessages.contains(verb)) { // X Y, and for a move the buttons held
+        const auto [message, held] = pointerMessages.at(verb);
+        const int x = number(in), y = number(in);
+        platform.send(message, verb == "m" ? static_cast<WParam>(number(in)) : held,
+                      makePointerParam(x, y));
     } else if (verb == "key") {
-        send(WM_KEYDOWN, static_cast<WParam>(number(in)));
-    } else if (verb == "boards") {
-        int count = 0, current = 0;
-        in >> count >> current;
-        markBoards(editor, count, current);
+        platform.send(WM_KEYDOWN, static_cast<WParam>(number(in)));
+    } else if (verb == "boards") { // COUNT CURRENT
+        const int count = number(in);
+        markBoards(editor, count, number(in));
     } else if (verb == "blocks") { // LEFT RIGHT: the blocks the buttons paint
         in >> editor.leftBlock >> editor.rightBlock;
     } else if (verb == "answers") {
@@ -186,21 +174,18 @@ void act(FakePlatform& platform, Editor& editor, const std::string& line) {
     } else if (verb == "modified") {
         editor.modified = true;
     } else if (verb == "message") { // NUMBER WPARAM: any message, with its handled flag
-        Message message = 0;
-        WParam wParam = 0;
-        in >> message >> wParam;
-        platform.note("handled", send(message, wParam));
+        const auto message = static_cast<Message>(number(in));
+        platform.note("handled", platform.send(message, static_cast<WParam>(number(in))));
     } else if (verb == "drop") { // PATH, or nothing: what the desktop hands over
         const std::string path = rest(in);
         platform.dropped = path.empty() ? std::nullopt : std::optional(path);
-        send(WM_DROPFILES, 0);
+        platform.send(WM_DROPFILES);
     } else if (verb == "missing-picture") {
         platform.pictures.erase(number(in));
     } else if (verb == "missing-icon") {
         platform.missingIcons.insert(number(in));
     } else if (verb == "picture-size") { // ID WIDTH HEIGHT
-        int id = 0, width = 0, height = 0;
-        in >> id >> width >> height;
+        const int id = number(in), width = number(in), height = number(in);
         platform.pictures[id] = Picture(width, height);
     } else if (verb == "pixels") { // X Y...: the colours the window last painted there
         for (int x = 0, y = 0; in >> x >> y;) {
