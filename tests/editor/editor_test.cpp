@@ -228,11 +228,11 @@ std::string play(const std::vector<std::string>& actions) {
     FakePlatform platform;
     auto editor = std::make_unique<Editor>();
     std::string text;
-    std::size_t logged = 0;
     const auto flush = [&] {
-        for (; logged < platform.log.size(); ++logged) {
-            text += platform.log[logged] + "\n";
+        for (const std::string& line : platform.log) {
+            text += line + "\n";
         }
+        platform.log.clear();
     };
     const auto run = [&](auto from, auto to) {
         for (auto action = from; action != to; ++action) {
@@ -260,31 +260,26 @@ std::string play(const std::vector<std::string>& actions) {
     return text + state(*editor);
 }
 
-// Replays the scenarios of a file: its "== " and "> " lines; everything else is what they gave.
-std::string replay(const std::string& name) {
-    std::ifstream file(dataPath(name));
-    std::vector<std::pair<std::string, std::vector<std::string>>> scenarios;
-    for (std::string line; std::getline(file, line);) {
-        if (line.starts_with("== ")) {
-            scenarios.push_back({line, {}});
-        } else if (line.starts_with("> ") && !scenarios.empty()) {
-            scenarios.back().second.push_back(line.substr(2));
-        }
-    }
-    std::string text;
-    for (const auto& [header, actions] : scenarios) {
-        text += header + "\n" + play(actions);
-    }
-    return text;
-}
-
+// Replays the scenarios of each file: its "== " and "> " lines; everything else is what they gave.
 TEST(Editor, Scenarios) {
     for (const char* folder : {"editor", "shell"}) {
         for (const auto& entry : std::filesystem::directory_iterator(dataPath(folder))) {
-            std::string name = folder;
-            name.append("/").append(entry.path().filename().string());
+            const std::string name = std::string(folder) + '/' + entry.path().filename().string();
             SCOPED_TRACE(name);
-            expectGolden(name, replay(name));
+            std::ifstream file(entry.path());
+            std::vector<std::pair<std::string, std::vector<std::string>>> scenarios;
+            for (std::string line; std::getline(file, line);) {
+                if (line.starts_with("== ")) {
+                    scenarios.push_back({line, {}});
+                } else if (line.starts_with("> ") && !scenarios.empty()) {
+                    scenarios.back().second.push_back(line.substr(2));
+                }
+            }
+            std::string text;
+            for (const auto& [header, actions] : scenarios) {
+                text += header + "\n" + play(actions);
+            }
+            expectGolden(name, text);
         }
     }
 }

@@ -38,8 +38,9 @@ Picture filled(int width, int height, const std::function<Pixel(int x, int y)>& 
 }
 
 std::string rectText(const Rect& r) {
-    return "(" + std::to_string(r.left) + ", " + std::to_string(r.top) + ")-(" +
-           std::to_string(r.right) + ", " + std::to_string(r.bottom) + ")";
+    char text[64];
+    std::snprintf(text, sizeof text, "(%d, %d)-(%d, %d)", r.left, r.top, r.right, r.bottom);
+    return text;
 }
 
 std::string colourText(Pixel pixel) {

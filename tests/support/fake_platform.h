@@ -143,7 +143,8 @@ class FakePlatform : public Platform {
         note("enableMenuItem", commandId, enabled ? "on" : "off");
     }
     void showDocument(std::string_view path, bool modified) override {
-        note("showDocument", "'" + std::string(path) + "'" + (modified ? " modified" : ""));
+        note("showDocument",
+             std::string(1, '\'').append(path).append(modified ? "' modified" : "'"));
     }
     std::optional<std::string> droppedFile() override {
         return note("droppedFile", dropped.value_or("(none)")), dropped;
