@@ -12,11 +12,6 @@ BlockCode afterRoundTrip(BlockCode code) {
     return code >= 1 && code <= lastBlockKind ? code : 1;
 }
 
-const BoardSet& marked() {
-    static const BoardSet set = check::markedBoardSet();
-    return set;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -31,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(check::brokenInvariant(*read).empty(), check::brokenInvariant(*read));
 
     // What the editor does with it: slots past the list keep what they held.
-    BoardSet adopted = marked();
+    BoardSet adopted = check::markedBoardSet();
     adoptBoardSet(adopted, *read);
     for (int b = read->boardCount(); b < maxBoards; ++b) {
         require(adopted.board(b).background == static_cast<std::uint32_t>(1000 + b),

@@ -5,15 +5,6 @@
 using namespace bse;
 using check::require;
 
-namespace {
-
-const BoardSet& marked() {
-    static const BoardSet set = check::markedBoardSet();
-    return set;
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::span<const std::uint8_t> bytes(data, size);
     const auto boards = readVersion1Boards(bytes);
@@ -25,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     require(boards->size() == size / version1BoardSize, "not one board per 400 bytes");
     // Where each code goes, the golden test of every code at every position shows.
-    const BoardSet& before = marked();
+    const BoardSet& before = check::markedBoardSet();
     BoardSet set = before;
     adoptBoardCells(set, *boards);
     require(check::brokenInvariant(set).empty(), "import broke an invariant");

@@ -61,19 +61,22 @@ inline std::string brokenInvariant(const BoardSet& set) {
 }
 
 // Distinct contents in every slot, cells outside anything a file yields, and the current board
-// away from the first: a stray or partial write shows in a comparison.
-inline BoardSet markedBoardSet() {
-    BoardSet set;
-    setDefaultStrings(set);
-    for (std::size_t b = 0; b < set.boards.size(); ++b) {
-        set.boards[b].background = static_cast<std::uint32_t>(1000 + b);
-        for (std::size_t c = 0; c < set.boards[b].cells.size(); ++c) {
-            set.boards[b].cells[c] = static_cast<BlockCode>(300 + (b * 7 + c) % 500);
+// away from the first: a stray or partial write shows in a comparison. Made once.
+inline const BoardSet& markedBoardSet() {
+    static const BoardSet marked = [] {
+        BoardSet set;
+        setDefaultStrings(set);
+        for (std::size_t b = 0; b < set.boards.size(); ++b) {
+            set.boards[b].background = static_cast<std::uint32_t>(1000 + b);
+            for (std::size_t c = 0; c < set.boards[b].cells.size(); ++c) {
+                set.boards[b].cells[c] = static_cast<BlockCode>(300 + (b * 7 + c) % 500);
+            }
         }
-    }
-    set.lastBoardIndex = 5;
-    set.currentBoard = 3;
-    return set;
+        set.lastBoardIndex = 5;
+        set.currentBoard = 3;
+        return set;
+    }();
+    return marked;
 }
 
 } // namespace bse::check

@@ -25,6 +25,15 @@ Pixel stripPixel(int x, int y) {
     return blockPixel(y / blockHeight + 1, x, y % blockHeight);
 }
 
+// The next of the scripted answers, or `otherwise` when none is left.
+template <typename T> T take(std::deque<T>& script, T otherwise) {
+    if (!script.empty()) {
+        otherwise = std::move(script.front());
+        script.pop_front();
+    }
+    return otherwise;
+}
+
 } // namespace
 
 Picture filled(int width, int height, const std::function<Pixel(int x, int y)>& pixel) {
@@ -114,8 +123,7 @@ bool FakeDialog::send(Message message, WParam wParam, LParam lParam) {
 }
 
 std::string FakeDialog::text(int controlId) const {
-    const auto found = items_.find(controlId);
-    return found == items_.end() ? std::string() : found->second;
+    return items_.contains(controlId) ? items_.at(controlId) : std::string();
 }
 
 std::string FakeDialog::itemText(int controlId, std::size_t maxLength) {
@@ -182,11 +190,7 @@ bool FakePlatform::send(Message message, WParam wParam, LParam lParam) {
 
 Answer FakePlatform::askQuestion(std::string_view text) {
     note("askQuestion", text);
-    const Answer answer = answers.empty() ? Answer::Cancel : answers.front();
-    if (!answers.empty()) {
-        answers.pop_front();
-    }
-    return answer;
+    return take(answers, Answer::Cancel);
 }
 
 int FakePlatform::runMessageLoop() {
@@ -201,9 +205,7 @@ int FakePlatform::runDialog(const DialogTemplate& dialogTemplate, const DialogPr
     note("runDialog", dialogTemplate.id);
     FakeDialog dialog(dialogTemplate, procedure, log);
     dialog.send(WM_INITDIALOG);
-    if (!dialogScripts.empty()) {
-        const DialogScript script = std::move(dialogScripts.front());
-        dialogScripts.pop_front();
+    if (const DialogScript script = take(dialogScripts, DialogScript())) {
         script(dialog);
     }
     // A user who walks away closes the dialog with its close box.
@@ -222,12 +224,7 @@ std::optional<std::string> FakePlatform::choose(const char* what, const FileDial
     }
     log.push_back(line + " " + std::to_string(options.filterIndex) + " ." +
                   options.defaultExtension + (options.confirmOverwrite ? " on" : " off"));
-    if (choices.empty()) {
-        return std::nullopt;
-    }
-    auto choice = std::move(choices.front());
-    choices.pop_front();
-    return choice;
+    return take(choices, std::optional<std::string>());
 }
 
 Result<FileHead, ReadFailure> FakePlatform::readFile(const std::string& path, std::size_t limit,

@@ -8,14 +8,12 @@
 namespace bse::test {
 namespace {
 
-using Expected = std::function<Pixel(int x, int y)>;
-
 bool inside(const Rect& rect, int x, int y) {
     return x >= rect.left && x < rect.right && y >= rect.top && y < rect.bottom;
 }
 
 // Every pixel against what it should be; the first wrong one is named.
-void expectPicture(const Picture& picture, const Expected& expected) {
+void expectPicture(const Picture& picture, const std::function<Pixel(int x, int y)>& expected) {
     for (int y = 0; y < picture.height; ++y) {
         for (int x = 0; x < picture.width; ++x) {
             if (picture.at(x, y) != expected(x, y)) {
