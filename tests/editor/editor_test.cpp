@@ -2,7 +2,8 @@
 // "== name", then lines "> action" that drive the editor through MainWindowProc on the fake
 // desktop, each followed by every call the desktop got, and the editor's state at the end. The
 // test replays the actions and compares the whole text; BSE_UPDATE_GOLDEN=1 rewrites the files
-// from the actions, to be read before they are committed.
+// from the actions, to be read before they are committed. Undo and Redo are also walked through
+// random sessions of the same actions, against a model of the states they pass.
 #include "format/board_set_format.h"
 #include "shell/menu.h"
 #include "shell/startup.h"
