@@ -6,13 +6,18 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <span>
+#include <vector>
 
 namespace bse {
 
 namespace {
 
-constexpr std::array<const char*, 4> stringFields{"name", "author", "brickImagePath",
-                                                  "backgroundImagePath"};
+// The fields of a BoardSet, each once and in this order when written: its strings, then the boards.
+constexpr std::array<const char*, 5> boardSetFields{"name", "author", "brickImagePath",
+                                                    "backgroundImagePath", "boards"};
+constexpr auto stringFields = std::span(boardSetFields).first<4>();
+constexpr std::array<const char*, 2> boardFields{"background", "rows"};
 
 // The strings in the order of stringFields.
 template <typename Set> auto stringsOf(Set& set) {
@@ -356,12 +361,12 @@ class TextReader {
         return true;
     }
 
-    bool readBoard(Board& board, int number) {
-        const std::string name = "board " + std::to_string(number) + ": ";
-        if (!expect('{', name.substr(0, name.size() - 2))) {
-            return false;
-        }
-        bool background = false, rows = false;
+    // The rest of an object of the named fields, after its {: each field once, none missing, and
+    // `readField` reads the value of the one with the index given. Faults start with `prefix`.
+    template <typename ReadField>
+    bool readFields(std::span<const char* const> names, const std::string& prefix,
+                    const ReadField& readField) {
+        std::vector<bool> seen(names.size());
         if (!closesAt('}')) {
             std::string key;
             int line = 0;
@@ -369,26 +374,34 @@ class TextReader {
                 if (!readKey(key, line)) {
                     return false;
                 }
-                const bool isBackground = key == "background";
-                if (!isBackground && key != "rows") {
-                    return fail(name + "unknown field \"" + key + "\"", line);
+                const auto field = static_cast<std::size_t>(
+                    std::ranges::find(names, std::string_view(key)) - names.begin());
+                if (field == names.size()) {
+                    return fail(prefix + "unknown field \"" + key + "\"", line);
                 }
-                bool& seen = isBackground ? background : rows;
-                if (seen) {
-                    return fail(name + "\"" + key + "\" appears twice", line);
+                if (seen[field]) {
+                    return fail(prefix + "\"" + key + "\" appears twice", line);
                 }
-                seen = true;
-                if (!(isBackground ? readBackground(board.background, name)
-                                   : readRows(board.cells, name)) ||
-                    !next('}', more)) {
+                seen[field] = true;
+                if (!readField(field) || !next('}', more)) {
                     return false;
                 }
             }
         }
-        if (!background || !rows) {
-            return fail(name + "\"" + (background ? "rows" : "background") + "\" is missing");
+        const auto missing =
+            static_cast<std::size_t>(std::ranges::find(seen, false) - seen.begin());
+        return missing == names.size() || fail(prefix + "\"" + names[missing] + "\" is missing");
+    }
+
+    bool readBoard(Board& board, int number) {
+        const std::string name = "board " + std::to_string(number) + ": ";
+        if (!expect('{', name.substr(0, name.size() - 2))) {
+            return false;
         }
-        return true;
+        return readFields(boardFields, name, [&](std::size_t field) {
+            return field == 0 ? readBackground(board.background, name)
+                              : readRows(board.cells, name);
+        });
     }
 
     bool readBoards(BoardSet& set) {
@@ -420,40 +433,11 @@ class TextReader {
         if (!expect('{', "the text form")) {
             return false;
         }
-        std::array<bool, stringFields.size() + 1> seen{};
-        if (!closesAt('}')) {
-            std::string key;
-            int line = 0;
-            for (bool more = true; more;) {
-                if (!readKey(key, line)) {
-                    return false;
-                }
-                std::size_t field = 0;
-                while (field < stringFields.size() && key != stringFields[field]) {
-                    ++field;
-                }
-                if (field == stringFields.size() && key != "boards") {
-                    return fail("unknown field \"" + key + "\"", line);
-                }
-                if (seen[field]) {
-                    return fail("\"" + key + "\" appears twice", line);
-                }
-                seen[field] = true;
-                if (!(field < stringFields.size()
-                          ? readText(*stringsOf(set)[field], stringFields[field])
-                          : readBoards(set)) ||
-                    !next('}', more)) {
-                    return false;
-                }
-            }
-        }
-        for (std::size_t field = 0; field < seen.size(); ++field) {
-            if (!seen[field]) {
-                const char* name = field < stringFields.size() ? stringFields[field] : "boards";
-                return fail(std::string("\"") + name + "\" is missing");
-            }
-        }
-        return true;
+        return readFields(boardSetFields, "", [&](std::size_t field) {
+            return field < stringFields.size()
+                       ? readText(*stringsOf(set)[field], stringFields[field])
+                       : readBoards(set);
+        });
     }
 };
 
