@@ -56,13 +56,22 @@ bool writeBoardSet(Editor& editor, Platform& platform, const std::string& path) 
     return true;
 }
 
-} // namespace
-
+// The file a dialog gave, or nothing when it was cancelled or left without a name.
 std::optional<std::string> chosenPath(std::optional<std::string> choice) {
     if (!choice || choice->empty()) {
         return std::nullopt;
     }
     return choice;
+}
+
+} // namespace
+
+std::optional<std::string> askForFileToOpen(Editor& editor, Platform& platform,
+                                            const FileDialogOptions& options) {
+    if (!confirmSaveChanges(editor, platform, openQuestion)) {
+        return std::nullopt;
+    }
+    return chosenPath(platform.chooseFileToOpen(options));
 }
 
 FileDialogOptions openDialogOptions() {
@@ -106,14 +115,9 @@ void newCommand(Editor& editor, Platform& platform) {
 }
 
 void openCommand(Editor& editor, Platform& platform) {
-    if (!confirmSaveChanges(editor, platform, openQuestion)) {
-        return;
+    if (const auto path = askForFileToOpen(editor, platform, openDialogOptions())) {
+        openBoardSetFile(editor, platform, *path);
     }
-    const auto path = chosenPath(platform.chooseFileToOpen(openDialogOptions()));
-    if (!path) {
-        return;
-    }
-    openBoardSetFile(editor, platform, *path);
 }
 
 bool openBoardSetFile(Editor& editor, Platform& platform, const std::string& path) {

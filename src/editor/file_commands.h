@@ -29,8 +29,10 @@ void dropFileCommand(Editor& editor, Platform& platform);
 // Save, and the caller goes on only if that really wrote the file; No goes on; Cancel stops.
 bool confirmSaveChanges(Editor& editor, Platform& platform, std::string_view question);
 
-// The file a dialog gave, or nothing when it was cancelled or left without a name.
-std::optional<std::string> chosenPath(std::optional<std::string> choice);
+// The first steps of Open and Import: the save question, then the file chosen in an open dialog
+// of these options; nothing when the user stops at either.
+std::optional<std::string> askForFileToOpen(Editor& editor, Platform& platform,
+                                            const FileDialogOptions& options);
 
 // The file dialogs of Open, Save As and Import.
 FileDialogOptions openDialogOptions();

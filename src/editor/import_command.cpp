@@ -25,10 +25,7 @@ LeadingBoards leadingBoards(const BoardSet& set, std::size_t count) {
 } // namespace
 
 void importCommand(Editor& editor, Platform& platform) {
-    if (!confirmSaveChanges(editor, platform, openQuestion)) {
-        return;
-    }
-    const auto path = chosenPath(platform.chooseFileToOpen(importDialogOptions()));
+    const auto path = askForFileToOpen(editor, platform, importDialogOptions());
     if (!path) {
         return;
     }
