@@ -24,14 +24,16 @@ namespace {
 // The menu's commands by their items' words: "Save As..." is "save-as", "&Copy Board" "copy-board".
 std::map<std::string, int> commandNames() {
     std::map<std::string, int> names{{"close-box", IDCANCEL}};
-    const auto add = [&names](std::string_view text, int id) {
+    const auto add = [&names](std::string_view text, int id) { // id 0: a drop-down or a line
         std::string name;
         for (const char c : text.substr(0, text.find("..."))) {
             name += c == ' '   ? "-"
                     : c == '&' ? ""
                                : std::string(1, static_cast<char>(std::tolower(c)));
         }
-        names[name] = id;
+        if (id != 0) {
+            names[name] = id;
+        }
     };
     for (const MenuBarEntry& entry : mainMenu()) {
         add(entry.text, entry.commandId);
