@@ -1,21 +1,16 @@
 #include "format/board_set_format.h"
 #include "format/text_form.h"
+#include "support/golden.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <regex>
 
 namespace bse {
 namespace {
-
-template <class Contents = std::string> Contents file(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Contents(std::istreambuf_iterator<char>(in), {});
-}
 
 const std::filesystem::path source = BSE_SOURCE_DIR;
 
@@ -24,7 +19,7 @@ TEST(TextForm, CorpusComesBackByteForByteAsTheEditorWritesIt) {
     for (const auto& entry :
          std::filesystem::directory_iterator(source / "fuzz/corpus/board_set_reader")) {
         SCOPED_TRACE(entry.path().filename().string());
-        const Result<BoardSet> read = readBoardSet(file<std::vector<std::uint8_t>>(entry.path()));
+        const Result<BoardSet> read = readBoardSet(test::fileContents(entry.path()));
         if (!read) {
             continue;
         }
@@ -37,10 +32,11 @@ TEST(TextForm, CorpusComesBackByteForByteAsTheEditorWritesIt) {
 }
 
 TEST(TextForm, ExportLooksAsDocumented) {
-    const auto read = readBoardSet(file<std::vector<std::uint8_t>>(
-        source / "fuzz/corpus/board_set_reader/three_boards_varied"));
+    const auto read = readBoardSet(
+        test::fileContents(source / "fuzz/corpus/board_set_reader/three_boards_varied"));
     ASSERT_TRUE(read.ok());
-    EXPECT_EQ(exportText(*read), file(source / "tests/data/cli/three_boards_varied.json"));
+    EXPECT_EQ(exportText(*read),
+              test::fileContents<std::string>(source / "tests/data/cli/three_boards_varied.json"));
 }
 
 TEST(TextForm, EveryWindows1252ByteButZeroSurvives) {

@@ -5,16 +5,9 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace bse::test {
 namespace {
-
-std::vector<std::uint8_t> readBytes(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
 
 std::string cells(const Board& board) {
     std::string text;
@@ -61,7 +54,7 @@ TEST(BoardSetFormat, WritesAndReadsFilesByteForByte) {
                                                              {"three_boards.bds", &three}};
     for (const auto& [file, set] : cases) {
         SCOPED_TRACE(file);
-        const auto expected = readBytes(dataPath(std::string("format/") + file));
+        const auto expected = fileContents(dataPath(std::string("format/") + file));
         EXPECT_EQ(encodeBoardSet(*set), expected);
         const Result<BoardSet> read = readBoardSet(expected);
         ASSERT_TRUE(read.ok());
@@ -78,7 +71,7 @@ TEST(BoardSetFormat, ReadsOrRefusesEverySeedFile) {
     std::ranges::sort(files);
     std::string text;
     for (const auto& path : files) {
-        const auto bytes = readBytes(path);
+        const auto bytes = fileContents(path);
         const Result<BoardSet> read = readBoardSet(bytes);
         text += "== " + path.filename().string() + ": " +
                 (read ? describe(*read) : "refused: " + read.reason()) + "\n";

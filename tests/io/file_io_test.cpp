@@ -3,6 +3,7 @@
 // fail by support/fault_injection.cpp, which CTest preloads. How the editor reports a failed read
 // or write is tested in the core, through the fake desktop.
 #include "io/file_io.h"
+#include "support/golden.h"
 
 #include <gtest/gtest.h>
 
@@ -21,11 +22,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
-
-Bytes contents(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), {});
-}
 
 void put(const fs::path& path, const Bytes& bytes) {
     std::ofstream(path, std::ios::binary)
@@ -77,7 +73,7 @@ TEST_F(WriteFileAtomically, AFullDiskIsRefusedWithTheSystemsReasonAndTheOldFileS
         const Status written = writeFileAtomically(path.string(), Bytes(size, 'n'));
         ASSERT_FALSE(written);
         EXPECT_EQ(written.reason(), "No space left on device");
-        EXPECT_EQ(contents(path), old);
+        EXPECT_EQ(test::fileContents(path), old);
         EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 2);
     }
 }
@@ -96,7 +92,7 @@ TEST_F(WriteFileAtomically, AReplacementKeepsModeOwnerAndGroupAndTheLinkToIt) {
 
     ASSERT_TRUE(writeFileAtomically(link.string(), Bytes(5, 'n')));
     EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(contents(target), Bytes(5, 'n'));
+    EXPECT_EQ(test::fileContents(target), Bytes(5, 'n'));
     struct stat status {};
     ASSERT_EQ(::stat(target.c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 07777, 0640u);
@@ -129,7 +125,7 @@ TEST_F(FileFaults, AWriteThatFailsAnywhereLeavesTheOldFileAndSaysWhy) {
         const Status written = writeFileAtomically(path, fresh);
         unsetenv("BSE_FAULT");
         EXPECT_EQ(written ? "" : written.reason(), reason);
-        EXPECT_EQ(contents(path), *reason == '\0' ? fresh : old);
+        EXPECT_EQ(test::fileContents(path), *reason == '\0' ? fresh : old);
         EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 1)
             << "a temporary file is left";
     }

@@ -3,15 +3,26 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace bse::test {
 
 inline std::string dataPath(const std::string& name) {
     return std::string(BSE_TEST_DATA) + "/" + name;
+}
+
+// A whole file, as bytes or as text; empty when it cannot be read.
+template <typename Contents = std::vector<std::uint8_t>>
+Contents fileContents(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Contents(std::istreambuf_iterator<char>(in), {});
 }
 
 // Compares text with the golden file tests/data/<name>, naming the first line that differs.
