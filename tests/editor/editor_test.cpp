@@ -67,29 +67,25 @@ int number(std::istream& in) {
     return n;
 }
 
-// `count` boards, board k holding k + 1 cells of block k + 2 and background k + 10, so a moved
-// or lost board shows in the state.
-void markBoards(Editor& editor, int count, int current) {
+// `count` boards, board k holding k + 1 cells of block (k + first) % 42 + 2 and background
+// k + first + 10, so a moved or lost board shows in the state.
+void markBoards(BoardSet& set, int count, int current, int first = 0) {
     for (int k = 0; k < maxBoards; ++k) {
-        Board& board = editor.boardSet.board(k);
-        board.background = static_cast<std::uint32_t>(k + 10);
+        Board& board = set.board(k);
+        board.background = static_cast<std::uint32_t>(k + first + 10);
         board.cells.fill(0);
-        std::fill_n(board.cells.begin(), k + 1, static_cast<BlockCode>(k % 42 + 2));
+        std::fill_n(board.cells.begin(), k + 1, static_cast<BlockCode>((k + first) % 42 + 2));
     }
-    editor.boardSet.lastBoardIndex = count - 1;
-    editor.boardSet.currentBoard = current - 1;
+    set.lastBoardIndex = count - 1;
+    set.currentBoard = current - 1;
 }
 
-// A file of `count` boards: board k of background k + 1, every cell block k + 30.
+// A file of `count` boards marked as the editor's are, but from 20 on: board 1 has background 30.
 Bytes boardSetFile(int count, const std::string& name) {
     BoardSet set;
     setDefaultStrings(set);
     set.boardSetName = name;
-    set.lastBoardIndex = count - 1;
-    for (int k = 0; k < count; ++k) {
-        set.board(k).background = static_cast<std::uint32_t>(k + 1);
-        set.board(k).cells.fill(static_cast<BlockCode>(k + 30));
-    }
+    markBoards(set, count, 1, 20);
     return encodeBoardSet(set);
 }
 
@@ -133,7 +129,7 @@ void act(FakePlatform& platform, Editor& editor, const std::string& line) {
         platform.send(WM_KEYDOWN, static_cast<WParam>(number(in)));
     } else if (verb == "boards") { // COUNT CURRENT
         const int count = number(in);
-        markBoards(editor, count, number(in));
+        markBoards(editor.boardSet, count, number(in));
     } else if (verb == "blocks") { // LEFT RIGHT: the blocks the buttons paint
         in >> editor.leftBlock >> editor.rightBlock;
     } else if (verb == "answers") {
