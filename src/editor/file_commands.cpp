@@ -120,15 +120,14 @@ void openCommand(Editor& editor, Platform& platform) {
     }
 }
 
-bool openBoardSetFile(Editor& editor, Platform& platform, const std::string& path) {
+void openBoardSetFile(Editor& editor, Platform& platform, const std::string& path) {
     if (!loadBoardSetFile(editor, platform, path)) {
         platform.showRefusal(openRefusal);
-        return false;
+        return;
     }
     editor.currentFileName = path;
     redrawBoard(editor, platform);
     startHistory(editor, platform);
-    return true;
 }
 
 void dropFileCommand(Editor& editor, Platform& platform) {
