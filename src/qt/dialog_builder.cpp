@@ -351,8 +351,8 @@ void TemplateDialog::keyPressEvent(QKeyEvent* event) {
     }
     const int key = event->key();
     const Qt::KeyboardModifiers modifiers = event->modifiers();
-    const bool plain =
-        modifiers == Qt::NoModifier || (modifiers == Qt::KeypadModifier && key == Qt::Key_Enter);
+    // Only keypad Enter comes with the keypad modifier.
+    const bool plain = modifiers == Qt::NoModifier || modifiers == Qt::KeypadModifier;
     // A focused push button takes Enter itself; anywhere else it is the default command.
     if (plain && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
         send(WM_COMMAND, static_cast<WParam>(defaultCommand()), 0);

@@ -89,6 +89,14 @@ Bytes boardSetFile(int count, const std::string& name) {
     return encodeBoardSet(set);
 }
 
+// Words left over are a typing mistake that would otherwise pass unseen.
+void expectAllRead(std::istream& in, const std::string& action) {
+    in.clear();
+    if (std::string extra; in >> extra) {
+        ADD_FAILURE() << "words not read: " << action;
+    }
+}
+
 // A user's actions in one dialog, separated by " ; ": type ID TEXT, press ID, arrow ID DELTA,
 // message NUMBER.
 DialogScript dialogScript(const std::string& actions) {
@@ -108,7 +116,10 @@ DialogScript dialogScript(const std::string& actions) {
                 dialog.clickArrow(id, number(in));
             } else if (verb == "message") {
                 dialog.send(static_cast<Message>(id));
+            } else {
+                ADD_FAILURE() << "unknown dialog action: " << action;
             }
+            expectAllRead(in, action);
         }
     };
 }
@@ -172,9 +183,12 @@ void act(FakePlatform& platform, Editor& editor, const std::string& line) {
         editor.boardSet.boardSetName = rest(in);
     } else if (verb == "modified") {
         editor.modified = true;
-    } else if (verb == "message") { // NUMBER WPARAM: any message, with its handled flag
+    } else if (verb == "message") { // NUMBER WPARAM [TIMES]: any message, with its handled flag
         const auto message = static_cast<Message>(number(in));
-        platform.note("handled", platform.send(message, static_cast<WParam>(number(in))));
+        const auto wParam = static_cast<WParam>(number(in));
+        for (int times = (in >> std::ws).eof() ? 1 : number(in); times > 0; --times) {
+            platform.note("handled", platform.send(message, wParam));
+        }
     } else if (verb == "drop") { // PATH, or nothing: what the desktop hands over
         const std::string path = rest(in);
         platform.dropped = path.empty() ? std::nullopt : std::optional(path);
@@ -195,6 +209,7 @@ void act(FakePlatform& platform, Editor& editor, const std::string& line) {
     } else {
         ADD_FAILURE() << "unknown action: " << line;
     }
+    expectAllRead(in, line);
 }
 
 // The list, one slot past it, and the editor's own fields; a board as its count of each code.
@@ -256,6 +271,21 @@ std::string play(const std::vector<std::string>& actions) {
         flush();
         text += "exit code " + std::to_string(exitCode) + "\n";
     }
+    // Every answer and file the scenario arranged was used: else the step tests nothing.
+    EXPECT_TRUE(platform.answers.empty() && platform.dialogScripts.empty() &&
+                platform.openChoices.empty() && platform.saveChoices.empty())
+        << "script left unused";
+    for (const std::string& action : actions) {
+        std::istringstream in(action);
+        std::string verb, path;
+        in >> verb >> path;
+        const bool write = verb == "write-fails";
+        const std::string use = (write ? "writeFileAtomically " : "readFile ") + path + ' ';
+        if (write || verb == "boardset-file" || verb == "bytes-file" || verb == "read-fails" ||
+            verb == "not-regular") {
+            EXPECT_NE(text.find(use), std::string::npos) << "never used: " << action;
+        }
+    }
     return text + state(*editor);
 }
 
@@ -276,6 +306,7 @@ TEST(Editor, Scenarios) {
             }
             std::string text;
             for (const auto& [header, actions] : scenarios) {
+                SCOPED_TRACE(header);
                 text += header + "\n" + play(actions);
             }
             expectGolden(name, text);

@@ -18,6 +18,9 @@ TEST(ItemNumber, ReadsUnsignedDecimalAndRefusesEverythingElse) {
     EXPECT_EQ(parseItemNumber("-1"), std::nullopt);
     EXPECT_EQ(parseItemNumber("12a"), std::nullopt);
     EXPECT_EQ(parseItemNumber("1 2"), std::nullopt);
+    // What a dialog reads: no number is 0, one too large is none (above any limit).
+    EXPECT_EQ(readItemNumber("7x"), 0u);
+    EXPECT_EQ(readItemNumber("4294967296"), std::nullopt);
 }
 
 // One arrow step over 1..3 from every start, either way, with and without wrapping.

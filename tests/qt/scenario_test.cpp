@@ -21,6 +21,7 @@
 //   show [menu] | grab         the top window as text | its pixels against the picture painted
 //   draw L T R B Left|Centre BYTES   white text drawn on grey: where it landed, and how
 //   round-trip BYTES | to-1252 TEXT | path BYTES | picture N     Windows-1252, paths, pictures
+//   cursor wait|arrow          QtPlatform::setCursor, and whether a cursor overrides the others
 #include "editor/editor.h"
 #include "editor/file_commands.h"
 #include "qt/dialog_builder.h"
@@ -239,16 +240,21 @@ class Scenarios {
         const std::string action = next.starts_with("> ") ? next.substr(2) : "";
         const std::string verb = action.substr(0, action.find(' '));
         text = action.substr(std::min(action.size(), verb.size() + 1));
-        std::istringstream all(text);
-        words.assign(std::istream_iterator<std::string>(all), std::istream_iterator<std::string>());
+        std::istringstream split(text);
+        words.assign(std::istream_iterator<std::string>(split),
+                     std::istream_iterator<std::string>());
         underWay.push_back(modal);
         starting = false;
+        read = 0;
         verbs.contains(verb) ? verbs.at(verb)() : verb.empty() ? void() : ADD_FAILURE() << next;
+        EXPECT_EQ(read, words.size()) << "words not read: " << next;
         underWay.pop_back();
     }
 
     void line(const std::string& text) { log += text + '\n'; }
-    int n(std::size_t i) const { return std::stoi(words.at(i)); }
+    const std::string& word(std::size_t i) { return read = std::max(read, i + 1), words.at(i); }
+    const std::string& all() { return read = words.size(), text; }
+    int n(std::size_t i) { return std::stoi(word(i)); }
     MainWindow* window() const { return platform->mainWindow(); }
     QWidget* top() const { return underWay.back() ? underWay.back() : window(); }
     QWidget* target() const { return underWay.back() ? underWay.back() : canvas(); } // of input
@@ -256,11 +262,11 @@ class Scenarios {
     TemplateDialog* dialog() const { return qobject_cast<TemplateDialog*>(underWay.back()); }
     QFileDialog* files() const { return qobject_cast<QFileDialog*>(underWay.back()); }
     QMessageBox* box() const { return qobject_cast<QMessageBox*>(underWay.back()); }
-    QWidget* named(std::size_t i) const { return top()->findChild<QWidget*>(words.at(i).c_str()); }
-    template <typename E> int parse(std::size_t i) const {
-        return i < words.size() ? QMetaEnum::fromType<E>().keysToValue(words[i].c_str()) : 0;
+    QWidget* named(std::size_t i) { return top()->findChild<QWidget*>(word(i).c_str()); }
+    template <typename E> int parse(std::size_t i) {
+        return i < words.size() ? QMetaEnum::fromType<E>().keysToValue(word(i).c_str()) : 0;
     }
-    QWidget* input(std::size_t i) const { return words.size() > i ? named(i) : target(); }
+    QWidget* input(std::size_t i) { return words.size() > i ? named(i) : target(); }
     QImage grab() const { return target()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
     Picture& painted() { return editor ? editor->pictures.editorCanvas : picture; }
     void chose(const std::optional<std::string>& p) { line(cat("chose ", p.value_or("nothing"))); }
@@ -292,7 +298,7 @@ class Scenarios {
     void drop() {
         QMimeData data;
         QList<QUrl> urls;
-        for (const QString& name : QString::fromStdString(text).split(' ', Qt::SkipEmptyParts)) {
+        for (const QString& name : QString::fromStdString(all()).split(' ', Qt::SkipEmptyParts)) {
             urls << QUrl::fromUserInput(name, QDir::currentPath()); // files of the test's folder
         }
         data.setUrls(urls);
@@ -309,9 +315,8 @@ class Scenarios {
     void draw() {
         const Pixel white = rgb(255, 255, 255), grey = rgb(8, 8, 8);
         Picture page(640, 400, grey);
-        const TextAlign align = words.at(4) == "Centre" ? TextAlign::Centre : TextAlign::Left;
-        platform->drawText(page, {n(0), n(1), n(2), n(3)}, bytes(words.at(5)), {255, 255, 255},
-                           align);
+        const TextAlign align = word(4) == "Centre" ? TextAlign::Centre : TextAlign::Left;
+        platform->drawText(page, {n(0), n(1), n(2), n(3)}, bytes(word(5)), {255, 255, 255}, align);
         QRect where, first;
         int others = 0;
         for (int at = 0; at < 640 * 400; ++at) {
@@ -334,6 +339,7 @@ class Scenarios {
     // on WM_INITDIALOG; with "ends", it ends the dialog on any command.
     void runDialog() {
         const bool ends = words.size() > 1;
+        EXPECT_TRUE(!ends || word(1) == "ends") << text;
         const DialogProc procedure = [this, ends](DialogWindow& d, Message m, WParam w, LParam l) {
             auto& dialog = dynamic_cast<TemplateDialog&>(d);
             const auto* pushed = qobject_cast<QPushButton*>(dialog.control(int(w)));
@@ -359,7 +365,7 @@ class Scenarios {
             std::make_pair("info", boardSetInfoTemplate),
             std::make_pair("background", backgroundTemplate),
             std::make_pair("jump", jumpToTemplate), std::make_pair("about", aboutTemplate)};
-        line(cat("returned ", platform->runDialog(templates.at(words.at(0))(), procedure)));
+        line(cat("returned ", platform->runDialog(templates.at(word(0))(), procedure)));
     }
 
     QTemporaryDir folder;
@@ -370,6 +376,7 @@ class Scenarios {
     bool starting = false;
     std::string text;               // of the action, after its verb
     std::vector<std::string> words; // of the text
+    std::size_t read = 0;           // of the words, by the action
     std::string log;
     Picture picture; // what the dialog procedure paints
     int paints = 0;
@@ -383,22 +390,21 @@ class Scenarios {
          }},
         {"editor", [this] { EXPECT_TRUE(startEditor(editor.emplace(), *platform)); }},
         {"mouse", [this] { mouse(); }},
-        {"key", [this] { QTest::keySequence(input(1), QKeySequence(words.at(0).c_str())); }},
+        {"key", [this] { QTest::keySequence(input(1), QKeySequence(word(0).c_str())); }},
         {"click", [this] { QTest::mouseClick(named(0), Qt::LeftButton); }},
         {"type",
          [this] {
-             for (const QChar c : QString::fromStdString(bytes(words.at(1)))) {
+             for (const QChar c : QString::fromStdString(bytes(word(1)))) {
                  QTest::sendKeyEvent(QTest::Click, named(0), Qt::Key_unknown, QString(c), {});
              }
          }},
-        {"fill",
-         [this] { named(0)->setProperty("text", QString::fromStdString(bytes(words.at(1)))); }},
+        {"fill", [this] { named(0)->setProperty("text", QString::fromStdString(bytes(word(1)))); }},
         {"text", [this] { line(cat('"', named(0)->property("text").toString(), '"')); }},
         {"menu", [this] { window()->action(n(0))->trigger(); }},
         {"close", [this] { top()->close(); }},
         {"allow-close", [this] { window()->allowClose(); }},
         {"enable", [this] { platform->enableMenuItem(n(0), n(1) != 0); }},
-        {"title", [this] { platform->setWindowTitle(bytes(text)); }},
+        {"title", [this] { platform->setWindowTitle(bytes(all())); }},
         {"icon", [this] { platform->setWindowIcon(n(0)); }},
         {"loop", [this] { line(cat("loop returned ", loop())); }},
         {"drop", [this] { drop(); }},
@@ -408,20 +414,25 @@ class Scenarios {
         {"open-text", [this] { chose(platform->chooseFileToOpen(textFilterThird())); }},
         {"save", [this] { chose(platform->chooseFileToSave(saveDialogOptions())); }},
         {"ask",
-         [this] { line(cat("answered ", answers[int(platform->askQuestion(bytes(text)))])); }},
-        {"refuse", [this] { platform->showRefusal(bytes(text)); }},
-        {"fail", [this] { platform->reportStartupFailure(bytes(text)); }},
-        {"show", [this] { log += dump(*top(), text == "menu"); }},
+         [this] { line(cat("answered ", answers[int(platform->askQuestion(bytes(all())))])); }},
+        {"refuse", [this] { platform->showRefusal(bytes(all())); }},
+        {"fail", [this] { platform->reportStartupFailure(bytes(all())); }},
+        {"show", [this] { log += dump(*top(), all() == "menu"); }},
         {"grab", [this] { line(cat("as painted ", grab() == imageOver(painted()))); }},
         {"draw", [this] { draw(); }},
-        {"round-trip", [this] { line(percent(toWindows1252(fromWindows1252(bytes(text))))); }},
-        {"to-1252", [this] { line(percent(toWindows1252(QString::fromStdString(text)))); }},
-        {"path", [this] { line(percent(platform->pathForDisplay(bytes(text)))); }},
+        {"round-trip", [this] { line(percent(toWindows1252(fromWindows1252(bytes(all()))))); }},
+        {"to-1252", [this] { line(percent(toWindows1252(QString::fromStdString(all())))); }},
+        {"path", [this] { line(percent(platform->pathForDisplay(bytes(all())))); }},
         {"picture", [this] { line(cat("loaded ", platform->loadPicture(n(0)).has_value())); }},
+        {"cursor",
+         [this] {
+             platform->setCursor(word(0) == "wait" ? Cursor::Wait : Cursor::Arrow);
+             line(cat("override ", QGuiApplication::overrideCursor() != nullptr));
+         }},
         // In a dialog.
-        {"set", [this] { dialog()->setItemText(n(0), bytes(words.at(1))); }},
+        {"set", [this] { dialog()->setItemText(n(0), bytes(word(1))); }},
         {"read", [this] { line(percent(dialog()->itemText(n(0), std::size_t(n(1))))); }},
-        {"set-number", [this] { dialog()->setItemNumber(n(0), std::stoul(words.at(1))); }},
+        {"set-number", [this] { dialog()->setItemNumber(n(0), std::stoul(word(1))); }},
         {"number", [this] { line(cat("number ", dialog()->itemNumber(n(0)))); }},
         {"range", [this] { dialog()->setUpDownRange(n(0), n(1), n(2)); }},
         {"place", [this] { dialog()->move(n(0), n(1)); }},
@@ -443,7 +454,7 @@ class Scenarios {
         {"reject", [this] { dialog()->reject(); }},
         // In a file dialog, and in a message box.
         {"list", [this] { line(cat(listed(n(0)), " files listed")); }},
-        {"filter", [this] { files()->selectNameFilter(text.c_str()); }},
+        {"filter", [this] { files()->selectNameFilter(all().c_str()); }},
         {"answer",
          [this] { box()->button(QMessageBox::StandardButton(parse<Buttons>(0)))->click(); }},
     };
