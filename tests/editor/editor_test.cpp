@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <random>
 #include <sstream>
@@ -129,13 +130,21 @@ void act(FakePlatform& platform, Editor& editor, const std::string& line) {
     std::string verb;
     in >> verb;
     // Messages go through the window's handler, as the desktop delivers them.
-    if (commandIds.contains(verb)) {
-        platform.send(WM_COMMAND, static_cast<WParam>(commandIds.at(verb)));
-    } else if (pointerMessages.contains(verb)) { // X Y, and for a move the buttons held
+    if (commandIds.contains(verb)) { // [TIMES]
+        for (int times = (in >> std::ws).eof() ? 1 : number(in); times > 0; --times) {
+            platform.send(WM_COMMAND, static_cast<WParam>(commandIds.at(verb)));
+        }
+    } else if (pointerMessages.contains(verb)) { // X Y, and for a move the buttons held; again...
         const auto [message, held] = pointerMessages.at(verb);
-        const int x = number(in), y = number(in);
-        platform.send(message, verb == "m" ? static_cast<WParam>(number(in)) : held,
-                      makePointerParam(x, y));
+        const bool several = std::count(line.begin(), line.end(), ' ') > (verb == "m" ? 3 : 2);
+        while (in && !(in >> std::ws).eof()) {
+            const int x = number(in), y = number(in);
+            const auto buttons = verb == "m" ? static_cast<WParam>(number(in)) : held;
+            if (several) {
+                platform.note("at", x, y);
+            }
+            platform.send(message, buttons, makePointerParam(x, y));
+        }
     } else if (verb == "key") {
         platform.send(WM_KEYDOWN, static_cast<WParam>(number(in)));
     } else if (verb == "boards") { // COUNT CURRENT
@@ -149,10 +158,12 @@ void act(FakePlatform& platform, Editor& editor, const std::string& line) {
         }
     } else if (verb == "dialog") {
         platform.dialogScripts.push_back(dialogScript(rest(in)));
-    } else if (verb == "choose-open" || verb == "choose-save") {
-        const std::string path = rest(in);
+    } else if (verb == "choose-open" || verb == "choose-save") { // PATH... or nothing: a blank
+        std::vector<std::string> paths(std::istream_iterator<std::string>(in), {});
         auto& choices = verb == "choose-open" ? platform.openChoices : platform.saveChoices;
-        choices.push_back(path == "(cancel)" ? std::nullopt : std::optional(path));
+        for (const std::string& path : paths.empty() ? std::vector<std::string>{""} : paths) {
+            choices.push_back(path == "(cancel)" ? std::nullopt : std::optional(path));
+        }
     } else if (verb == "boardset-file") {
         std::string path;
         int count = 0;
@@ -420,6 +431,8 @@ TEST(Editor, UndoKeepsAThousandOneCellStrokesInAMegabyteAndDropsTheOldestPastIts
     }
     ASSERT_EQ(editor->history.size(), 1000u);
     EXPECT_LE(editor->history.bytes(), 1u << 20);
+    editor->history.setByteLimit(editor->history.bytes()); // exactly at the limit: all stay
+    ASSERT_EQ(editor->history.size(), 1000u);
     editor->history.setByteLimit(editor->history.bytes() / 4);
     const std::size_t kept = editor->history.size();
     EXPECT_LT(kept, 300u);
@@ -427,7 +440,9 @@ TEST(Editor, UndoKeepsAThousandOneCellStrokesInAMegabyteAndDropsTheOldestPastIts
         act(platform, *editor, "undo");
     }
     EXPECT_EQ(editor->boardSet.current().cells, after[999 - kept]);
-    EXPECT_TRUE(editor->modified); // the saved state went with the oldest steps
+    EXPECT_TRUE(editor->modified);   // the saved state went with the oldest steps
+    editor->history.setByteLimit(0); // all undone: every step is one to redo, and stays
+    EXPECT_EQ(editor->history.size(), kept);
 }
 
 } // namespace
