@@ -47,11 +47,9 @@ std::map<std::string, int> commandNames() {
 const std::map<std::string, int> commandIds = commandNames();
 // A pointer action's message, and the buttons it holds unless it says.
 const std::map<std::string, std::pair<Message, WParam>> pointerMessages{
-    {"ld", {WM_LBUTTONDOWN, MK_LBUTTON}},
-    {"lu", {WM_LBUTTONUP, 0}},
-    {"m", {WM_MOUSEMOVE, 0}},
-    {"rd", {WM_RBUTTONDOWN, MK_RBUTTON}},
-    {"ru", {WM_RBUTTONUP, 0}}};
+    {"lc", {WM_LBUTTONDOWN, MK_LBUTTON}}, // a click: press and release
+    {"ld", {WM_LBUTTONDOWN, MK_LBUTTON}}, {"lu", {WM_LBUTTONUP, 0}}, {"m", {WM_MOUSEMOVE, 0}},
+    {"rd", {WM_RBUTTONDOWN, MK_RBUTTON}}, {"ru", {WM_RBUTTONUP, 0}}};
 const std::map<std::string, Answer> answerWords{
     {"yes", Answer::Yes}, {"no", Answer::No}, {"cancel", Answer::Cancel}};
 
@@ -144,6 +142,9 @@ void act(FakePlatform& platform, Editor& editor, const std::string& line) {
                 platform.note("at", x, y);
             }
             platform.send(message, buttons, makePointerParam(x, y));
+            if (verb == "lc") {
+                platform.send(WM_LBUTTONUP, 0, makePointerParam(x, y));
+            }
         }
     } else if (verb == "key") {
         platform.send(WM_KEYDOWN, static_cast<WParam>(number(in)));
