@@ -8,12 +8,13 @@
 //   window | editor            a main window that only records | the editor, started on QtPlatform
 //   mouse EVENT X Y BUTTONS [MODIFIERS]     a mouse event on the canvas or the dialog
 //   key KEYS [NAME]            "Ctrl+Shift+Z", "Num+Enter"... to NAME, else the dialog or canvas
+//   keys KEYS...               one after another, to the dialog or canvas
 //   click NAME | type NAME BYTES | fill NAME BYTES | text NAME    controls; "type" gives the text
 //                              as an input method does, "fill" sets it
 //   menu ID | close | allow-close | enable ID 0|1 | title BYTES | icon N | loop
 //   drop FILE|URL...           a drag of these (files in the test's folder) dropped on the canvas
 //   dialog info|background|jump|about [ends]     runDialog; with "ends" the procedure ends the
-//                              dialog on any command. Then: set ID BYTES | read ID MAX |
+//                              dialog on any command. Then: set ID BYTES | read ID MAX... |
 //                              set-number ID N | number ID | range ID LO HI | place X Y |
 //                              big-icon N | invalidate L T R B | end N [N] | accept | reject
 //   open|import|open-text|save   a file dialog. Then: list COUNT | filter NAME
@@ -391,6 +392,12 @@ class Scenarios {
         {"editor", [this] { EXPECT_TRUE(startEditor(editor.emplace(), *platform)); }},
         {"mouse", [this] { mouse(); }},
         {"key", [this] { QTest::keySequence(input(1), QKeySequence(word(0).c_str())); }},
+        {"keys",
+         [this] {
+             for (std::size_t i = 0; i < words.size(); ++i) {
+                 QTest::keySequence(target(), QKeySequence(word(i).c_str()));
+             }
+         }},
         {"click", [this] { QTest::mouseClick(named(0), Qt::LeftButton); }},
         {"type",
          [this] {
@@ -431,7 +438,12 @@ class Scenarios {
          }},
         // In a dialog.
         {"set", [this] { dialog()->setItemText(n(0), bytes(word(1))); }},
-        {"read", [this] { line(percent(dialog()->itemText(n(0), std::size_t(n(1))))); }},
+        {"read",
+         [this] {
+             for (std::size_t i = 1; i < words.size(); ++i) {
+                 line(percent(dialog()->itemText(n(0), std::size_t(n(i)))));
+             }
+         }},
         {"set-number", [this] { dialog()->setItemNumber(n(0), std::stoul(word(1))); }},
         {"number", [this] { line(cat("number ", dialog()->itemNumber(n(0)))); }},
         {"range", [this] { dialog()->setUpDownRange(n(0), n(1), n(2)); }},
