@@ -36,7 +36,7 @@ TEST(TextForm, ExportLooksAsDocumented) {
         test::fileContents(source / "fuzz/corpus/board_set_reader/three_boards_varied"));
     ASSERT_TRUE(read.ok());
     EXPECT_EQ(exportText(*read),
-              test::fileContents<std::string>(source / "tests/data/cli/three_boards_varied.json"));
+              test::fileContents<std::string>(source / "fuzz/corpus/text_form/three_boards.json"));
 }
 
 TEST(TextForm, EveryWindows1252ByteButZeroSurvives) {

@@ -21,10 +21,15 @@ std::string describe(const BoardSet& set) {
     std::string text = std::to_string(set.boardCount()) + " boards, '" + set.brickImagePath +
                        "', '" + set.backgroundImagePath + "', '" + set.boardSetName + "', '" +
                        set.authorName + "'";
-    for (int b = 0; b < set.boardCount(); ++b) {
+    for (int b = 0, same = 1; b < set.boardCount(); b = same++) {
         text += "\n  board " + std::to_string(b + 1) + ", background " +
                 std::to_string(set.board(b).background) +
                 ", a column a line:" + cells(set.board(b));
+        while (same < set.boardCount() && set.board(same).background == set.board(b).background &&
+               set.board(same).cells == set.board(b).cells) {
+            ++same;
+        }
+        text += same > b + 1 ? "\n  boards up to " + std::to_string(same) + " the same" : "";
     }
     return text;
 }
