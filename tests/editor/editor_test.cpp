@@ -96,7 +96,7 @@ void expectAllRead(std::istream& in, const std::string& action) {
     }
 }
 
-// A user's actions in one dialog, separated by " ; ": type ID TEXT, press ID, arrow ID DELTA,
+// A user's actions in one dialog, separated by " ; ": type ID TEXT, press ID,
 // message NUMBER.
 DialogScript dialogScript(const std::string& actions) {
     return [actions](FakeDialog& dialog) {
@@ -111,8 +111,6 @@ DialogScript dialogScript(const std::string& actions) {
                 dialog.type(id, rest(in));
             } else if (verb == "press") {
                 dialog.press(id);
-            } else if (verb == "arrow") {
-                dialog.clickArrow(id, number(in));
             } else if (verb == "message") {
                 dialog.send(static_cast<Message>(id));
             } else {

@@ -1,7 +1,6 @@
 #include "support/fake_platform.h"
 
 #include "platform/item_number.h"
-#include "platform/up_down.h"
 #include "shell/startup.h"
 
 #include <algorithm>
@@ -103,21 +102,6 @@ void FakeDialog::press(int controlId) {
     send(WM_COMMAND, static_cast<WParam>(controlId), 0);
 }
 
-void FakeDialog::clickArrow(int upDownId, int delta) {
-    // The buddy is the control just before the up-down in the template.
-    const auto& controls = template_.controls;
-    for (std::size_t i = 1; i < controls.size(); ++i) {
-        if (controls[i].id == upDownId) {
-            const int buddy = controls[i - 1].id;
-            const auto [low, high] =
-                ranges_.contains(upDownId) ? ranges_.at(upDownId) : std::pair{0, 100};
-            const int current = static_cast<int>(parseItemNumber(text(buddy)).value_or(0));
-            const bool wrap = (controls[i].styles & UDS_WRAP) != 0;
-            items_[buddy] = std::to_string(stepUpDown(current, delta, low, high, wrap));
-        }
-    }
-}
-
 bool FakeDialog::send(Message message, WParam wParam, LParam lParam) {
     return procedure_(*this, message, wParam, lParam);
 }
@@ -146,7 +130,6 @@ void FakeDialog::setItemNumber(int controlId, unsigned value) {
 
 void FakeDialog::setUpDownRange(int controlId, int lowest, int highest) {
     note("setUpDownRange", controlId, lowest, highest);
-    ranges_[controlId] = {lowest, highest};
 }
 
 Rect FakeDialog::frame() {

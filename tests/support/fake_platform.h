@@ -39,7 +39,6 @@ class FakeDialog : public DialogWindow {
 
     void type(int controlId, std::string text); // replaces the control's text
     void press(int controlId);                  // a button, Enter (1) or Escape (2)
-    void clickArrow(int upDownId, int delta);   // +1 up, -1 down: steps the buddy edit
     bool send(Message message, WParam wParam = 0, LParam lParam = 0);
     std::string text(int controlId) const;
     bool ended() const { return result_.has_value(); }
@@ -67,7 +66,6 @@ class FakeDialog : public DialogWindow {
     const DialogProc& procedure_;
     std::vector<std::string>& log_;
     std::map<int, std::string> items_;
-    std::map<int, std::pair<int, int>> ranges_;
     Point position_{};
     std::optional<int> result_;
 };
