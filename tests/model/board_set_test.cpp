@@ -28,6 +28,7 @@ TEST(BoardSetModel, OperationsKeepTheInvariants) {
         {"delete the current board", 5, 3, remove, 3, true, 5, 3},
         {"delete the last, current, board", 5, 5, remove, 5, true, 5, 4},
         {"delete past the end", 5, 3, remove, 6, false, 6, 3},
+        {"delete before the front", 5, 3, remove, -1, false, 6, 3},
         {"delete the only board", 0, 0, remove, 0, false, 1, 0},
         {"move before the front", 5, 3, move, -4, true, 6, 0},
         {"move past the end", 5, 3, move, 9, true, 6, 5},
