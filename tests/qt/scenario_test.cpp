@@ -7,8 +7,7 @@
 // Qt's names of events, buttons and modifiers, "|" between flags):
 //   window | editor            a main window that only records | the editor, started on QtPlatform
 //   mouse EVENT X Y BUTTONS [MODIFIERS]     a mouse event on the canvas or the dialog
-//   key KEYS [NAME]            "Ctrl+Shift+Z", "Num+Enter"... to NAME, else the dialog or canvas
-//   keys KEYS...               one after another, to the dialog or canvas
+//   key KEYS... [NAME]         "Ctrl+Shift+Z", "Num+Enter"... to NAME, else the dialog or canvas
 //   click NAME | type NAME BYTES | fill NAME BYTES | text NAME    controls; "type" gives the text
 //                              as an input method does, "fill" sets it
 //   menu ID | close | allow-close | enable ID 0|1 | title BYTES | icon N | loop
@@ -267,7 +266,6 @@ class Scenarios {
     template <typename E> int parse(std::size_t i) {
         return i < words.size() ? QMetaEnum::fromType<E>().keysToValue(word(i).c_str()) : 0;
     }
-    QWidget* input(std::size_t i) { return words.size() > i ? named(i) : target(); }
     QImage grab() const { return target()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
     Picture& painted() { return editor ? editor->pictures.editorCanvas : picture; }
     void chose(const std::optional<std::string>& p) { line(cat("chose ", p.value_or("nothing"))); }
@@ -391,12 +389,13 @@ class Scenarios {
          }},
         {"editor", [this] { EXPECT_TRUE(startEditor(editor.emplace(), *platform)); }},
         {"mouse", [this] { mouse(); }},
-        {"key", [this] { QTest::keySequence(input(1), QKeySequence(word(0).c_str())); }},
-        {"keys",
-         [this] {
-             for (std::size_t i = 0; i < words.size(); ++i) {
-                 QTest::keySequence(target(), QKeySequence(word(i).c_str()));
+        {"key",
+         [this] { // the last word a control's name: the keys go there
+             QWidget* to = top()->findChild<QWidget*>(words.back().c_str());
+             for (std::size_t i = 0; i + (to ? 1 : 0) < words.size(); ++i) {
+                 QTest::keySequence(to ? to : target(), QKeySequence(word(i).c_str()));
              }
+             read = words.size();
          }},
         {"click", [this] { QTest::mouseClick(named(0), Qt::LeftButton); }},
         {"type",
