@@ -391,7 +391,8 @@ class Scenarios {
         {"mouse", [this] { mouse(); }},
         {"key",
          [this] { // the last word a control's name: the keys go there
-             QWidget* to = top()->findChild<QWidget*>(words.back().c_str());
+             QWidget* to =
+                 words.size() > 1 ? top()->findChild<QWidget*>(words.back().c_str()) : nullptr;
              for (std::size_t i = 0; i + (to ? 1 : 0) < words.size(); ++i) {
                  QTest::keySequence(to ? to : target(), QKeySequence(word(i).c_str()));
              }
