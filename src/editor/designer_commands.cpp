@@ -27,18 +27,24 @@ template <class Change> void changeCells(Editor& editor, Platform& platform, Cha
 }
 
 // The current board swapped with its neighbour `delta` away, staying current; at either end the
-// bell.
+// bell. A swap with an equal board changes nothing but the number shown: no step.
 void moveBoardBy(Editor& editor, Platform& platform, int delta) {
-    const int from = editor.boardSet.currentBoard;
+    BoardSet& set = editor.boardSet;
+    const int from = set.currentBoard;
     const int to = from + delta;
-    if (!moveBoard(editor.boardSet, from, to)) {
+    const bool equal = to >= 0 && to <= set.lastBoardIndex &&
+                       set.board(to).cells == set.board(from).cells &&
+                       set.board(to).background == set.board(from).background;
+    if (!moveBoard(set, from, to)) {
         platform.beep();
         return;
     }
-    editor.modified = true;
+    editor.modified = editor.modified || !equal;
     redrawBoard(editor, platform);
     updateTitle(editor, platform);
-    recordStep(editor, platform, MoveStep{from, to});
+    if (!equal) {
+        recordStep(editor, platform, MoveStep{from, to});
+    }
 }
 
 } // namespace
