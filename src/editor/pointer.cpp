@@ -82,17 +82,6 @@ void paint(Editor& editor, Platform& platform, GridCell cell, BlockCode code) {
     }
 }
 
-// Draws, as painting does, every cell of the current board that differs from `shown`.
-void drawChangedCells(Editor& editor, Platform& platform, const BoardCells& shown) {
-    const BoardCells& cells = editor.boardSet.current().cells;
-    for (int i = 0; i < cellsPerBoard; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        if (cells[at] != shown[at]) {
-            drawCell(editor, platform, cells[at], i / boardRows + 1, i % boardRows + 1);
-        }
-    }
-}
-
 // The rectangle from the pressed cell to the one nearest the pointer, over the board as it was.
 void previewRectangle(Editor& editor, Platform& platform, int x, int y) {
     const RectangleDrag& drag = editor.rectangle;
