@@ -4,6 +4,9 @@
 #include "editor/screen.h"
 #include "platform/platform.h"
 
+#include <algorithm>
+#include <optional>
+
 namespace bse {
 
 void redrawBoard(Editor& editor, Platform& platform) {
@@ -19,6 +22,29 @@ void drawCell(Editor& editor, Platform& platform, BlockCode code, int column, in
     Pictures& pictures = editor.pictures;
     platform.invalidate(
         drawCellImage(pictures.editorCanvas, pictures.blockStrip, code, column, row));
+}
+
+void drawChangedCells(Editor& editor, Platform& platform, const BoardCells& shown) {
+    const BoardCells& cells = editor.boardSet.current().cells;
+    Pictures& pictures = editor.pictures;
+    std::optional<Rect> changed;
+    for (int i = 0; i < cellsPerBoard; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        if (cells[at] == shown[at]) {
+            continue;
+        }
+        const Rect cell = drawCellImage(pictures.editorCanvas, pictures.blockStrip, cells[at],
+                                        i / boardRows + 1, i % boardRows + 1);
+        changed = !changed
+                      ? cell
+                      : Rect{std::min(changed->left, cell.left), std::min(changed->top, cell.top),
+                             std::max(changed->right, cell.right),
+                             std::max(changed->bottom, cell.bottom)};
+    }
+    if (changed) {
+        editor.modified = true;
+        platform.invalidate(*changed);
+    }
 }
 
 void drawSelectedBlock(Editor& editor, Platform& platform, BlockCode code, int x) {

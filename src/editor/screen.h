@@ -15,6 +15,9 @@ class Platform;
 void redrawBoard(Editor& editor, Platform& platform);
 // Also marks the BoardSet modified: only painting draws a single cell.
 void drawCell(Editor& editor, Platform& platform, BlockCode code, int column, int row);
+// Draws as drawCell does every cell of the current board that differs from `shown`, with one
+// repaint of the rectangle around them: a rectangle or a fill changes many cells at once.
+void drawChangedCells(Editor& editor, Platform& platform, const BoardCells& shown);
 void drawSelectedBlock(Editor& editor, Platform& platform, BlockCode code, int x);
 void drawStatusText(Editor& editor, Platform& platform, std::string_view text, Rgb colour);
 void eraseBoardGrid(Editor& editor, Platform& platform);

@@ -39,7 +39,15 @@ void recordStep(Editor& editor, Platform& platform, Step step) {
 }
 
 void finishStroke(Editor& editor, Platform& platform) {
-    if (std::optional<Step> stroke = editor.history.takeStroke()) {
+    std::optional<Step> stroke = editor.history.takeStroke();
+    if (RectangleDrag& drag = editor.rectangle; drag.active) {
+        // The rectangle kept is the step; the stroke of its press is inside it.
+        drag.active = false;
+        CellsStep step =
+            cellChanges(drag.board, drag.before, editor.boardSet.board(drag.board).cells);
+        stroke = step.changes.empty() ? std::nullopt : std::optional<Step>(std::move(step));
+    }
+    if (stroke) {
         editor.history.record(std::move(*stroke));
         showUndoState(editor, platform);
     }
@@ -47,6 +55,7 @@ void finishStroke(Editor& editor, Platform& platform) {
 
 void startHistory(Editor& editor, Platform& platform) {
     editor.history.clear();
+    editor.rectangle.active = false; // a BoardSet read in the middle of a drag ends it
     showUndoState(editor, platform);
 }
 

@@ -43,6 +43,33 @@ bool deleteBoard(BoardSet& boardSet, int position) {
     return true;
 }
 
+bool moveBoard(BoardSet& boardSet, int from, int to) {
+    const int last = boardSet.lastBoardIndex;
+    if (from < 0 || from > last || to < 0 || to > last) {
+        return false;
+    }
+    const auto first = boardSet.boards.begin();
+    if (from < to) {
+        std::rotate(first + from, first + from + 1, first + to + 1);
+    } else {
+        std::rotate(first + to, first + from, first + from + 1);
+    }
+    boardSet.currentBoard = to;
+    return true;
+}
+
+bool duplicateBoard(BoardSet& boardSet, int position) {
+    if (boardSet.full() || position < 0 || position > boardSet.lastBoardIndex) {
+        return false;
+    }
+    const auto first = boardSet.boards.begin();
+    std::copy_backward(first + position, first + boardSet.lastBoardIndex + 1,
+                       first + boardSet.lastBoardIndex + 2);
+    ++boardSet.lastBoardIndex;
+    boardSet.currentBoard = position + 1;
+    return true;
+}
+
 void moveToBoard(BoardSet& boardSet, int position) {
     boardSet.currentBoard = std::clamp(position, 0, boardSet.lastBoardIndex);
 }

@@ -54,6 +54,16 @@ bool insertEmptyBoard(BoardSet& boardSet, int position);
 // position, or the last one. False, nothing changed, on a one-board set.
 bool deleteBoard(BoardSet& boardSet, int position);
 
+// Moves the board at `from` (cells and background number: a designer reorders boards whole) to
+// `to`, the boards between moving one place towards `from`. It becomes current. False, nothing
+// changed, when either position is outside the set.
+bool moveBoard(BoardSet& boardSet, int from, int to);
+
+// Inserts a copy of the board at `position` (cells and background number) right after it; the
+// copy becomes current and later boards move up with their backgrounds. False, nothing changed,
+// when the set is full or the position outside it.
+bool duplicateBoard(BoardSet& boardSet, int position);
+
 // Makes `position` current, kept inside the set.
 void moveToBoard(BoardSet& boardSet, int position);
 

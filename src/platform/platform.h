@@ -76,6 +76,8 @@ class Platform : public TextPainter {
     virtual bool loadIcon(int iconId) = 0;
     virtual void setWindowIcon(int iconId) = 0;
     virtual void enableMenuItem(int commandId, bool enabled) = 0;
+    // The check mark of a check item of the menu.
+    virtual void checkMenuItem(int commandId, bool checked) = 0;
     // The document the window stands for, for the desktop's own use (the title is left alone):
     // its path, empty while untitled, and whether it has unsaved changes.
     virtual void showDocument(std::string_view /*path*/, bool /*modified*/) {}

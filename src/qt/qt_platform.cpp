@@ -240,6 +240,12 @@ void QtPlatform::enableMenuItem(int commandId, bool enabled) {
     }
 }
 
+void QtPlatform::checkMenuItem(int commandId, bool checked) {
+    if (QAction* action = window_->action(commandId)) {
+        action->setChecked(checked);
+    }
+}
+
 void QtPlatform::showDocument(std::string_view path, bool modified) {
     window_->setWindowFilePath(fromPathBytes(std::string(path)));
     // The attribute alone: setWindowModified() warns on every change that the title has no "[*]"

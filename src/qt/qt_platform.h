@@ -39,6 +39,7 @@ class QtPlatform : public Platform {
     bool loadIcon(int iconId) override;
     void setWindowIcon(int iconId) override;
     void enableMenuItem(int commandId, bool enabled) override;
+    void checkMenuItem(int commandId, bool checked) override;
     void showDocument(std::string_view path, bool modified) override;
     std::optional<std::string> droppedFile() override;
     void invalidate(const Rect& rect) override;

@@ -18,11 +18,20 @@ constexpr std::array arrowKeys{
     KeyRoute{VK_UP, ID_BOARD_FIRST},
     KeyRoute{VK_RIGHT, ID_BOARD_NEXT},
     KeyRoute{VK_DOWN, ID_BOARD_LAST},
+    KeyRoute{VK_LEFT, ID_BOARD_SHIFTLEFT, MK_SHIFT},
+    KeyRoute{VK_UP, ID_BOARD_SHIFTUP, MK_SHIFT},
+    KeyRoute{VK_RIGHT, ID_BOARD_SHIFTRIGHT, MK_SHIFT},
+    KeyRoute{VK_DOWN, ID_BOARD_SHIFTDOWN, MK_SHIFT},
 };
 
-void routeKey(Editor& editor, Platform& platform, WParam key) {
+void routeKey(Editor& editor, Platform& platform, WParam key, LParam modifiers) {
+    if (key == VK_ESCAPE) {
+        cancelRectangle(editor, platform);
+        return;
+    }
     for (const KeyRoute& route : arrowKeys) {
-        if (key == route.virtualKey) {
+        if (key == route.virtualKey &&
+            static_cast<WParam>(modifiers & MK_SHIFT) == route.modifiers) {
             sendCommand(editor, platform, route.commandId);
             return;
         }
@@ -63,7 +72,7 @@ bool MainWindowProc(Editor& editor, Platform& platform, Message message, WParam 
         stepIconAnimation(editor, platform);
         return false;
     case WM_KEYDOWN:
-        routeKey(editor, platform, wParam);
+        routeKey(editor, platform, wParam, lParam);
         return false;
     case WM_PAINT:
         paintWindow(editor, platform);
@@ -71,11 +80,13 @@ bool MainWindowProc(Editor& editor, Platform& platform, Message message, WParam 
     case WM_MOUSEMOVE:
         return onPointerMove(editor, platform, pointerX(lParam), pointerY(lParam), wParam);
     case WM_LBUTTONDOWN:
-        return onLeftButtonDown(editor, platform, pointerX(lParam), pointerY(lParam));
+        return onLeftButtonDown(editor, platform, pointerX(lParam), pointerY(lParam), wParam);
     case WM_LBUTTONUP:
         return onLeftButtonUp(editor, platform, pointerX(lParam), pointerY(lParam));
     case WM_RBUTTONDOWN:
-        return onRightButtonDown(editor, platform, pointerX(lParam), pointerY(lParam));
+        return onRightButtonDown(editor, platform, pointerX(lParam), pointerY(lParam), wParam);
+    case WM_MBUTTONDOWN:
+        return onMiddleButtonDown(editor, platform, pointerX(lParam), pointerY(lParam), wParam);
     case WM_RBUTTONUP:
         return onRightButtonUp(editor, platform);
     case WM_DROPFILES:

@@ -15,6 +15,8 @@ struct MenuItem {
     std::string_view shortcuts = {};
     // Greyed until the editor enables it.
     bool startsGreyed = false;
+    // A check item, unchecked until the editor checks it.
+    bool checkable = false;
 };
 
 // A drop-down menu of the menu bar, or a command on the bar itself (no items, a command id).

@@ -49,7 +49,8 @@ const std::map<std::string, int> commandIds = commandNames();
 const std::map<std::string, std::pair<Message, WParam>> pointerMessages{
     {"lc", {WM_LBUTTONDOWN, MK_LBUTTON}}, // a click: press and release
     {"ld", {WM_LBUTTONDOWN, MK_LBUTTON}}, {"lu", {WM_LBUTTONUP, 0}}, {"m", {WM_MOUSEMOVE, 0}},
-    {"rd", {WM_RBUTTONDOWN, MK_RBUTTON}}, {"ru", {WM_RBUTTONUP, 0}}};
+    {"rd", {WM_RBUTTONDOWN, MK_RBUTTON}}, {"ru", {WM_RBUTTONUP, 0}},
+    {"md", {WM_MBUTTONDOWN, MK_MBUTTON}}};
 const std::map<std::string, Answer> answerWords{
     {"yes", Answer::Yes}, {"no", Answer::No}, {"cancel", Answer::Cancel}};
 
@@ -130,12 +131,16 @@ void act(FakePlatform& platform, Editor& editor, const std::string& line) {
         for (int times = (in >> std::ws).eof() ? 1 : number(in); times > 0; --times) {
             platform.send(WM_COMMAND, static_cast<WParam>(commandIds.at(verb)));
         }
-    } else if (pointerMessages.contains(verb)) { // X Y, and for a move the buttons held; again...
+    } else if (pointerMessages.contains(verb)) { // X Y [+KEYS], for a move X Y BUTTONS; again...
         const auto [message, held] = pointerMessages.at(verb);
-        const bool several = std::count(line.begin(), line.end(), ' ') > (verb == "m" ? 3 : 2);
+        const bool several = std::count(line.begin(), line.end(), ' ') > (verb == "m" ? 3 : 2) &&
+                             line.find('+') == std::string::npos;
         while (in && !(in >> std::ws).eof()) {
             const int x = number(in), y = number(in);
-            const auto buttons = verb == "m" ? static_cast<WParam>(number(in)) : held;
+            auto buttons = verb == "m" ? static_cast<WParam>(number(in)) : held;
+            if ((in >> std::ws).peek() == '+') { // keys also held: +4 Shift, +8 Ctrl
+                buttons |= static_cast<WParam>(number(in));
+            }
             if (several) {
                 platform.note("at", x, y);
             }
@@ -144,8 +149,9 @@ void act(FakePlatform& platform, Editor& editor, const std::string& line) {
                 platform.send(WM_LBUTTONUP, 0, makePointerParam(x, y));
             }
         }
-    } else if (verb == "key") {
-        platform.send(WM_KEYDOWN, static_cast<WParam>(number(in)));
+    } else if (verb == "key") { // KEY [4 with Shift]
+        const auto key = static_cast<WParam>(number(in));
+        platform.send(WM_KEYDOWN, key, (in >> std::ws).eof() ? 0 : number(in));
     } else if (verb == "boards") { // COUNT CURRENT
         const int count = number(in);
         markBoards(editor.boardSet, count, number(in));
@@ -334,9 +340,12 @@ std::string cellAt(int column, int row) {
 // BoardSet as it was, on the board it was done on, unmodified exactly where it was saved.
 TEST(Editor, UndoAndRedoWalkRandomSessionsBackToTheStartAndOnToTheEnd) {
     const char* const commands[] = {
-        "copy-board",           "paste-board",       "clear-board", "add-a-board", "insert-board",
-        "delete-board",         "previous-board",    "next-board",  "first-board", "last-board",
-        "set-board-background", "boardset-settings", "import",      "save"};
+        "copy-board",       "paste-board",    "clear-board",          "add-a-board",
+        "insert-board",     "delete-board",   "previous-board",       "next-board",
+        "first-board",      "last-board",     "set-board-background", "boardset-settings",
+        "import",           "save",           "flip-left-and-right",  "flip-top-and-bottom",
+        "shift-left",       "shift-down",     "duplicate-board",      "move-board-earlier",
+        "move-board-later", "mirror-painting"};
     for (const unsigned seed : {1u, 2u, 3u}) {
         SCOPED_TRACE(seed);
         std::mt19937 random(seed);
@@ -380,16 +389,18 @@ TEST(Editor, UndoAndRedoWalkRandomSessionsBackToTheStartAndOnToTheEnd) {
                 const bool no = std::string(commands[which]) == "import" || pick(3) == 0;
                 run(no ? "answers no" : "answers yes");
                 run(commands[which]);
-            } else { // a stroke: press, moves to neighbouring cells, release
+            } else { // a stroke, a rectangle or a fill: press, moves to neighbouring cells, release
                 const std::string button = pick(2) == 0 ? "l" : "r";
+                const std::string held = std::to_string((button == "l" ? 1 : 2) + 4 * pick(3));
                 run("blocks " + std::to_string(pick(45)) + " " + std::to_string(pick(45)));
                 int column = pick(20), row = pick(20);
-                run(button + "d " + cellAt(column, row));
+                run(button + "d " + cellAt(column, row) + " +" + held);
                 for (int moves = pick(6); moves > 0; --moves) {
                     column = (column + 19 + pick(3)) % 20;
                     row = (row + 19 + pick(3)) % 20;
-                    run("m " + cellAt(column, row) + (button == "l" ? " 1" : " 2"));
+                    run("m " + cellAt(column, row) + " " + held);
                 }
+                run(pick(5) == 0 ? "key 27" : "md " + cellAt(column, row)); // Escape or a pick
                 run(button + "u " + cellAt(column, row));
             }
             platform.answers.clear();

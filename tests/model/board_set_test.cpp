@@ -1,6 +1,9 @@
+#include "model/board_tools.h"
 #include "support/board_set_checks.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace bse {
 namespace {
@@ -19,6 +22,8 @@ TEST(BoardSetModel, OperationsKeepTheInvariants) {
     const auto insert = [](BoardSet& s, int at) { return insertEmptyBoard(s, at); };
     const auto remove = [](BoardSet& s, int at) { return deleteBoard(s, at); };
     const auto move = [](BoardSet& s, int at) { return moveToBoard(s, at), true; };
+    const auto moveCurrent = [](BoardSet& s, int to) { return moveBoard(s, s.currentBoard, to); };
+    const auto duplicate = [](BoardSet& s, int at) { return duplicateBoard(s, at); };
     const Case cases[] = {
         {"insert at the front", 5, 3, insert, 0, true, 7, 0},
         {"insert after the last", 5, 3, insert, 6, true, 7, 6},
@@ -32,6 +37,11 @@ TEST(BoardSetModel, OperationsKeepTheInvariants) {
         {"delete the only board", 0, 0, remove, 0, false, 1, 0},
         {"move before the front", 5, 3, move, -4, true, 6, 0},
         {"move past the end", 5, 3, move, 9, true, 6, 5},
+        {"move the board to the front", 5, 3, moveCurrent, 0, true, 6, 0},
+        {"move the board past the end", 5, 3, moveCurrent, 6, false, 6, 3},
+        {"duplicate the last board", 5, 3, duplicate, 5, true, 7, 6},
+        {"duplicate past the end", 5, 3, duplicate, 6, false, 6, 3},
+        {"duplicate in a full set", lastBoardSlot, 3, duplicate, 0, false, 200, 3},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -43,6 +53,81 @@ TEST(BoardSetModel, OperationsKeepTheInvariants) {
         EXPECT_EQ(set.currentBoard, c.currentAfter);
         EXPECT_EQ(check::brokenInvariant(set), "");
     }
+}
+
+// Moved and duplicated boards carry their background numbers; a move back restores the set.
+TEST(BoardSetModel, MovedAndDuplicatedBoardsAreWhole) {
+    const BoardSet& marked = check::markedBoardSet();
+    BoardSet set = marked;
+    const auto expectFrom = [&](int slot, int source) {
+        EXPECT_EQ(set.board(slot).background, marked.board(source).background);
+        EXPECT_EQ(set.board(slot).cells, marked.board(source).cells);
+    };
+    for (const auto& [from, to] : {std::pair{3, 1}, std::pair{1, 4}}) {
+        ASSERT_TRUE(moveBoard(set, from, to));
+        expectFrom(to, from);
+        expectFrom(from, from < to ? from + 1 : from - 1); // the neighbour took its place
+        ASSERT_TRUE(moveBoard(set, to, from));
+        set.currentBoard = marked.currentBoard;
+        EXPECT_EQ(check::firstDifference(set, marked), "");
+    }
+    ASSERT_TRUE(duplicateBoard(set, 2));
+    expectFrom(3, 2);
+    expectFrom(6, 5);
+}
+
+// Where the cell at (column, row) of a board of distinct codes goes; each operation is undone by
+// its inverse.
+TEST(BoardTools, FlipsAndShiftsMoveEveryCell) {
+    struct Case {
+        const char* what;
+        void (*operation)(BoardCells&);
+        void (*inverse)(BoardCells&);
+        int column, row, toColumn, toRow;
+    };
+    const auto left = [](BoardCells& c) { shiftCells(c, -1, 0); };
+    const auto right = [](BoardCells& c) { shiftCells(c, 1, 0); };
+    const auto up = [](BoardCells& c) { shiftCells(c, 0, -1); };
+    const auto down = [](BoardCells& c) { shiftCells(c, 0, 1); };
+    const Case cases[] = {
+        {"flip left and right", flipLeftRight, flipLeftRight, 2, 5, 17, 5},
+        {"flip top and bottom", flipTopBottom, flipTopBottom, 2, 5, 2, 14},
+        {"shift left wraps round", left, right, 0, 7, 19, 7},
+        {"shift down wraps round", down, up, 4, 19, 4, 0},
+    };
+    const BoardCells& marked = check::markedBoardSet().board(0).cells;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        BoardCells cells = marked;
+        c.operation(cells);
+        EXPECT_EQ(cells[cellIndex(c.toColumn, c.toRow)], marked[cellIndex(c.column, c.row)]);
+        c.inverse(cells);
+        EXPECT_EQ(cells, marked);
+    }
+}
+
+// Rectangles and fills paint exactly their cells, with the mirrored ones when asked.
+TEST(BoardTools, RectanglesAndFillsPaintTheirCells) {
+    BoardCells cells{};
+    paintRectangle(cells, 3, 4, -2, 1, 9, false); // corners in any order, clamped
+    EXPECT_EQ(std::ranges::count(cells, 9u), 16);
+    paintRectangle(cells, 1, 0, 1, 0, 8, true);
+    EXPECT_EQ(cells[cellIndex(18, 0)], 8u);
+
+    cells.fill(0);
+    for (int i = 0; i < boardColumns; ++i) {
+        cells[cellIndex(i, i)] = 7;
+    }
+    EXPECT_TRUE(fillRegion(cells, cellIndex(1, 0), 9, false)); // corners do not join
+    EXPECT_EQ(std::ranges::count(cells, 9u), 190);
+    EXPECT_FALSE(fillRegion(cells, cellIndex(1, 0), 9, true)); // holds it: not even the mirror
+
+    cells.fill(0);
+    for (int r = 0; r < boardRows; ++r) {
+        cells[cellIndex(5, r)] = 7;
+    }
+    EXPECT_TRUE(fillRegion(cells, cellIndex(0, 0), 9, true)); // the mirrored region too
+    EXPECT_EQ(std::ranges::count(cells, 9u), 200);
 }
 
 } // namespace

@@ -140,6 +140,9 @@ class FakePlatform : public Platform {
     void enableMenuItem(int commandId, bool enabled) override {
         note("enableMenuItem", commandId, enabled ? "on" : "off");
     }
+    void checkMenuItem(int commandId, bool checked) override {
+        note("checkMenuItem", commandId, checked ? "on" : "off");
+    }
     void showDocument(std::string_view path, bool modified) override {
         note("showDocument",
              std::string(1, '\'').append(path).append(modified ? "' modified" : "'"));
