@@ -5,6 +5,7 @@
 // from the actions, to be read before they are committed. Undo and Redo are also walked through
 // random sessions of the same actions, against a model of the states they pass.
 #include "format/board_set_format.h"
+#include "format/recovery_copy.h"
 #include "shell/menu.h"
 #include "shell/startup.h"
 #include "support/board_set_checks.h"
@@ -190,6 +191,20 @@ void act(FakePlatform& platform, Editor& editor, const std::string& line) {
         for (int x = 0, y = 0; in >> x >> y;) {
             platform.note("pixel", x, y, colourText(platform.screen.at(x, y)));
         }
+    } else if (verb == "safekeeping") {
+        platform.safekeeping = editor.safekeeping.on = true;
+    } else if (verb == "recovery-copy") { // NAME COUNT CURRENT [PATH], or NAME only: damaged
+        std::string name;
+        in >> name;
+        const int count = number(in), current = number(in);
+        BoardSet set;
+        setDefaultStrings(set);
+        markBoards(set, count, current);
+        platform.recoveryCopies[name] = count ? encodeRecoveryCopy(set, rest(in)) : Bytes(9);
+    } else if (verb == "recovery-fails") {
+        platform.failedRecovery = rest(in);
+    } else if (verb == "remove") {
+        platform.files.erase(rest(in));
     } else if (verb == "no-window") {
         platform.failWindowCreation = true;
     } else {

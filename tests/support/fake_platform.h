@@ -104,8 +104,11 @@ class FakePlatform : public Platform {
     std::set<int> missingIcons;
     std::map<int, Picture> pictures; // what loadPicture finds; synthetic by default
     bool failWindowCreation = false;
-    std::optional<std::string> dropped;         // what droppedFile gives
-    std::function<void(FakePlatform&)> session; // run by runMessageLoop: the user's session
+    std::optional<std::string> dropped;          // what droppedFile gives
+    std::function<void(FakePlatform&)> session;  // run by runMessageLoop: the user's session
+    bool safekeeping = false;                    // what startSafekeeping answers
+    std::map<std::string, Bytes> recoveryCopies; // by name, newest last; "own": this editor's
+    std::string failedRecovery;                  // what recoveryFailure says
 
     // Record.
     std::vector<std::string> log;
@@ -168,6 +171,16 @@ class FakePlatform : public Platform {
                                            LongFile longFile) override;
     Status writeFileAtomically(const std::string& path, const Bytes& bytes) override;
     std::optional<Picture> loadPicture(int pictureId) override;
+    Answer askYesNo(std::string_view text) override;
+    bool startSafekeeping() override;
+    std::vector<std::string> orphanedRecoveryCopies() override;
+    Result<Bytes> readRecoveryCopy(const std::string& name) override;
+    Status setRecoveryCopyAside(const std::string& name) override;
+    void writeRecoveryCopy(const Bytes& bytes) override;
+    void removeRecoveryCopy(const std::string& name) override;
+    std::string recoveryFailure() override { return failedRecovery; }
+    void watchFile(const std::string& path) override { note("watchFile", path); }
+    std::optional<FileIdentity> fileIdentity(const std::string& path) override;
     void drawText(Picture& picture, const Rect& rect, std::string_view text, Rgb colour,
                   TextAlign align) override;
 
