@@ -50,26 +50,32 @@ std::string defaultRecoveryFolder() {
     return base + "/boardset-editor/recovery";
 }
 
-Result<RecoveryStore> RecoveryStore::open(const std::string& folder) {
-    if (const Status made = makeFolders(folder); !made) {
-        return made.error();
-    }
-    // The process id names a running editor; the clock keeps a later editor with the same id apart.
+RecoveryStore::RecoveryStore(std::string folder) : folder_(std::move(folder)) {
+    // The process id names a running editor; the clock keeps a later one with the same id apart.
     const auto now = std::chrono::system_clock::now().time_since_epoch();
-    const std::string name =
-        std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(now).count()) + "-" +
-        std::to_string(::getpid());
-    auto lock = FileLock::acquire(folder + "/" + name + ".lock");
-    if (!lock) {
-        return lock.error();
-    }
-    return RecoveryStore(folder, name, std::move(*lock));
+    name_ = std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(now).count()) +
+            "-" + std::to_string(::getpid());
 }
 
 RecoveryStore::~RecoveryStore() {
-    if (!name_.empty()) {
+    if (lock_) {
         ::unlink(lockPath(name_).c_str());
     }
+}
+
+Status RecoveryStore::claim() {
+    if (lock_) {
+        return Done{};
+    }
+    if (const Status made = makeFolders(folder_); !made) {
+        return made;
+    }
+    auto lock = FileLock::acquire(lockPath(name_));
+    if (!lock) {
+        return lock.error();
+    }
+    lock_.emplace(std::move(*lock));
+    return Done{};
 }
 
 std::string RecoveryStore::copyPath(const std::string& name) const {

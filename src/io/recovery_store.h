@@ -22,12 +22,15 @@ std::string defaultRecoveryFolder();
 // editor that writes the copy holds for as long as it runs. A copy is named by its NAME.
 class RecoveryStore {
   public:
-    // Makes the folder (only its owner may look in) and takes a lock of this editor's own.
-    static Result<RecoveryStore> open(const std::string& folder);
-    RecoveryStore(RecoveryStore&&) = default;
-    RecoveryStore& operator=(RecoveryStore&&) = default;
-    ~RecoveryStore();
+    // Looks at `folder`; nothing is written there until this editor keeps a copy.
+    explicit RecoveryStore(std::string folder);
+    RecoveryStore(const RecoveryStore&) = delete;
+    RecoveryStore& operator=(const RecoveryStore&) = delete;
+    ~RecoveryStore(); // removes the own lock file
 
+    // Before the first copy: makes the folder (only its owner may look in) and takes this
+    // editor's own lock.
+    Status claim();
     const std::string& folder() const { return folder_; }
     const std::string& ownName() const { return name_; }
     std::string copyPath(const std::string& name) const;
@@ -38,11 +41,9 @@ class RecoveryStore {
     Status setAside(const std::string& name) const;
 
   private:
-    RecoveryStore(std::string folder, std::string name, FileLock lock)
-        : folder_(std::move(folder)), name_(std::move(name)), lock_(std::move(lock)) {}
     std::string folder_;
     std::string name_;
-    FileLock lock_;
+    std::optional<FileLock> lock_;
 };
 
 // Writes and removes files one after another on a thread of its own, so that the thread that
