@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
@@ -53,8 +54,9 @@ std::string defaultRecoveryFolder() {
 RecoveryStore::RecoveryStore(std::string folder) : folder_(std::move(folder)) {
     // The process id names a running editor; the clock keeps a later one with the same id apart.
     const auto now = std::chrono::system_clock::now().time_since_epoch();
+    static std::atomic<int> made = 0;
     name_ = std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(now).count()) +
-            "-" + std::to_string(::getpid());
+            "-" + std::to_string(::getpid()) + "-" + std::to_string(made++);
 }
 
 RecoveryStore::~RecoveryStore() {
