@@ -195,10 +195,8 @@ void act(FakePlatform& platform, Editor& editor, const std::string& line) {
         platform.safekeeping = editor.safekeeping.on = true;
     } else if (verb == "recovery-copy") { // NAME COUNT CURRENT [PATH], or NAME only: damaged
         std::string name;
-        in >> name;
-        const int count = number(in), current = number(in);
+        const int count = (in >> name, number(in)), current = number(in);
         BoardSet set;
-        setDefaultStrings(set);
         markBoards(set, count, current);
         platform.recoveryCopies[name] = count ? encodeRecoveryCopy(set, rest(in)) : Bytes(9);
     } else if (verb == "recovery-fails") {

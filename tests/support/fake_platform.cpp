@@ -193,53 +193,6 @@ Answer FakePlatform::askQuestion(std::string_view text) {
     return take(answers, Answer::Cancel);
 }
 
-Answer FakePlatform::askYesNo(std::string_view text) {
-    note("askYesNo", text);
-    return take(answers, Answer::No);
-}
-
-bool FakePlatform::startSafekeeping() {
-    return safekeeping ? (note("startSafekeeping"), true) : false;
-}
-
-std::vector<std::string> FakePlatform::orphanedRecoveryCopies() {
-    std::vector<std::string> names;
-    for (const auto& [name, bytes] : recoveryCopies) {
-        names.insert(names.begin(), name);
-    }
-    std::erase(names, "own");
-    return names;
-}
-
-Result<Bytes> FakePlatform::readRecoveryCopy(const std::string& name) {
-    return recoveryCopies.at(name);
-}
-
-Status FakePlatform::setRecoveryCopyAside(const std::string& name) {
-    note("setRecoveryCopyAside", name);
-    recoveryCopies.erase(name);
-    return Done{};
-}
-
-void FakePlatform::writeRecoveryCopy(const Bytes& bytes) {
-    note("writeRecoveryCopy", bytes.size());
-    recoveryCopies["own"] = bytes;
-}
-
-void FakePlatform::removeRecoveryCopy(const std::string& name) {
-    note("removeRecoveryCopy", name.empty() ? "own" : name);
-    recoveryCopies.erase(name.empty() ? "own" : name);
-}
-
-std::optional<FileIdentity> FakePlatform::fileIdentity(const std::string& path) {
-    const auto file = files.find(path);
-    if (file == files.end()) {
-        return std::nullopt;
-    }
-    const std::string bytes(file->second.begin(), file->second.end());
-    return FileIdentity{0, std::hash<std::string>{}(bytes), bytes.size(), 0};
-}
-
 int FakePlatform::runMessageLoop() {
     note("runMessageLoop");
     if (session && !quitCode) {
