@@ -2,6 +2,7 @@
 
 #include "format/board_set_format.h"
 
+#include <algorithm>
 #include <charconv>
 #include <string_view>
 
@@ -34,9 +35,9 @@ std::vector<std::uint8_t> encodeRecoveryCopy(const BoardSet& boardSet,
     const std::string head = std::string(magic) + "board " +
                              std::to_string(boardSet.currentBoard + 1) + "\npath " +
                              std::to_string(fileName.size()) + "\n" + fileName + "\n";
-    std::vector<std::uint8_t> bytes(head.begin(), head.end());
-    const std::vector<std::uint8_t> file = encodeBoardSet(boardSet);
-    bytes.insert(bytes.end(), file.begin(), file.end());
+    // One buffer, filled once: this runs on the thread that paints.
+    std::vector<std::uint8_t> bytes = encodeBoardSet(boardSet, head.size());
+    std::copy(head.begin(), head.end(), bytes.begin());
     return bytes;
 }
 
@@ -51,7 +52,6 @@ Result<RecoveredWork> readRecoveryCopy(std::span<const std::uint8_t> bytes) {
     if (!board || !length || *length >= text.size() - at || text[at + *length] != '\n') {
         return refuse("Its description of the BoardSet is damaged.");
     }
-    RecoveredWork work{{}, std::string(text.substr(at, *length))};
     Result<BoardSet> read = readBoardSet(bytes.subspan(at + *length + 1));
     if (!read) {
         return refuse("Its BoardSet is damaged: " + read.reason());
@@ -59,9 +59,8 @@ Result<RecoveredWork> readRecoveryCopy(std::span<const std::uint8_t> bytes) {
     if (*board < 1 || *board > static_cast<std::size_t>(read->boardCount())) {
         return refuse("Its current board " + std::to_string(*board) + " is not in the BoardSet.");
     }
-    work.boardSet = std::move(*read);
-    work.boardSet.currentBoard = static_cast<std::int32_t>(*board - 1);
-    return work;
+    read->currentBoard = static_cast<std::int32_t>(*board - 1);
+    return RecoveredWork{std::move(*read), std::string(text.substr(at, *length))};
 }
 
 } // namespace bse

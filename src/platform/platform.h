@@ -124,7 +124,7 @@ class Platform : public TextPainter {
     virtual Status setRecoveryCopyAside(const std::string& /*name*/) { return Done{}; }
     // This editor's own copy, written and removed in the background in the order asked; a
     // failure comes back as WM_RECOVERYFAILED, and recoveryFailure() says why.
-    virtual void writeRecoveryCopy(const Bytes& /*bytes*/) {}
+    virtual void writeRecoveryCopy(Bytes /*bytes*/) {}
     virtual void removeRecoveryCopy(const std::string& /*name: empty for the own copy*/) {}
     virtual std::string recoveryFailure() { return {}; }
     // Watches one file and its folder (empty: none); changes come as WM_FILECHANGED.

@@ -448,12 +448,12 @@ Status QtPlatform::setRecoveryCopyAside(const std::string& name) {
     return recoveryStore_->setAside(name);
 }
 
-void QtPlatform::writeRecoveryCopy(const Bytes& bytes) {
+void QtPlatform::writeRecoveryCopy(Bytes bytes) {
     if (const Status claimed = recoveryStore_->claim(); !claimed) {
         reportRecoveryFailure(claimed.reason());
         return;
     }
-    recoveryWriter_->post(recoveryStore_->copyPath(recoveryStore_->ownName()), bytes);
+    recoveryWriter_->post(recoveryStore_->copyPath(recoveryStore_->ownName()), std::move(bytes));
 }
 
 void QtPlatform::removeRecoveryCopy(const std::string& name) {

@@ -66,7 +66,7 @@ class QtPlatform : public Platform {
     std::vector<std::string> orphanedRecoveryCopies() override;
     Result<Bytes> readRecoveryCopy(const std::string& name) override;
     Status setRecoveryCopyAside(const std::string& name) override;
-    void writeRecoveryCopy(const Bytes& bytes) override;
+    void writeRecoveryCopy(Bytes bytes) override;
     void removeRecoveryCopy(const std::string& name) override;
     std::string recoveryFailure() override;
     void watchFile(const std::string& path) override;

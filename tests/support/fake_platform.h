@@ -185,7 +185,7 @@ class FakePlatform : public Platform {
     Status setRecoveryCopyAside(const std::string& name) override {
         return note("setRecoveryCopyAside", name), recoveryCopies.erase(name), Done{};
     }
-    void writeRecoveryCopy(const Bytes& bytes) override { note("writeRecoveryCopy", bytes.size()); }
+    void writeRecoveryCopy(Bytes bytes) override { note("writeRecoveryCopy", bytes.size()); }
     void removeRecoveryCopy(const std::string& name) override {
         note("removeRecoveryCopy", name.empty() ? "own" : name), recoveryCopies.erase(name);
     }
