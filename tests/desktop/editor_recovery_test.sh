@@ -6,21 +6,19 @@ set -euo pipefail
 source "$(dirname "$0")/desktop_lib.sh"
 cd "$work"
 
-start_editor
+cp "$(dirname "$(realpath "$0")")/../data/desktop/named_xy_one_empty_board.bds" open.bds
+start_editor open.bds
 at 100 100 click 1
 painted=$(pixels 100 100)
 until_true eval 'ls "$XDG_STATE_HOME"/boardset-editor/recovery/*.recovery' && kill -9 "$pid"
-start_editor
+# The copy of the file named is offered; Yes brings the painted cell back.
+start_editor open.bds
 dialog "$question" Return
 expect restored "$painted" pixels 100 100
-leave n
-
-cp "$(dirname "$(realpath "$0")")/../data/desktop/named_xy_one_empty_board.bds" open.bds
-start_editor open.bds
-title_is Xy "1 of 1"
 head -c 800 /dev/zero >two.brd # two boards of version 1
 "$3" convert two.brd -o two.bds
 mv two.bds open.bds
+dialog "$question" Return # reload, losing the restored changes
 title_is "Untitled Board" "1 of 2"
 leave
 finish "editor recovery test"

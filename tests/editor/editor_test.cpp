@@ -191,16 +191,15 @@ void act(FakePlatform& platform, Editor& editor, const std::string& line) {
         for (int x = 0, y = 0; in >> x >> y;) {
             platform.note("pixel", x, y, colourText(platform.screen.at(x, y)));
         }
-    } else if (verb == "safekeeping") {
+    } else if (verb == "safekeeping") { // [WHAT A FAILED RECOVERY WRITE SAYS]
         platform.safekeeping = editor.safekeeping.on = true;
+        platform.failedRecovery = rest(in);
     } else if (verb == "recovery-copy") { // NAME COUNT CURRENT [PATH], or NAME only: damaged
         std::string name;
         const int count = (in >> name, number(in)), current = number(in);
         BoardSet set;
         markBoards(set, count, current);
         platform.recoveryCopies[name] = count ? encodeRecoveryCopy(set, rest(in)) : Bytes(9);
-    } else if (verb == "recovery-fails") {
-        platform.failedRecovery = rest(in);
     } else if (verb == "remove") {
         platform.files.erase(rest(in));
     } else if (verb == "no-window") {

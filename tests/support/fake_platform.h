@@ -194,11 +194,10 @@ class FakePlatform : public Platform {
     // Another program's change shows as other bytes.
     std::optional<FileIdentity> fileIdentity(const std::string& path) override {
         const auto file = files.find(path);
-        const std::string bytes =
-            file == files.end() ? "" : std::string(file->second.begin(), file->second.end());
         return file == files.end()
                    ? std::nullopt
-                   : std::optional(FileIdentity{0, std::hash<std::string>{}(bytes), 0, 0});
+                   : std::optional(FileIdentity{0, std::hash<std::string>{}(std::string(
+                                                       file->second.begin(), file->second.end()))});
     }
     void drawText(Picture& picture, const Rect& rect, std::string_view text, Rgb colour,
                   TextAlign align) override;
