@@ -32,7 +32,8 @@ struct Safekeeping {
     bool on = false;
     std::tuple<std::uint64_t, bool, int> seen{~0ull, false, -1}; // edits, modified, board
     bool copyDue = false;                                        // its timers run
-    bool copyKept = false;                                       // written, or asked to be
+    bool fileLookDue = false; // a change of the file waits to be looked at
+    bool copyKept = false;    // written, or asked to be
     bool failureReported = false;
     std::string watchedPath;
     std::optional<io::FileIdentity> knownFile;      // as the editor last read or wrote it

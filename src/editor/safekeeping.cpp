@@ -54,6 +54,8 @@ void restore(Editor& editor, Platform& platform, const RecoveredWork& work) {
 void lookAtWatchedFile(Editor& editor, Platform& platform) {
     Safekeeping& safe = editor.safekeeping;
     platform.stopTimer(fileSettleTimerId);
+    platform.stopTimer(fileLongestWaitTimerId);
+    safe.fileLookDue = false;
     if (editor.currentFileName.empty()) {
         return;
     }
@@ -119,6 +121,7 @@ bool onSafekeepingTimer(Editor& editor, Platform& platform, WParam timerId) {
         }
         return true;
     case fileSettleTimerId:
+    case fileLongestWaitTimerId:
         lookAtWatchedFile(editor, platform);
         return true;
     default:
@@ -135,8 +138,13 @@ void onRecoveryFailed(Editor& editor, Platform& platform) {
 }
 
 void onFileChanged(Editor& editor, Platform& platform) {
-    if (editor.safekeeping.on) {
+    Safekeeping& safe = editor.safekeeping;
+    if (safe.on) {
         platform.startTimer(fileSettleTimerId, fileSettleMs);
+        if (!safe.fileLookDue) {
+            platform.startTimer(fileLongestWaitTimerId, fileLongestWaitMs);
+            safe.fileLookDue = true;
+        }
     }
 }
 

@@ -123,8 +123,11 @@ inline constexpr int recoveryQuietTimerId = 6720;
 inline constexpr int recoveryQuietMs = 2000;
 inline constexpr int recoveryLongestTimerId = 6721;
 inline constexpr int recoveryLongestMs = 30000;
-// A change of the watched file is looked at once it has been quiet this long.
+// A change of the watched file is looked at once it has been quiet this long, or at the latest
+// this long after the first change, however busy its folder is.
 inline constexpr int fileSettleTimerId = 6722;
 inline constexpr int fileSettleMs = 300;
+inline constexpr int fileLongestWaitTimerId = 6723;
+inline constexpr int fileLongestWaitMs = 900;
 
 } // namespace bse
