@@ -4,6 +4,7 @@
 #include "shell/startup.h"
 
 #include <QApplication>
+#include <QDir>
 
 #include <benchmark/benchmark.h>
 
@@ -27,6 +28,8 @@ Session& session() {
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // The editor's recovery copies go where no earlier editor left any.
+    setenv("XDG_STATE_HOME", QDir::temp().filePath(QStringLiteral("bench-state")).toUtf8(), 1);
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

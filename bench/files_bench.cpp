@@ -1,5 +1,8 @@
 #include "bench_session.h"
+#include "editor/file_commands.h"
+#include "editor/safekeeping.h"
 #include "format/board_set_format.h"
+#include "format/recovery_copy.h"
 #include "format/version1_import.h"
 #include "shell/main_window_proc.h"
 
@@ -78,6 +81,50 @@ void importVersion1FileOf200Boards(benchmark::State& state) {
     }
 }
 BENCHMARK(importVersion1FileOf200Boards)->Unit(benchmark::kMicrosecond);
+
+// What the painting thread does for a recovery copy: encode only.
+void recoveryCopyOf200Boards(benchmark::State& state) {
+    const auto set = fullBoardSet();
+    for (auto _ : state) {
+        auto bytes = encodeRecoveryCopy(*set, "/home/someone/boards/Levels.BDS");
+        benchmark::DoNotOptimize(bytes.data());
+    }
+}
+BENCHMARK(recoveryCopyOf200Boards)->Unit(benchmark::kMicrosecond);
+
+// A painting move as the window delivers it, with the recovery copy's bookkeeping after it.
+void paintingMoveWithRecovery(benchmark::State& state) {
+    Session& s = session();
+    s.editor->boardSet.currentBoard = 0;
+    int move = 0;
+    for (auto _ : state) {
+        const int x = 25 + 30 * (move % 20), y = 10 + 15 * (move / 20 % 20);
+        MainWindowProc(*s.editor, s.platform, WM_MOUSEMOVE, MK_LBUTTON, makePointerParam(x, y));
+        keepWorkSafe(*s.editor, s.platform);
+        ++move;
+    }
+}
+BENCHMARK(paintingMoveWithRecovery)->Unit(benchmark::kMicrosecond);
+
+// A 200-board file changed by another program, read again: read, check, load, title, redraw.
+void reloadAfterExternalChange(benchmark::State& state) {
+    Session& s = session();
+    const std::string path =
+        QDir::temp().filePath(QStringLiteral("bench-reload.BDS")).toStdString();
+    if (!io::writeFileAtomically(path, encodeBoardSet(*fullBoardSet()))) {
+        state.SkipWithError("no file to read");
+        return;
+    }
+    s.editor->currentFileName = path;
+    for (auto _ : state) {
+        reloadBoardSetFile(*s.editor, s.platform);
+    }
+    if (s.editor->boardSet.lastBoardIndex != 199) {
+        state.SkipWithError("the file did not load");
+    }
+    QFile::remove(QString::fromStdString(path));
+}
+BENCHMARK(reloadAfterExternalChange)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace bse::bench

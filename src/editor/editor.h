@@ -1,11 +1,15 @@
 #pragma once
 
 #include "editor/history.h"
+#include "io/file_identity.h"
 #include "model/board_set.h"
 #include "platform/ids.h"
 #include "view/drawing.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <tuple>
 
 namespace bse {
 
@@ -36,6 +40,19 @@ struct ShownDocument {
     bool modified = false;
 };
 
+// The recovery copy of unsaved work and the watch on the open file.
+struct Safekeeping {
+    bool on = false;
+    std::tuple<std::uint64_t, bool, int> seen{~0ull, false, -1}; // edits, modified, board
+    bool copyDue = false;                                        // its timers run
+    bool fileLookDue = false; // a change of the file waits to be looked at
+    bool copyKept = false;    // written, or asked to be
+    bool failureReported = false;
+    std::string watchedPath;
+    std::optional<io::FileIdentity> knownFile;      // as the editor last read or wrote it
+    std::optional<io::FileIdentity> declinedChange; // a change not to ask about again
+};
+
 // All the state the program keeps for its whole run. main() makes the one instance; tests make
 // a fresh one each. Large (over 300 KB): allocate it on the heap.
 struct Editor {
@@ -53,6 +70,7 @@ struct Editor {
     History history; // of the BoardSet, since it was made or read
     bool mirrorPainting = false;
     RectangleDrag rectangle;
+    Safekeeping safekeeping;
 };
 
 } // namespace bse

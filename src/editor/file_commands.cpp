@@ -4,10 +4,13 @@
 #include "editor/commands.h"
 #include "editor/dialog_commands.h"
 #include "editor/editor.h"
+#include "editor/safekeeping.h"
 #include "editor/screen.h"
 #include "editor/title.h"
 #include "editor/undo.h"
 #include "format/board_set_format.h"
+
+#include <algorithm>
 
 namespace bse {
 
@@ -32,6 +35,7 @@ bool loadBoardSetFile(Editor& editor, Platform& platform, const std::string& pat
     adoptBoardSet(editor.boardSet, *loaded);
     // What is on screen now is exactly what the file holds.
     editor.modified = false;
+    noteFileKnown(editor, platform, path);
     updateTitle(editor, platform);
     return true;
 }
@@ -53,6 +57,7 @@ bool writeBoardSet(Editor& editor, Platform& platform, const std::string& path) 
     }
     editor.modified = false;
     editor.history.markClean();
+    noteFileKnown(editor, platform, path);
     return true;
 }
 
@@ -144,7 +149,9 @@ void saveCommand(Editor& editor, Platform& platform) {
         return;
     }
     editor.askInfoBeforeWrite = false;
-    writeBoardSet(editor, platform, editor.currentFileName);
+    if (confirmReplaceChangedFile(editor, platform)) {
+        writeBoardSet(editor, platform, editor.currentFileName);
+    }
 }
 
 void saveAsCommand(Editor& editor, Platform& platform) {
@@ -170,6 +177,19 @@ void revertCommand(Editor& editor, Platform& platform) {
     }
     redrawBoard(editor, platform);
     startHistory(editor, platform);
+}
+
+bool reloadBoardSetFile(Editor& editor, Platform& platform) {
+    const int board = editor.boardSet.currentBoard;
+    if (!loadBoardSetFile(editor, platform, editor.currentFileName)) {
+        platform.showRefusal(revertRefusal);
+        return false;
+    }
+    editor.boardSet.currentBoard = std::min(board, editor.boardSet.lastBoardIndex);
+    updateTitle(editor, platform);
+    redrawBoard(editor, platform);
+    startHistory(editor, platform);
+    return true;
 }
 
 void exitCommand(Editor& editor, Platform& platform) {

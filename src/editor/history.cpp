@@ -138,6 +138,7 @@ void History::record(Step step) {
     }
     const std::size_t cost = stepBytes(step) + sizeof(Entry) - sizeof(Step);
     steps_.push_back({std::move(step), cost});
+    ++edits_;
     bytes_ += cost;
     ++position_;
     dropOldestOverLimit();
@@ -165,6 +166,7 @@ void History::clear() {
     position_ = 0;
     clean_ = 0;
     bytes_ = 0;
+    ++edits_;
     takeStroke();
 }
 
@@ -173,6 +175,7 @@ const Step* History::stepBack() {
         return nullptr;
     }
     --position_;
+    ++edits_;
     return &steps_[position_].step;
 }
 
@@ -180,6 +183,7 @@ const Step* History::stepForward() {
     if (!canRedo()) {
         return nullptr;
     }
+    ++edits_;
     return &steps_[position_++].step;
 }
 
@@ -190,6 +194,7 @@ std::array<std::int16_t, cellsPerBoard> History::filledSlots() {
 }
 
 void History::notePaint(int board, int index, BlockCode before, BlockCode after) {
+    ++edits_;
     if (stroke_.changes.empty()) {
         stroke_.board = board;
     }

@@ -105,7 +105,9 @@ class History {
     // Empty, with the clean point here: after New, Open and Revert.
     void clear();
     // The BoardSet now is as its file has it: after a successful Save.
-    void markClean() { clean_ = position_; }
+    void markClean() { clean_ = position_, ++edits_; }
+    // The BoardSet now is in no file (restored unsaved work): no undo makes it clean.
+    void forgetClean() { clean_.reset(); }
     bool atCleanPoint() const { return clean_ == position_; }
 
     bool canUndo() const { return position_ > 0; }
@@ -120,6 +122,8 @@ class History {
     std::optional<Step> takeStroke();
 
     std::size_t size() const { return steps_.size(); }
+    // Counts every change of the BoardSet or of its clean point, for those who keep a copy.
+    std::uint64_t edits() const { return edits_; }
     std::size_t bytes() const { return bytes_; }
     void setByteLimit(std::size_t limit);
 
@@ -139,6 +143,7 @@ class History {
     std::optional<std::size_t> clean_ = 0;
     std::size_t bytes_ = 0;
     std::size_t byteLimit_ = defaultByteLimit;
+    std::uint64_t edits_ = 0;
 
     CellsStep stroke_;
     // Where each cell of the stroke sits in stroke_.changes, -1 when not painted yet: keeps a

@@ -154,7 +154,7 @@ std::optional<int> firstIncompleteBoard(std::span<const std::uint8_t> bytes) {
     return std::nullopt;
 }
 
-std::vector<std::uint8_t> encodeBoardSet(const BoardSet& boardSet) {
+std::vector<std::uint8_t> encodeBoardSet(const BoardSet& boardSet, std::size_t spaceBefore) {
     const int count = std::clamp(boardSet.boardCount(), 0, maxBoards);
     const std::array<const std::string*, 4> strings{&boardSet.brickImagePath,
                                                     &boardSet.backgroundImagePath,
@@ -164,8 +164,9 @@ std::vector<std::uint8_t> encodeBoardSet(const BoardSet& boardSet) {
     for (const std::string* text : strings) {
         size += fieldSize + storedLength(*text) + 1;
     }
-    std::vector<std::uint8_t> out(size);
-    Output at = std::copy(boardSetHeader.begin(), boardSetHeader.end(), out.begin());
+    std::vector<std::uint8_t> out(spaceBefore + size);
+    Output at = std::copy(boardSetHeader.begin(), boardSetHeader.end(),
+                          out.begin() + static_cast<std::ptrdiff_t>(spaceBefore));
     at = writeField(at, static_cast<std::uint32_t>(count));
     for (const std::string* text : strings) {
         at = writeString(at, *text);

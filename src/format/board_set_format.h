@@ -46,7 +46,7 @@ Result<BoardSet> readBoardSet(std::span<const std::uint8_t> bytes);
 // in part or not at all, which therefore loads with empty cells; nothing when all are whole.
 std::optional<int> firstIncompleteBoard(std::span<const std::uint8_t> bytes);
 
-// The file bytes of a BoardSet.
-std::vector<std::uint8_t> encodeBoardSet(const BoardSet& boardSet);
+// The file bytes of a BoardSet, after `spaceBefore` zero bytes for a caller's own head.
+std::vector<std::uint8_t> encodeBoardSet(const BoardSet& boardSet, std::size_t spaceBefore = 0);
 
 } // namespace bse

@@ -32,6 +32,12 @@ inline constexpr Message WM_MBUTTONUP = 0x0208;
 inline constexpr Message WM_MBUTTONDBLCLK = 0x0209;
 // One file dropped on the window; Platform::droppedFile names it.
 inline constexpr Message WM_DROPFILES = 0x0233;
+// The program's own messages.
+inline constexpr Message WM_APP = 0x8000;
+// A recovery copy could not be written in the background; Platform::recoveryFailure says why.
+inline constexpr Message WM_RECOVERYFAILED = WM_APP + 0x10;
+// The watched file or its folder changed on disk.
+inline constexpr Message WM_FILECHANGED = WM_APP + 0x11;
 
 // Button-state word of pointer messages.
 inline constexpr WParam MK_LBUTTON = 0x0001;
@@ -125,5 +131,16 @@ inline constexpr int IDC_JUMPBOARD = 1005;
 // Timer.
 inline constexpr int iconTimerId = 6711;
 inline constexpr int iconTimerPeriodMs = 350;
+// Recovery copies: written this long after the last change, and at least this often meanwhile.
+inline constexpr int recoveryQuietTimerId = 6720;
+inline constexpr int recoveryQuietMs = 2000;
+inline constexpr int recoveryLongestTimerId = 6721;
+inline constexpr int recoveryLongestMs = 30000;
+// A change of the watched file is looked at once it has been quiet this long, or at the latest
+// this long after the first change, however busy its folder is.
+inline constexpr int fileSettleTimerId = 6722;
+inline constexpr int fileSettleMs = 300;
+inline constexpr int fileLongestWaitTimerId = 6723;
+inline constexpr int fileLongestWaitMs = 900;
 
 } // namespace bse

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/result.h"
+#include "io/file_identity.h"
 #include "io/file_io.h"
 #include "platform/dialog_template.h"
 #include "platform/dialog_window.h"
@@ -48,6 +49,7 @@ using Bytes = std::vector<std::uint8_t>;
 using MessageHandler = std::function<bool(Message, WParam, LParam)>;
 
 using io::FileHead;
+using io::FileIdentity;
 using io::LongFile;
 using io::ReadFailure;
 
@@ -108,6 +110,30 @@ class Platform : public TextPainter {
     virtual Status writeFileAtomically(const std::string& path, const Bytes& bytes) = 0;
     // A path as text for a message (Windows-1252).
     virtual std::string pathForDisplay(const std::string& path) { return path; }
+
+    // A Yes/No question (no Cancel), captioned with the program title.
+    virtual Answer askYesNo(std::string_view text) { return askQuestion(text); }
+
+    // Keeping work safe. startSafekeeping takes this editor's place among the recovery copies;
+    // false: no recovery copies and no watching in this run.
+    virtual bool startSafekeeping() { return false; }
+    // The copies of editors that no longer run, newest first, by name.
+    virtual std::vector<std::string> orphanedRecoveryCopies() { return {}; }
+    virtual Result<Bytes> readRecoveryCopy(const std::string& /*name*/) {
+        return refuse("No recovery copies here.");
+    }
+    // Renames a copy that cannot be read aside (NAME.damaged).
+    virtual Status setRecoveryCopyAside(const std::string& /*name*/) { return Done{}; }
+    // This editor's own copy, written and removed in the background in the order asked; a
+    // failure comes back as WM_RECOVERYFAILED, and recoveryFailure() says why.
+    virtual void writeRecoveryCopy(Bytes /*bytes*/) {}
+    virtual void removeRecoveryCopy(const std::string& /*name: empty for the own copy*/) {}
+    virtual std::string recoveryFailure() { return {}; }
+    // Watches one file and its folder (empty: none); changes come as WM_FILECHANGED.
+    virtual void watchFile(const std::string& /*path*/) {}
+    virtual std::optional<FileIdentity> fileIdentity(const std::string& /*path*/) {
+        return std::nullopt;
+    }
 
     // Pictures by resource number; text is drawn through TextPainter.
     virtual std::optional<Picture> loadPicture(int pictureId) = 0;

@@ -1,6 +1,8 @@
 #include "qt/qt_platform.h"
 
+#include "io/file_identity.h"
 #include "io/file_io.h"
+#include "io/recovery_store.h"
 #include "platform/platform.h"
 #include "qt/artwork.h"
 #include "qt/canvas_widget.h"
@@ -15,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QMessageBox>
@@ -125,6 +128,19 @@ QtPlatform::QtPlatform() : font_(pictureFont()) {
             window_->send(WM_TIMER, static_cast<WParam>(timerId_), 0);
         }
     });
+    // Git and atomic savers rename a new file onto the old one: the folder tells of that, and
+    // the file, once there again, is watched anew.
+    const auto changed = [this] {
+        if (!watchedPath_.empty() && window_) {
+            const QString file = QString::fromLocal8Bit(watchedPath_);
+            if (!watcher_.files().contains(file) && QFileInfo::exists(file)) {
+                watcher_.addPath(file);
+            }
+            window_->send(WM_FILECHANGED, 0, 0);
+        }
+    };
+    QObject::connect(&watcher_, &QFileSystemWatcher::fileChanged, changed);
+    QObject::connect(&watcher_, &QFileSystemWatcher::directoryChanged, changed);
 }
 
 QtPlatform::~QtPlatform() = default;
@@ -266,11 +282,30 @@ void QtPlatform::paintCanvas(const Picture& canvas) {
 }
 
 void QtPlatform::startTimer(int timerId, int periodMs) {
+    if (timerId != iconTimerId) {
+        std::unique_ptr<QTimer>& timer = timers_[timerId];
+        if (!timer) {
+            timer = std::make_unique<QTimer>();
+            QObject::connect(timer.get(), &QTimer::timeout, [this, timerId] {
+                if (window_) {
+                    window_->send(WM_TIMER, static_cast<WParam>(timerId), 0);
+                }
+            });
+        }
+        timer->start(periodMs);
+        return;
+    }
     timerId_ = timerId;
     iconTimer_.start(periodMs);
 }
 
-void QtPlatform::stopTimer(int) {
+void QtPlatform::stopTimer(int timerId) {
+    if (timerId != iconTimerId) {
+        if (const auto timer = timers_.find(timerId); timer != timers_.end()) {
+            timer->second->stop();
+        }
+        return;
+    }
     iconTimer_.stop();
 }
 
@@ -360,6 +395,95 @@ void QtPlatform::drawText(Picture& picture, const Rect& rect, std::string_view t
     painter.setClipRect(area);
     const int horizontal = align == TextAlign::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
     painter.drawText(area, horizontal | Qt::AlignTop, fromWindows1252(text));
+}
+
+} // namespace bse
+
+namespace bse {
+
+Answer QtPlatform::askYesNo(std::string_view text) {
+    return showMessageBox(window_.get(), QMessageBox::Question, text,
+                          QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes
+               ? Answer::Yes
+               : Answer::No;
+}
+
+bool QtPlatform::startSafekeeping() {
+    recoveryStore_ = std::make_unique<io::RecoveryStore>(io::defaultRecoveryFolder());
+    recoveryWriter_ = std::make_unique<io::BackgroundWriter>(
+        [this](const std::string& reason) { reportRecoveryFailure(reason); });
+    return true;
+}
+
+void QtPlatform::reportRecoveryFailure(const std::string& reason) {
+    {
+        const std::lock_guard lock(failureMutex_);
+        recoveryFailure_ = "The recovery copy of the unsaved changes could not be written in " +
+                           pathForDisplay(recoveryStore_->folder()) + ".\n\n" + reason;
+    }
+    // Told on the writer's thread; the editor hears of it on its own.
+    QMetaObject::invokeMethod(
+        &iconTimer_,
+        [this] {
+            if (window_) {
+                window_->send(WM_RECOVERYFAILED, 0, 0);
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+std::string QtPlatform::recoveryFailure() {
+    const std::lock_guard lock(failureMutex_);
+    return recoveryFailure_;
+}
+
+std::vector<std::string> QtPlatform::orphanedRecoveryCopies() {
+    return recoveryStore_ ? recoveryStore_->orphanedCopies() : std::vector<std::string>{};
+}
+
+Result<Bytes> QtPlatform::readRecoveryCopy(const std::string& name) {
+    constexpr std::size_t limit = 1 << 20; // well over a copy of 200 boards
+    auto read = io::readFile(recoveryStore_->copyPath(name), limit, LongFile::ReadNothing);
+    if (!read) {
+        return refuse(read.error().reason);
+    }
+    return std::move(read->bytes);
+}
+
+Status QtPlatform::setRecoveryCopyAside(const std::string& name) {
+    return recoveryStore_->setAside(name);
+}
+
+void QtPlatform::writeRecoveryCopy(Bytes bytes) {
+    if (const Status claimed = recoveryStore_->claim(); !claimed) {
+        reportRecoveryFailure(claimed.reason());
+        return;
+    }
+    recoveryWriter_->post(recoveryStore_->copyPath(recoveryStore_->ownName()), std::move(bytes));
+}
+
+void QtPlatform::removeRecoveryCopy(const std::string& name) {
+    const std::string& copy = name.empty() ? recoveryStore_->ownName() : name;
+    recoveryWriter_->post(recoveryStore_->copyPath(copy), std::nullopt);
+    if (!name.empty()) {
+        recoveryWriter_->post(recoveryStore_->lockPath(copy), std::nullopt);
+    }
+}
+
+void QtPlatform::watchFile(const std::string& path) {
+    if (!watcher_.files().isEmpty() || !watcher_.directories().isEmpty()) {
+        watcher_.removePaths(watcher_.files() + watcher_.directories());
+    }
+    watchedPath_ = path;
+    if (!path.empty()) {
+        const QString file = QString::fromLocal8Bit(path);
+        watcher_.addPath(file);
+        watcher_.addPath(QFileInfo(file).absolutePath());
+    }
+}
+
+std::optional<FileIdentity> QtPlatform::fileIdentity(const std::string& path) {
+    return io::fileIdentity(path);
 }
 
 } // namespace bse

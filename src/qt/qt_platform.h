@@ -1,7 +1,9 @@
 #pragma once
 
+#include "io/recovery_store.h"
 #include "platform/platform.h"
 
+#include <QFileSystemWatcher>
 #include <QFont>
 #include <QIcon>
 #include <QImage>
@@ -9,6 +11,7 @@
 
 #include <map>
 #include <memory>
+#include <mutex>
 
 namespace bse {
 
@@ -59,6 +62,16 @@ class QtPlatform : public Platform {
     std::string pathForDisplay(const std::string& path) override;
 
     std::optional<Picture> loadPicture(int pictureId) override;
+    Answer askYesNo(std::string_view text) override;
+    bool startSafekeeping() override;
+    std::vector<std::string> orphanedRecoveryCopies() override;
+    Result<Bytes> readRecoveryCopy(const std::string& name) override;
+    Status setRecoveryCopyAside(const std::string& name) override;
+    void writeRecoveryCopy(Bytes bytes) override;
+    void removeRecoveryCopy(const std::string& name) override;
+    std::string recoveryFailure() override;
+    void watchFile(const std::string& path) override;
+    std::optional<FileIdentity> fileIdentity(const std::string& path) override;
     void drawText(Picture& picture, const Rect& rect, std::string_view text, Rgb colour,
                   TextAlign align) override;
 
@@ -75,6 +88,16 @@ class QtPlatform : public Platform {
     bool quitRequested_ = false;
     int exitCode_ = 0;
     QFont font_;
+
+    // Safekeeping: the timers beside the icon's, the recovery copies, the watched file.
+    std::map<int, std::unique_ptr<QTimer>> timers_;
+    std::unique_ptr<io::RecoveryStore> recoveryStore_;
+    std::unique_ptr<io::BackgroundWriter> recoveryWriter_; // goes before the store
+    std::mutex failureMutex_;
+    std::string recoveryFailure_;
+    QFileSystemWatcher watcher_;
+    std::string watchedPath_;
+    void reportRecoveryFailure(const std::string& reason);
 };
 
 } // namespace bse

@@ -4,6 +4,7 @@
 #include "editor/editor.h"
 #include "editor/file_commands.h"
 #include "editor/pointer.h"
+#include "editor/safekeeping.h"
 #include "editor/screen.h"
 #include "platform/platform.h"
 
@@ -69,8 +70,16 @@ bool MainWindowProc(Editor& editor, Platform& platform, Message message, WParam 
         sendCommand(editor, platform, wParam);
         return true;
     case WM_TIMER:
-        stepIconAnimation(editor, platform);
+        if (!onSafekeepingTimer(editor, platform, wParam)) {
+            stepIconAnimation(editor, platform);
+        }
         return false;
+    case WM_RECOVERYFAILED:
+        onRecoveryFailed(editor, platform);
+        return true;
+    case WM_FILECHANGED:
+        onFileChanged(editor, platform);
+        return true;
     case WM_KEYDOWN:
         routeKey(editor, platform, wParam, lParam);
         return false;

@@ -2,6 +2,7 @@
 
 #include "editor/editor.h"
 #include "editor/file_commands.h"
+#include "editor/safekeeping.h"
 #include "editor/screen.h"
 #include "editor/title.h"
 #include "platform/dialog_template.h"
@@ -89,6 +90,7 @@ bool startEditor(Editor& editor, Platform& platform, const std::optional<std::st
     const auto handler = [&editor, &platform](Message message, WParam wParam, LParam lParam) {
         const bool handled = MainWindowProc(editor, platform, message, wParam, lParam);
         showDocumentChanges(editor, platform);
+        keepWorkSafe(editor, platform);
         return handled;
     };
     if (!platform.createMainWindow(mainWindowTemplate(), handler)) {
@@ -100,10 +102,14 @@ bool startEditor(Editor& editor, Platform& platform, const std::optional<std::st
         return false;
     }
     platform.startTimer(iconTimerId, iconTimerPeriodMs);
-    if (file) {
+    editor.safekeeping.on = platform.startSafekeeping();
+    if (editor.safekeeping.on && offerRecovery(editor, platform, file)) {
+        showDocumentChanges(editor, platform);
+    } else if (file) {
         openBoardSetFile(editor, platform, *file);
         showDocumentChanges(editor, platform);
     }
+    keepWorkSafe(editor, platform);
     return true;
 }
 
@@ -113,6 +119,7 @@ int runEditor(Editor& editor, Platform& platform, const std::optional<std::strin
     }
     const int exitCode = platform.runMessageLoop();
     platform.stopTimer(iconTimerId);
+    endSafekeeping(editor, platform);
     return exitCode;
 }
 

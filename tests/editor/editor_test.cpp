@@ -5,6 +5,7 @@
 // from the actions, to be read before they are committed. Undo and Redo are also walked through
 // random sessions of the same actions, against a model of the states they pass.
 #include "format/board_set_format.h"
+#include "format/recovery_copy.h"
 #include "shell/menu.h"
 #include "shell/startup.h"
 #include "support/board_set_checks.h"
@@ -220,6 +221,17 @@ void act(FakePlatform& platform, Editor& editor, const std::string& line) {
         for (int x = 0, y = 0; in >> x >> y;) {
             platform.note("pixel", x, y, colourText(platform.screen.at(x, y)));
         }
+    } else if (verb == "safekeeping") { // [WHAT A FAILED RECOVERY WRITE SAYS]
+        platform.safekeeping = editor.safekeeping.on = true;
+        platform.failedRecovery = rest(in);
+    } else if (verb == "recovery-copy") { // NAME COUNT CURRENT [PATH], or NAME only: damaged
+        std::string name;
+        const int count = (in >> name, number(in)), current = number(in);
+        BoardSet set;
+        markBoards(set, count, current);
+        platform.recoveryCopies[name] = count ? encodeRecoveryCopy(set, rest(in)) : Bytes(9);
+    } else if (verb == "remove") {
+        platform.files.erase(rest(in));
     } else if (verb == "no-window") {
         platform.failWindowCreation = true;
     } else {

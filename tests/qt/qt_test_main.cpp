@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 int main(int argc, char** argv) {
     // Widgets, input and painting without an X server.
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // Recovery copies of the editors these tests start stay out of the user's own.
+    setenv("XDG_STATE_HOME", (std::filesystem::current_path() / "state").c_str(), 1);
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

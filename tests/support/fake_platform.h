@@ -9,6 +9,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <ranges>
 #include <set>
 #include <string>
 #include <vector>
@@ -105,6 +106,11 @@ class FakePlatform : public Platform {
     std::optional<std::string> dropped;         // what droppedFile gives
     std::function<void(FakePlatform&)> session; // run by runMessageLoop: the user's session
 
+    // Safekeeping: on when asked; the copies of editors that stopped by name, newest last.
+    bool safekeeping = false;
+    std::map<std::string, Bytes> recoveryCopies;
+    std::string failedRecovery;
+
     // Record.
     std::vector<std::string> log;
     std::optional<int> quitCode;
@@ -169,6 +175,31 @@ class FakePlatform : public Platform {
                                            LongFile longFile) override;
     Status writeFileAtomically(const std::string& path, const Bytes& bytes) override;
     std::optional<Picture> loadPicture(int pictureId) override;
+    bool startSafekeeping() override { return safekeeping && (note("startSafekeeping"), true); }
+    std::vector<std::string> orphanedRecoveryCopies() override {
+        const auto names = std::views::reverse(std::views::keys(recoveryCopies));
+        return {names.begin(), names.end()};
+    }
+    Result<Bytes> readRecoveryCopy(const std::string& name) override {
+        return recoveryCopies[name];
+    }
+    Status setRecoveryCopyAside(const std::string& name) override {
+        return note("setRecoveryCopyAside", name), recoveryCopies.erase(name), Done{};
+    }
+    void writeRecoveryCopy(Bytes bytes) override { note("writeRecoveryCopy", bytes.size()); }
+    void removeRecoveryCopy(const std::string& name) override {
+        note("removeRecoveryCopy", name.empty() ? "own" : name), recoveryCopies.erase(name);
+    }
+    std::string recoveryFailure() override { return failedRecovery; }
+    void watchFile(const std::string& path) override { note("watchFile", path); }
+    // Another program's change shows as other bytes.
+    std::optional<FileIdentity> fileIdentity(const std::string& path) override {
+        const auto file = files.find(path);
+        return file == files.end()
+                   ? std::nullopt
+                   : std::optional(FileIdentity{0, std::hash<std::string>{}(std::string(
+                                                       file->second.begin(), file->second.end()))});
+    }
     void drawText(Picture& picture, const Rect& rect, std::string_view text, Rgb colour,
                   TextAlign align) override;
 
