@@ -10,6 +10,8 @@
 #include <QFile>
 
 #include <dlfcn.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <string_view>
@@ -62,11 +64,22 @@ int info(const Request& request) {
     return exitSuccess;
 }
 
+// Where the last board's record ends in a file that readBoardSet accepts: the header, the count,
+// four strings each after its length field, five constant bytes and the board records.
+std::uint64_t endOfLastBoard(const Bytes& bytes, int count) {
+    std::size_t end = 12;
+    for (int s = 0; s < 4 && end < bytes.size(); ++s) {
+        end += 4 + bytes[end];
+    }
+    return end + 5 + static_cast<std::uint64_t>(count) * boardRecordSize;
+}
+
 int check(const Request& request) {
     int code = exitSuccess;
     for (const std::string& path : request.inputs) {
-        Bytes bytes;
-        const Result<BoardSet> set = readBoardSetFile(path, &bytes);
+        Input input;
+        const Result<BoardSet> set = readBoardSetFile(path, &input);
+        const Bytes& bytes = input.bytes;
         std::string line = shownName(path) + ": ";
         if (!set) {
             line += set.reason();
@@ -78,6 +91,9 @@ int check(const Request& request) {
                 line += "; warning: board " + std::to_string(*board) +
                         " is incomplete: the file ends at byte " + std::to_string(bytes.size()) +
                         ", and the editor loads the missing cells as empty";
+            } else if (const std::uint64_t end = endOfLastBoard(bytes, count); input.size > end) {
+                line += "; warning: " + std::to_string(input.size - end) +
+                        " bytes follow the last board, and the editor ignores them";
             }
         }
         print(line + "\n");
@@ -143,8 +159,10 @@ int importText(const Request& request) {
     if (input->size > maxTextFormSize) {
         return fail(shownName(path), "refused: longer than a text form can be (4 MiB)");
     }
-    const std::string_view text(reinterpret_cast<const char*>(input->bytes.data()),
-                                input->bytes.size());
+    std::string_view text(reinterpret_cast<const char*>(input->bytes.data()), input->bytes.size());
+    if (text.starts_with("\xEF\xBB\xBF")) {
+        text.remove_prefix(3); // a byte-order mark, as some editors put before UTF-8
+    }
     const Result<BoardSet> set = bse::importText(text);
     if (!set) {
         return fail(shownName(path), "refused: " + set.reason());
@@ -152,9 +170,31 @@ int importText(const Request& request) {
     return write(request.output, encodeBoardSet(*set));
 }
 
+// Writing onto an input would destroy what is still to be read (as cp refuses, by device and inode,
+// so that another name of the same file is caught too).
+bool writesOntoAnInput(const Request& request) {
+    struct stat output {};
+    if (request.output.empty() || request.output == "-" ||
+        ::stat(request.output.c_str(), &output) != 0) {
+        return false;
+    }
+    for (const std::string& path : request.inputs) {
+        struct stat input {};
+        if ((path == "-" ? ::fstat(STDIN_FILENO, &input) : ::stat(path.c_str(), &input)) == 0 &&
+            S_ISREG(input.st_mode) && input.st_dev == output.st_dev &&
+            input.st_ino == output.st_ino) {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 int runCommand(const Request& request) {
+    if (writesOntoAnInput(request)) {
+        return fail(shownName(request.output, true), "input and output are the same file");
+    }
     using Command = int (*)(const Request&);
     constexpr std::pair<std::string_view, Command> commands[] = {
         {"info", info},     {"check", check},       {"convert", convert},

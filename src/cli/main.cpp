@@ -3,13 +3,36 @@
 
 #include <QCoreApplication>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
 int main(int argc, char* argv[]) {
+    // A closed standard stream gets /dev/null opened the wrong way round in its place, so that
+    // neither a file the program opens takes its number nor its use goes unnoticed.
+    for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
+        if (::fcntl(fd, F_GETFD) == -1 && errno == EBADF) {
+            ::open("/dev/null", fd == STDIN_FILENO ? O_WRONLY : O_RDONLY);
+        }
+    }
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("boardset"));
     QCoreApplication::setApplicationVersion(QStringLiteral(BSE_VERSION));
-    const auto parsed = bse::cli::parseCommandLine(QCoreApplication::arguments());
-    if (const int* code = std::get_if<int>(&parsed)) {
-        return *code;
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLatin1(argv[i]);
     }
-    return bse::cli::runCommand(std::get<bse::cli::Request>(parsed));
+    const auto parsed = bse::cli::parseCommandLine(arguments);
+    const int* usage = std::get_if<int>(&parsed);
+    const int code = usage ? *usage : bse::cli::runCommand(std::get<bse::cli::Request>(parsed));
+    // Every byte for standard output is checked, the last ones here; a closed pipe has ended the
+    // program by SIGPIPE before, as it ends other tools.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) || std::fclose(stdout) != 0) {
+        std::fprintf(stderr, "boardset: standard output: %s\n", std::strerror(errno ? errno : EIO));
+        return bse::cli::exitRefused;
+    }
+    return code;
 }
