@@ -231,8 +231,10 @@ Status writeInPlace(const std::wstring& target, const std::wstring& folder,
     }
     FILE_ALLOCATION_INFO allocation{};
     allocation.AllocationSize.QuadPart = static_cast<LONGLONG>(bytes.size());
+    // A system that cannot reserve (Wine) goes on, as a file system without fallocate does.
     if (::SetFileInformationByHandle(handle.get(), FileAllocationInfo, &allocation,
-                                     sizeof allocation) == 0) {
+                                     sizeof allocation) == 0 &&
+        ::GetLastError() != ERROR_CALL_NOT_IMPLEMENTED && ::GetLastError() != ERROR_NOT_SUPPORTED) {
         return failure();
     }
     LARGE_INTEGER start{};
