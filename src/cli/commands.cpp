@@ -2,6 +2,7 @@
 
 #include "cli/command_support.h"
 #include "cli/files.h"
+#include "cli/system.h"
 #include "format/board_set_format.h"
 #include "format/text_form.h"
 #include "format/version1_import.h"
@@ -9,10 +10,7 @@
 #include <QCoreApplication>
 #include <QFile>
 
-#include <dlfcn.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
+#include <algorithm>
 #include <cstdio>
 #include <string_view>
 
@@ -126,17 +124,21 @@ int convert(const Request& request) {
 int render(const Request& request) {
     const QString folder = QCoreApplication::applicationDirPath();
     void* module = nullptr;
+    std::string error;
     for (const QString& candidate : {folder, folder + "/" BSE_RENDER_MODULE_DIR}) {
-        const QByteArray path = QFile::encodeName(candidate + "/boardset-render.so");
-        if ((module = ::dlopen(path.constData(), RTLD_NOW | RTLD_LOCAL)) != nullptr) {
+        const QByteArray path =
+            QFile::encodeName(candidate + "/" + QString::fromLatin1(system::renderModuleName));
+        if ((module = system::loadModule(path.toStdString(), error)) != nullptr) {
             break;
         }
     }
     const auto command =
-        module ? reinterpret_cast<RenderCommand>(::dlsym(module, renderCommandSymbol)) : nullptr;
+        module ? reinterpret_cast<RenderCommand>(system::moduleSymbol(module, renderCommandSymbol))
+               : nullptr;
     if (command == nullptr) {
         return fail("render",
-                    std::string("the drawing module could not be loaded: ") + ::dlerror());
+                    "the drawing module could not be loaded: " +
+                        (module ? std::string(renderCommandSymbol) + " is missing" : error));
     }
     return command(request);
 }
@@ -173,20 +175,12 @@ int importText(const Request& request) {
 // Writing onto an input would destroy what is still to be read (as cp refuses, by device and inode,
 // so that another name of the same file is caught too).
 bool writesOntoAnInput(const Request& request) {
-    struct stat output {};
-    if (request.output.empty() || request.output == "-" ||
-        ::stat(request.output.c_str(), &output) != 0) {
+    if (request.output.empty() || request.output == "-") {
         return false;
     }
-    for (const std::string& path : request.inputs) {
-        struct stat input {};
-        if ((path == "-" ? ::fstat(STDIN_FILENO, &input) : ::stat(path.c_str(), &input)) == 0 &&
-            S_ISREG(input.st_mode) && input.st_dev == output.st_dev &&
-            input.st_ino == output.st_ino) {
-            return true;
-        }
-    }
-    return false;
+    return std::any_of(request.inputs.begin(), request.inputs.end(), [&](const std::string& input) {
+        return system::sameFile(input, request.output);
+    });
 }
 
 } // namespace

@@ -1,8 +1,7 @@
 #include "cli/files.h"
 
+#include "cli/system.h"
 #include "io/file_io.h"
-
-#include <unistd.h>
 
 #include <cctype>
 #include <cerrno>
@@ -27,7 +26,7 @@ Result<Input> readStandardInput(std::size_t keep, bool countRest) {
     const std::size_t most = keep + countRest;
     while (input.size < most) {
         const std::size_t want = std::min<std::size_t>(sizeof chunk, most - input.size);
-        const ssize_t got = ::read(STDIN_FILENO, chunk, want);
+        const long got = system::readStandardInput(chunk, want);
         if (got < 0 && errno == EINTR) {
             continue;
         }
@@ -50,7 +49,7 @@ Result<Input> readStandardInput(std::size_t keep, bool countRest) {
 
 Status writeStandardOutput(std::span<const std::uint8_t> bytes) {
     while (!bytes.empty()) {
-        const ssize_t written = ::write(STDOUT_FILENO, bytes.data(), bytes.size());
+        const long written = system::writeStandardOutput(bytes.data(), bytes.size());
         if (written < 0 && errno == EINTR) {
             continue;
         }

@@ -1,23 +1,15 @@
 // boardset: the editor's files on the command line, with no display: QCoreApplication only.
 #include "cli/command_line.h"
+#include "cli/system.h"
 
 #include <QCoreApplication>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 
 int main(int argc, char* argv[]) {
-    // A closed standard stream gets /dev/null opened the wrong way round in its place, so that
-    // neither a file the program opens takes its number nor its use goes unnoticed.
-    for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
-        if (::fcntl(fd, F_GETFD) == -1 && errno == EBADF) {
-            ::open("/dev/null", fd == STDIN_FILENO ? O_WRONLY : O_RDONLY);
-        }
-    }
+    bse::cli::system::prepareStandardStreams();
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("boardset"));
     QCoreApplication::setApplicationVersion(QStringLiteral(BSE_VERSION));
