@@ -6,11 +6,6 @@
 #include <QCommandLineParser>
 #include <QFile>
 
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
-#include <xcb/xcb.h>
-
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -18,6 +13,14 @@
 #include <memory>
 #include <optional>
 #include <string>
+
+// The desktops of Linux: Qt aborts when the display it is pointed at does not answer, so the
+// editor looks first. Elsewhere the system's own display is always there.
+#ifdef __linux__
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+#include <xcb/xcb.h>
 
 namespace {
 
@@ -91,6 +94,17 @@ std::optional<std::string> displayProblem() {
     return "no display found (DISPLAY is not set).\nStart it on a desktop, or without one under a "
            "virtual X server:\n  xvfb-run -a build/boardset-editor\n";
 }
+
+} // namespace
+#else
+namespace {
+std::optional<std::string> displayProblem() {
+    return std::nullopt;
+}
+} // namespace
+#endif
+
+namespace {
 
 struct Arguments {
     std::optional<std::string> file;
