@@ -40,8 +40,7 @@ TEST(Files, BinaryRoundTripsNamesReadLimitsRefusalsReadOnlyFilesAndHardLinks) {
     EXPECT_FALSE(readFile(utf8(folder / "none.BDS"), 100).error().notRegularFile);
 
     fs::create_hard_link(set, folder / "link.BDS");
-    const Status linked = writeFileAtomically(set, Bytes{'n'});
-    ASSERT_TRUE(linked) << linked.reason();
+    ASSERT_TRUE(writeFileAtomically(set, Bytes{'n'}));
     EXPECT_EQ(readFile(utf8(folder / "link.BDS"), 100).value().bytes, Bytes{'n'});
     // A failed write leaves the old file, and no temporary file.
     fs::permissions(set, fs::perms::all, fs::perm_options::remove);
