@@ -42,9 +42,9 @@ enum class NotRegular {
 // crash leaves nothing behind; otherwise a named one, and a later save removes what a dead save
 // left. Keeps the old file's mode bits and, where the system allows, its owner and group (Windows:
 // its attributes and access rights). On POSIX a symbolic link is followed: its target is replaced.
-// A file the saver may not write is refused
-// ("The file is read-only"); a file with several hard links keeps them: it is written in place
-// after its space is reserved, with a copy of the old bytes beside it until the new ones are down.
+// A file the saver may not write is refused ("The file is read-only"); a file with several hard
+// links keeps them: it is written in place after its space is reserved, with a copy of the old
+// bytes beside it until the new ones are down.
 Status writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
                            NotRegular notRegular = NotRegular::Refuse);
 
