@@ -151,7 +151,7 @@ std::variant<Request, int> parseSubcommand(const Subcommand& sub, QStringList ar
     }
     if (sub.output) {
         if (!parser.isSet(output) && name == "export") {
-            request.output = "-";
+            request.output.assign(1, '-'); // standard output; "= \"-\"" trips gcc 12's -Wrestrict
         } else if (!parser.isSet(output)) {
             return usageError(name, QStringLiteral("no output: give -o FILE, or -o - for "
                                                    "standard output"));
