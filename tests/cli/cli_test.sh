@@ -8,6 +8,8 @@ unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 export LC_ALL=C.UTF-8 # the order of ls and of *
 program=$1 golden=$2/tests/data/cli/${BSE_TRANSCRIPT:-transcript.txt}
 boardset() { "$program" "$@"; }
+# Making device nodes takes root; elsewhere a transcript that makes them is skipped (77).
+grep -q '^\$ .*mknod' "$golden" && [ "$(id -u)" != 0 ] && echo "mknod needs root: skipped" && exit 77
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 mkdir "$out/run" && cd "$out/run" || exit 2
