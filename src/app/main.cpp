@@ -6,8 +6,6 @@
 #include <QCommandLineParser>
 #include <QFile>
 
-#include <xcb/xcb.h>
-
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -16,35 +14,97 @@
 #include <optional>
 #include <string>
 
+// The desktops of Linux: Qt aborts when the display it is pointed at does not answer, so the
+// editor looks first. Elsewhere the system's own display is always there.
+#ifdef __linux__
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+#include <xcb/xcb.h>
+
 namespace {
 
-// Qt aborts when it cannot reach a display; say what to do instead.
-bool displayReachable() {
-    const char* platform = std::getenv("QT_QPA_PLATFORM");
-    if (platform != nullptr && *platform != '\0' && std::strncmp(platform, "xcb", 3) != 0 &&
-        std::strncmp(platform, "wayland", 7) != 0) {
-        return true; // offscreen, vnc, ... bring their own
-    }
-    const char* display = std::getenv("DISPLAY");
-    const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    return (display != nullptr && *display != '\0') || (wayland != nullptr && *wayland != '\0');
+bool set(const char* variable) {
+    const char* value = std::getenv(variable);
+    return value != nullptr && *value != '\0';
 }
 
 // Qt's X11 plugin aborts when the X server that DISPLAY names does not answer; try it once first.
-bool xServerUnreachable() {
-    const char* platform = std::getenv("QT_QPA_PLATFORM");
-    const bool xcbChosen = platform != nullptr && std::strncmp(platform, "xcb", 3) == 0;
-    const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    const bool xcbDefault =
-        (platform == nullptr || *platform == '\0') && (wayland == nullptr || *wayland == '\0');
-    if (!xcbChosen && !xcbDefault) {
+bool xServerAnswers() {
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    const bool answers = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    return answers;
+}
+
+// So does its Wayland plugin when no compositor listens on the socket WAYLAND_DISPLAY names
+// (absolute, or in XDG_RUNTIME_DIR; "wayland-0" when unset, as for every Wayland client).
+bool waylandCompositorAnswers() {
+    const char* name = set("WAYLAND_DISPLAY") ? std::getenv("WAYLAND_DISPLAY") : "wayland-0";
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    if (*name != '/' && runtime == nullptr) {
         return false;
     }
-    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-    const bool failed = xcb_connection_has_error(connection) != 0;
-    xcb_disconnect(connection);
-    return failed;
+    const std::string path = *name == '/' ? name : std::string(runtime) + "/" + name;
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (path.size() >= sizeof address.sun_path) {
+        return false;
+    }
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const bool answers =
+        fd >= 0 && ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    if (fd >= 0) {
+        ::close(fd);
+    }
+    return answers;
 }
+
+// Qt aborts when it cannot reach a display: finds one that answers among those Qt would try, and
+// points Qt at it, or says what to do instead.
+std::optional<std::string> displayProblem() {
+    const std::string platform = set("QT_QPA_PLATFORM") ? std::getenv("QT_QPA_PLATFORM") : "";
+    const bool xcb = platform.empty() || platform.find("xcb") != std::string::npos;
+    const bool wayland = platform.find("wayland") != std::string::npos ||
+                         (platform.empty() && set("WAYLAND_DISPLAY"));
+    if (!xcb && !wayland) {
+        return std::nullopt; // offscreen, vnc, ... bring their own
+    }
+    const bool x = xcb && set("DISPLAY") && xServerAnswers();
+    const bool compositor = wayland && waylandCompositorAnswers();
+    if (platform.empty() && x != compositor) {
+        ::setenv("QT_QPA_PLATFORM", x ? "xcb" : "wayland", 1);
+    }
+    if (x || compositor) {
+        return std::nullopt;
+    }
+    const std::string virtualX = "under a virtual X server:  xvfb-run -a build/boardset-editor\n";
+    if (set("DISPLAY") && xcb) {
+        return "the X server of DISPLAY=" + std::string(std::getenv("DISPLAY")) +
+               " cannot be reached.\nCheck that it is running and that this user may use it, "
+               "or start the editor\n" +
+               virtualX;
+    }
+    if (wayland) {
+        return "the Wayland compositor of WAYLAND_DISPLAY=" +
+               std::string(set("WAYLAND_DISPLAY") ? std::getenv("WAYLAND_DISPLAY") : "") +
+               " cannot be reached.\nStart the editor on a desktop, or " + virtualX;
+    }
+    return "no display found (DISPLAY is not set).\nStart it on a desktop, or without one under a "
+           "virtual X server:\n  xvfb-run -a build/boardset-editor\n";
+}
+
+} // namespace
+#else
+namespace {
+std::optional<std::string> displayProblem() {
+    return std::nullopt;
+}
+} // namespace
+#endif
+
+namespace {
 
 struct Arguments {
     std::optional<std::string> file;
@@ -113,18 +173,8 @@ int main(int argc, char* argv[]) {
     if (arguments.exitCode) {
         return *arguments.exitCode;
     }
-    if (!displayReachable()) {
-        std::cerr << "boardset-editor: no display found (DISPLAY is not set).\n"
-                     "Start it on a desktop, or without one under a virtual X server:\n"
-                     "  xvfb-run -a build/boardset-editor\n";
-        return 2;
-    }
-    if (xServerUnreachable()) {
-        const char* display = std::getenv("DISPLAY");
-        std::cerr << "boardset-editor: the X server of DISPLAY=" << (display ? display : "")
-                  << " cannot be reached.\n"
-                     "Check that it is running and that this user may use it, or start the editor\n"
-                     "under a virtual X server:  xvfb-run -a build/boardset-editor\n";
+    if (const auto problem = displayProblem()) {
+        std::cerr << "boardset-editor: " << *problem;
         return 2;
     }
     QApplication application(argc, argv);

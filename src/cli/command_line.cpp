@@ -1,5 +1,6 @@
 #include "cli/command_line.h"
 
+#include "cli/files.h"
 #include "model/windows1252.h"
 
 #include <QCommandLineParser>
@@ -20,11 +21,13 @@ Commands:
   check FILE...         reads each file as the editor's Open does: ok, or why it is refused
   convert OLD -o NEW    a version-1 board file as a new BoardSet, as the editor's Import
   render FILE -o PNG    a board as the editor's grid shows it, or a sheet of all boards
-  export FILE -o JSON   the text form of a BoardSet, made for diffs
+  export FILE [-o JSON] the text form of a BoardSet, made for diffs (standard output without -o)
   import JSON -o FILE   a BoardSet from its text form
 
 A FILE of "-" is standard input, and -o - writes standard output.
-Exit codes: 0 success, 1 a file was refused or could not be written, 2 usage error.
+Exit codes: 0 success, 1 a file was refused or could not be written (standard output too),
+2 usage error. A reader that stops early (| head) ends boardset as it ends other tools: by
+SIGPIPE, which the shell reports as exit status 141.
 "boardset COMMAND --help" describes each command.
 
 Options:
@@ -64,19 +67,26 @@ constexpr Subcommand subcommands[] = {
      "A text form, as export writes it.", false, true},
 };
 
+// An argument's own bytes: each came in as the Latin-1 character of its value.
+std::string bytesOf(const QString& argument) {
+    return argument.toLatin1().toStdString();
+}
+
 int usageError(const QString& command, const QString& reason) {
-    std::fprintf(stderr, "boardset: %s: %s\n", qPrintable(command), qPrintable(reason));
+    std::fprintf(stderr, "boardset: %s: %s\n", qPrintable(command),
+                 shownText(bytesOf(reason)).c_str());
     return exitUsage;
 }
 
 // Command-line text as Windows-1252 bytes, at most the 199 characters the editor's dialog takes.
-std::variant<std::string, QString> boardSetText(const QString& text) {
+std::variant<std::string, QString> boardSetText(const QString& argument) {
     std::string bytes;
-    for (const char32_t c : text.toUcs4()) {
+    for (const char32_t c : QString::fromUtf8(argument.toLatin1()).toUcs4()) {
         const auto byte = windows1252Byte(c);
         if (!byte) {
-            return QStringLiteral("\"%1\" cannot be written in Windows-1252")
-                .arg(QString::fromUcs4(&c, 1));
+            return QString::fromLatin1(QStringLiteral("\"%1\" cannot be written in Windows-1252")
+                                           .arg(QString::fromUcs4(&c, 1))
+                                           .toUtf8());
         }
         bytes.push_back(static_cast<char>(*byte));
     }
@@ -90,7 +100,9 @@ std::variant<Request, int> parseSubcommand(const Subcommand& sub, QStringList ar
     const QString name = QString::fromLatin1(sub.name);
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromLatin1(sub.summary));
-    parser.addHelpOption();
+    // Qt's own help option would offer a --help-all for Qt's options, which boardset has none of.
+    const QCommandLineOption help({"h", "help"}, "Displays this help.");
+    parser.addOption(help);
     parser.addPositionalArgument(QString::fromLatin1(sub.inputs),
                                  QString::fromLatin1(sub.inputsHelp));
     const QCommandLineOption output({"o", "output"}, "Where to write (\"-\": standard output).",
@@ -116,7 +128,7 @@ std::variant<Request, int> parseSubcommand(const Subcommand& sub, QStringList ar
     if (!parser.parse(arguments)) {
         return usageError(name, parser.errorText());
     }
-    if (parser.isSet("help")) {
+    if (parser.isSet(help)) {
         // Qt starts the usage line with the program's path; name the subcommand instead.
         QString help = parser.helpText();
         const QString usage = QStringLiteral("Usage: ");
@@ -129,7 +141,7 @@ std::variant<Request, int> parseSubcommand(const Subcommand& sub, QStringList ar
     Request request;
     request.command = sub.name;
     for (const QString& input : parser.positionalArguments()) {
-        request.inputs.push_back(QFile::encodeName(input).toStdString());
+        request.inputs.push_back(bytesOf(input));
     }
     const auto count = request.inputs.size();
     if (count == 0 || (count > 1 && !sub.many)) {
@@ -138,11 +150,14 @@ std::variant<Request, int> parseSubcommand(const Subcommand& sub, QStringList ar
                                     : QStringLiteral("one %1 only").arg(sub.inputs));
     }
     if (sub.output) {
-        if (!parser.isSet(output)) {
+        if (!parser.isSet(output) && name == "export") {
+            request.output.assign(1, '-'); // standard output; "= \"-\"" trips gcc 12's -Wrestrict
+        } else if (!parser.isSet(output)) {
             return usageError(name, QStringLiteral("no output: give -o FILE, or -o - for "
                                                    "standard output"));
+        } else {
+            request.output = bytesOf(parser.value(output));
         }
-        request.output = QFile::encodeName(parser.value(output)).toStdString();
     }
     request.json = name == "info" && parser.isSet(json);
     if (name == "render") {
@@ -193,7 +208,8 @@ std::variant<Request, int> parseCommandLine(const QStringList& arguments) {
         std::fputs(programHelp, stderr);
         return exitUsage;
     }
-    std::fprintf(stderr, "boardset: %s: no such command; see boardset --help\n", qPrintable(first));
+    std::fprintf(stderr, "boardset: %s: no such command; see boardset --help\n",
+                 shownText(bytesOf(first)).c_str());
     return exitUsage;
 }
 

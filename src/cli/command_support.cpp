@@ -11,7 +11,7 @@ int fail(const std::string& file, const std::string& reason, int code) {
     return code;
 }
 
-Result<BoardSet> readBoardSetFile(const std::string& path, Bytes* bytes) {
+Result<BoardSet> readBoardSetFile(const std::string& path, Input* read) {
     Result<Input> input = readInput(path, longestUsableBoardSetFile);
     if (!input) {
         return Refusal{input.reason()};
@@ -20,8 +20,8 @@ Result<BoardSet> readBoardSetFile(const std::string& path, Bytes* bytes) {
     if (!set) {
         return refuse("refused: " + set.reason());
     }
-    if (bytes != nullptr) {
-        *bytes = std::move(input->bytes);
+    if (read != nullptr) {
+        *read = std::move(*input);
     }
     return set;
 }

@@ -15,9 +15,9 @@ namespace bse::cli {
 // Says `boardset: FILE: reason` on standard error; returns the exit code.
 int fail(const std::string& file, const std::string& reason, int code = exitRefused);
 
-// A BoardSet file read as the editor's Open reads it, or why not, with the byte offset. `bytes`
+// A BoardSet file read as the editor's Open reads it, or why not, with the byte offset. `input`
 // receives what was read.
-Result<BoardSet> readBoardSetFile(const std::string& path, Bytes* bytes = nullptr);
+Result<BoardSet> readBoardSetFile(const std::string& path, Input* input = nullptr);
 
 // Writes an output, or says why it could not; returns the exit code.
 int write(const std::string& path, std::span<const std::uint8_t> bytes);

@@ -2,6 +2,7 @@
 
 #include "cli/command_support.h"
 #include "cli/files.h"
+#include "cli/system.h"
 #include "format/board_set_format.h"
 #include "format/text_form.h"
 #include "format/version1_import.h"
@@ -9,8 +10,7 @@
 #include <QCoreApplication>
 #include <QFile>
 
-#include <dlfcn.h>
-
+#include <algorithm>
 #include <cstdio>
 #include <string_view>
 
@@ -62,11 +62,22 @@ int info(const Request& request) {
     return exitSuccess;
 }
 
+// Where the last board's record ends in a file that readBoardSet accepts: the header, the count,
+// four strings each after its length field, five constant bytes and the board records.
+std::uint64_t endOfLastBoard(const Bytes& bytes, int count) {
+    std::size_t end = 12;
+    for (int s = 0; s < 4 && end < bytes.size(); ++s) {
+        end += 4 + bytes[end];
+    }
+    return end + 5 + static_cast<std::uint64_t>(count) * boardRecordSize;
+}
+
 int check(const Request& request) {
     int code = exitSuccess;
     for (const std::string& path : request.inputs) {
-        Bytes bytes;
-        const Result<BoardSet> set = readBoardSetFile(path, &bytes);
+        Input input;
+        const Result<BoardSet> set = readBoardSetFile(path, &input);
+        const Bytes& bytes = input.bytes;
         std::string line = shownName(path) + ": ";
         if (!set) {
             line += set.reason();
@@ -78,6 +89,9 @@ int check(const Request& request) {
                 line += "; warning: board " + std::to_string(*board) +
                         " is incomplete: the file ends at byte " + std::to_string(bytes.size()) +
                         ", and the editor loads the missing cells as empty";
+            } else if (const std::uint64_t end = endOfLastBoard(bytes, count); input.size > end) {
+                line += "; warning: " + std::to_string(input.size - end) +
+                        " bytes follow the last board, and the editor ignores them";
             }
         }
         print(line + "\n");
@@ -110,17 +124,21 @@ int convert(const Request& request) {
 int render(const Request& request) {
     const QString folder = QCoreApplication::applicationDirPath();
     void* module = nullptr;
+    std::string error;
     for (const QString& candidate : {folder, folder + "/" BSE_RENDER_MODULE_DIR}) {
-        const QByteArray path = QFile::encodeName(candidate + "/boardset-render.so");
-        if ((module = ::dlopen(path.constData(), RTLD_NOW | RTLD_LOCAL)) != nullptr) {
+        const QByteArray path =
+            QFile::encodeName(candidate + "/" + QString::fromLatin1(system::renderModuleName));
+        if ((module = system::loadModule(path.toStdString(), error)) != nullptr) {
             break;
         }
     }
     const auto command =
-        module ? reinterpret_cast<RenderCommand>(::dlsym(module, renderCommandSymbol)) : nullptr;
+        module ? reinterpret_cast<RenderCommand>(system::moduleSymbol(module, renderCommandSymbol))
+               : nullptr;
     if (command == nullptr) {
         return fail("render",
-                    std::string("the drawing module could not be loaded: ") + ::dlerror());
+                    "the drawing module could not be loaded: " +
+                        (module ? std::string(renderCommandSymbol) + " is missing" : error));
     }
     return command(request);
 }
@@ -143,8 +161,10 @@ int importText(const Request& request) {
     if (input->size > maxTextFormSize) {
         return fail(shownName(path), "refused: longer than a text form can be (4 MiB)");
     }
-    const std::string_view text(reinterpret_cast<const char*>(input->bytes.data()),
-                                input->bytes.size());
+    std::string_view text(reinterpret_cast<const char*>(input->bytes.data()), input->bytes.size());
+    if (text.starts_with("\xEF\xBB\xBF")) {
+        text.remove_prefix(3); // a byte-order mark, as some editors put before UTF-8
+    }
     const Result<BoardSet> set = bse::importText(text);
     if (!set) {
         return fail(shownName(path), "refused: " + set.reason());
@@ -152,9 +172,23 @@ int importText(const Request& request) {
     return write(request.output, encodeBoardSet(*set));
 }
 
+// Writing onto an input would destroy what is still to be read (as cp refuses, by device and inode,
+// so that another name of the same file is caught too).
+bool writesOntoAnInput(const Request& request) {
+    if (request.output.empty() || request.output == "-") {
+        return false;
+    }
+    return std::any_of(request.inputs.begin(), request.inputs.end(), [&](const std::string& input) {
+        return system::sameFile(input, request.output);
+    });
+}
+
 } // namespace
 
 int runCommand(const Request& request) {
+    if (writesOntoAnInput(request)) {
+        return fail(shownName(request.output, true), "input and output are the same file");
+    }
     using Command = int (*)(const Request&);
     constexpr std::pair<std::string_view, Command> commands[] = {
         {"info", info},     {"check", check},       {"convert", convert},

@@ -1,8 +1,7 @@
 #include "cli/files.h"
 
+#include "cli/system.h"
 #include "io/file_io.h"
-
-#include <unistd.h>
 
 #include <cctype>
 #include <cerrno>
@@ -19,14 +18,15 @@ Refusal systemReason(int number = errno) {
     return refuse(std::strerror(number));
 }
 
-// The first `keep` bytes of standard input; with `countRest`, read on to count the others.
+// The first `keep` bytes of standard input; with `countRest`, one byte more, which tells that the
+// input is longer than the limit: no endless source is read for ever.
 Result<Input> readStandardInput(std::size_t keep, bool countRest) {
     Input input;
     std::uint8_t chunk[65536];
-    while (countRest || input.size < keep) {
-        const std::size_t want =
-            countRest ? sizeof chunk : std::min(sizeof chunk, keep - input.bytes.size());
-        const ssize_t got = ::read(STDIN_FILENO, chunk, want);
+    const std::size_t most = keep + countRest;
+    while (input.size < most) {
+        const std::size_t want = std::min<std::size_t>(sizeof chunk, most - input.size);
+        const long got = system::readStandardInput(chunk, want);
         if (got < 0 && errno == EINTR) {
             continue;
         }
@@ -49,7 +49,7 @@ Result<Input> readStandardInput(std::size_t keep, bool countRest) {
 
 Status writeStandardOutput(std::span<const std::uint8_t> bytes) {
     while (!bytes.empty()) {
-        const ssize_t written = ::write(STDOUT_FILENO, bytes.data(), bytes.size());
+        const long written = system::writeStandardOutput(bytes.data(), bytes.size());
         if (written < 0 && errno == EINTR) {
             continue;
         }
@@ -59,6 +59,30 @@ Status writeStandardOutput(std::span<const std::uint8_t> bytes) {
         bytes = bytes.subspan(static_cast<std::size_t>(written));
     }
     return Done{};
+}
+
+// The length of the whole UTF-8 sequence that `bytes` starts with, and its character; 0 for none.
+std::size_t utf8Sequence(std::string_view bytes, char32_t& c) {
+    const auto lead = static_cast<unsigned char>(bytes[0]);
+    const std::size_t length = lead < 0x80                   ? 1
+                               : lead >= 0xC2 && lead < 0xE0 ? 2
+                               : lead >= 0xE0 && lead < 0xF0 ? 3
+                               : lead >= 0xF0 && lead < 0xF5 ? 4
+                                                             : 0;
+    if (length == 0 || bytes.size() < length) {
+        return 0;
+    }
+    c = lead & (0xFFu >> (length + (length > 1)));
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(bytes[i]);
+        if ((next & 0xC0) != 0x80) {
+            return 0;
+        }
+        c = c << 6 | (next & 0x3F);
+    }
+    constexpr char32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
+    const bool valid = c >= least[length] && c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
+    return valid ? length : 0;
 }
 
 } // namespace
@@ -85,14 +109,32 @@ Status writeOutput(const std::string& path, std::span<const std::uint8_t> bytes)
     if (path == "-") {
         return writeStandardOutput(bytes);
     }
-    return io::writeFileAtomically(path, bytes);
+    return io::writeFileAtomically(path, bytes, io::NotRegular::WriteInto);
 }
 
 std::string shownName(const std::string& path, bool output) {
     if (path == "-") {
         return output ? "standard output" : "standard input";
     }
-    return path;
+    return shownText(path);
+}
+
+std::string shownText(std::string_view bytes) {
+    std::string out;
+    for (std::size_t i = 0; i < bytes.size();) {
+        char32_t c = 0;
+        if (const std::size_t length = utf8Sequence(bytes.substr(i), c); length > 0) {
+            // Control characters, as in the names read from inside files.
+            out += c < 0x20 || (c >= 0x7F && c <= 0x9F) ? std::string_view("?")
+                                                        : bytes.substr(i, length);
+            i += length;
+            continue;
+        }
+        static constexpr char hex[] = "0123456789ABCDEF";
+        const auto byte = static_cast<unsigned char>(bytes[i++]);
+        out += std::string("\\x") + hex[byte >> 4] + hex[byte & 15];
+    }
+    return out;
 }
 
 } // namespace bse::cli

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace bse::cli {
@@ -27,7 +28,11 @@ Result<Input> readInput(const std::string& path, std::size_t limit, bool readHea
 // the disk.
 Status writeOutput(const std::string& path, std::span<const std::uint8_t> bytes);
 
-// The name of a file in messages.
+// The name of a file in messages, made safe for a terminal as shownText makes it.
 std::string shownName(const std::string& path, bool output = false);
+
+// Bytes from the command line or the file system as a terminal may show them: UTF-8 as it is, a
+// byte that is not UTF-8 as \xHH, control characters as '?'.
+std::string shownText(std::string_view bytes);
 
 } // namespace bse::cli

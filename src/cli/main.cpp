@@ -1,15 +1,30 @@
 // boardset: the editor's files on the command line, with no display: QCoreApplication only.
 #include "cli/command_line.h"
+#include "cli/system.h"
 
 #include <QCoreApplication>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
 int main(int argc, char* argv[]) {
+    bse::cli::system::prepareStandardStreams();
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("boardset"));
     QCoreApplication::setApplicationVersion(QStringLiteral(BSE_VERSION));
-    const auto parsed = bse::cli::parseCommandLine(QCoreApplication::arguments());
-    if (const int* code = std::get_if<int>(&parsed)) {
-        return *code;
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLatin1(argv[i]);
     }
-    return bse::cli::runCommand(std::get<bse::cli::Request>(parsed));
+    const auto parsed = bse::cli::parseCommandLine(arguments);
+    const int* usage = std::get_if<int>(&parsed);
+    const int code = usage ? *usage : bse::cli::runCommand(std::get<bse::cli::Request>(parsed));
+    // Every byte for standard output is checked, the last ones here; a closed pipe has ended the
+    // program by SIGPIPE before, as it ends other tools.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) || std::fclose(stdout) != 0) {
+        std::fprintf(stderr, "boardset: standard output: %s\n", std::strerror(errno ? errno : EIO));
+        return bse::cli::exitRefused;
+    }
+    return code;
 }

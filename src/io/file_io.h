@@ -30,10 +30,22 @@ struct ReadFailure {
 Result<FileHead, ReadFailure> readFile(const std::string& path, std::size_t limit,
                                        LongFile longFile = LongFile::ReadHead);
 
+// What a write does when the path names something that is not a regular file (a device, a FIFO).
+enum class NotRegular {
+    Refuse,    // a document is never put in a device's place
+    WriteInto, // as `cat > PATH` does: /dev/null takes the bytes, a FIFO goes to its reader
+};
+
 // Replaces `path` with `bytes` so that the path names either the old file, whole, or the new one,
 // whole, whatever fails on the way: the old file is touched only by the final rename, after every
-// byte is on the disk. Keeps the old file's mode bits and, where the system allows, its owner and
-// group. A symbolic link is followed: its target is replaced.
-Status writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
+// byte is on the disk. The new bytes go into an unnamed file where the file system allows it, so a
+// crash leaves nothing behind; otherwise a named one, and a later save removes what a dead save
+// left. Keeps the old file's mode bits and, where the system allows, its owner and group (Windows:
+// its attributes and access rights). On POSIX a symbolic link is followed: its target is replaced.
+// A file the saver may not write is refused ("The file is read-only"); a file with several hard
+// links keeps them: it is written in place after its space is reserved, with a copy of the old
+// bytes beside it until the new ones are down.
+Status writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
+                           NotRegular notRegular = NotRegular::Refuse);
 
 } // namespace bse::io

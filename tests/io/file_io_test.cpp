@@ -8,14 +8,18 @@
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <thread>
 
 namespace bse::io {
 namespace {
@@ -68,13 +72,18 @@ TEST_F(WriteFileAtomically, AFullDiskIsRefusedWithTheSystemsReasonAndTheOldFileS
     }
     fs::resize_file(filler, fs::file_size(filler) / 4096 * 4096 - 4096);
 
-    for (const std::size_t size : {std::size_t{4'929}, std::size_t{320'929}}) {
-        SCOPED_TRACE(size);
-        const Status written = writeFileAtomically(path.string(), Bytes(size, 'n'));
-        ASSERT_FALSE(written);
-        EXPECT_EQ(written.reason(), "No space left on device");
-        EXPECT_EQ(test::fileContents(path), old);
-        EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 2);
+    for (const bool linked : {false, true}) {
+        if (linked) { // written in place: the reserved space refuses first
+            fs::create_hard_link(path, folder / "link.BDS");
+        }
+        for (const std::size_t size : {std::size_t{4'929}, std::size_t{320'929}}) {
+            SCOPED_TRACE(std::to_string(size) + (linked ? " linked" : ""));
+            const Status written = writeFileAtomically(path.string(), Bytes(size, 'n'));
+            ASSERT_FALSE(written);
+            EXPECT_EQ(written.reason(), "No space left on device");
+            EXPECT_EQ(test::fileContents(path), old);
+            EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 2 + linked);
+        }
     }
 }
 
@@ -102,6 +111,55 @@ TEST_F(WriteFileAtomically, AReplacementKeepsModeOwnerAndGroupAndTheLinkToIt) {
     }
 }
 
+// Devices made here (root only), never the system's own; a FIFO with a reader.
+TEST_F(WriteFileAtomically, NoDeviceIsReplacedAReadOnlyFileIsRefusedDeadSavesAreCleared) {
+    const fs::path readOnly = folder / "set.BDS", null = folder / "null", full = folder / "full",
+                   fifo = folder / "fifo";
+    if (::mknod(null.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0 ||
+        ::mknod(full.c_str(), S_IFCHR | 0666, makedev(1, 7)) != 0) {
+        GTEST_SKIP() << "making device nodes needs root";
+    }
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    put(readOnly, Bytes(3, 'o'));
+    ASSERT_EQ(::chmod(readOnly.c_str(), 0444), 0);
+    const Bytes fresh(70'000, 'n');
+    const struct Case {
+        fs::path path;
+        NotRegular notRegular;
+        const char* reason;
+    } cases[] = {
+        {readOnly, NotRegular::WriteInto, "The file is read-only"},
+        {null, NotRegular::Refuse, "Not a regular file, but a device"},
+        {null, NotRegular::WriteInto, ""},
+        {full, NotRegular::WriteInto, "No space left on device"},
+        {fifo, NotRegular::WriteInto, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path.filename().string() + " " + c.reason);
+        const auto type = fs::symlink_status(c.path).type();
+        Bytes read;
+        std::thread reader([&] { read = c.path == fifo ? test::fileContents(fifo) : fresh; });
+        const Status written = writeFileAtomically(c.path.string(), fresh, c.notRegular);
+        reader.join();
+        EXPECT_EQ(written ? "" : written.reason(), c.reason);
+        EXPECT_EQ(fs::symlink_status(c.path).type(), type);
+        EXPECT_EQ(read, fresh);
+    }
+    EXPECT_EQ(test::fileContents(readOnly), Bytes(3, 'o'));
+
+    // What a killed save left goes with the next save; a save still running keeps its file.
+    ASSERT_EQ(::chmod(readOnly.c_str(), 0644), 0);
+    const fs::path dead = folder / ".set.BDS.abc123", running = folder / ".set.BDS.XYZ789";
+    put(dead, fresh);
+    put(running, fresh);
+    const int lock = ::open(running.c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(lock, LOCK_EX), 0);
+    ASSERT_TRUE(writeFileAtomically(readOnly.string(), fresh));
+    ::close(lock);
+    EXPECT_FALSE(fs::exists(dead));
+    EXPECT_TRUE(fs::exists(running));
+}
+
 TEST_F(FileFaults, AWriteThatFailsAnywhereLeavesTheOldFileAndSaysWhy) {
     const std::string path = folder / "set.BDS";
     const Bytes old{'o', 'l', 'd'}, fresh(4929, 'n');
@@ -118,17 +176,29 @@ TEST_F(FileFaults, AWriteThatFailsAnywhereLeavesTheOldFileAndSaysWhy) {
         {"rename EACCES", "Permission denied"},
         {"rename EXDEV", "Invalid cross-device link"},
     };
-    for (const auto& [fault, reason] : cases) {
-        SCOPED_TRACE(fault);
-        put(path, old);
-        setenv("BSE_FAULT", fault, 1);
-        const Status written = writeFileAtomically(path, fresh);
-        unsetenv("BSE_FAULT");
-        EXPECT_EQ(written ? "" : written.reason(), reason);
-        EXPECT_EQ(test::fileContents(path), *reason == '\0' ? fresh : old);
-        EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 1)
-            << "a temporary file is left";
+    // Written through an unnamed file, a named one, and in place for a file with two names.
+    for (const char* way : {"unnamed", "named", "in place"}) {
+        const bool linked = *way == 'i';
+        for (auto [fault, reason] : cases) {
+            SCOPED_TRACE(std::string(way) + ": " + fault);
+            put(path, old);
+            if (linked) {
+                fs::create_hard_link(path, folder / "link.BDS");
+                reason = std::string_view(fault).starts_with("rename") ? "" : reason;
+            }
+            setenv("BSE_FAULT", fault, 1);
+            const Status written = writeFileAtomically(path, fresh);
+            unsetenv("BSE_FAULT");
+            EXPECT_EQ(written ? "" : written.reason(), reason);
+            EXPECT_EQ(test::fileContents(folder / (linked ? "link.BDS" : "set.BDS")),
+                      *reason == '\0' ? fresh : old);
+            EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 1 + linked)
+                << "a temporary file is left";
+            fs::remove(folder / "link.BDS");
+        }
+        setenv("BSE_NO_TMPFILE", "1", 1);
     }
+    unsetenv("BSE_NO_TMPFILE");
 }
 
 TEST_F(FileFaults, AReadRefusesWhatIsNoRegularFileSaysWhyItFailsAndReadsOnlyAsFarAsAsked) {
@@ -146,9 +216,7 @@ TEST_F(FileFaults, AReadRefusesWhatIsNoRegularFileSaysWhyItFailsAndReadsOnlyAsFa
         const char* fault = "";
     } cases[] = {
         {fifo, 100, LongFile::ReadHead, "Not a regular file, but a named pipe"},
-        {folder, 100, LongFile::ReadHead, "Not a regular file, but a folder"},
         {"/dev/zero", 100, LongFile::ReadHead, "Not a regular file, but a device"},
-        {folder / "none.BDS", 100, LongFile::ReadHead, "No such file or directory"},
         {sparse, 100, LongFile::ReadHead, "Permission denied", "open EACCES"},
         {sparse, 100, LongFile::ReadHead, "Input/output error", "read EIO"},
         {sparse, 321'853, LongFile::ReadHead, ""},

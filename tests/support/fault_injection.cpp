@@ -8,6 +8,7 @@
 //                       write       the bytes that fit, then ERROR
 //                       shortwrite  the most one call takes
 //                       lyingwrite  the bytes really written, while every call claims its count
+//   BSE_NO_TMPFILE    set: the folder's file system makes no unnamed files (O_TMPFILE)
 // Byte counts start again at each file created under the folder. The code under test opens its
 // files with open(2) and full paths.
 
@@ -91,7 +92,11 @@ int open(const char* path, int flags, ...) {
     if (const int error = faultFor("open", [&] { return underFolder(path); })) {
         return failWith(error);
     }
-    if ((flags & O_CREAT) != 0 && underFolder(path)) {
+    if ((flags & O_TMPFILE) == O_TMPFILE && std::getenv("BSE_NO_TMPFILE") != nullptr &&
+        underFolder(path)) {
+        return failWith(EOPNOTSUPP);
+    }
+    if (((flags & O_CREAT) != 0 || (flags & O_TMPFILE) == O_TMPFILE) && underFolder(path)) {
         bytesWritten = 0;
     }
     return real<int (*)(const char*, int, ...)>("open")(path, flags, mode);
