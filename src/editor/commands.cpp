@@ -3,6 +3,7 @@
 #include "editor/board_commands.h"
 #include "editor/dialog_commands.h"
 #include "editor/file_commands.h"
+#include "editor/overview.h"
 #include "editor/undo.h"
 
 #include <array>
@@ -36,6 +37,7 @@ constexpr std::array commands{
     CommandRoute{ID_BOARD_BACKGROUND, boardBackgroundCommand},
     CommandRoute{ID_BOARD_SETTINGS, boardSetSettingsCommand},
     CommandRoute{ID_ABOUT, aboutCommand},
+    CommandRoute{ID_BOARD_OVERVIEW, overviewCommand},
 };
 
 } // namespace

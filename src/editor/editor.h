@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/history.h"
+#include "editor/overview.h"
 #include "model/board_set.h"
 #include "view/drawing.h"
 
@@ -38,6 +39,7 @@ struct Editor {
     ShownDocument shownDocument;
     Pictures pictures;
     History history; // of the BoardSet, since it was made or read
+    Overview overview;
 };
 
 } // namespace bse

@@ -32,6 +32,15 @@ inline constexpr Message WM_MBUTTONUP = 0x0208;
 inline constexpr Message WM_MBUTTONDBLCLK = 0x0209;
 // One file dropped on the window; Platform::droppedFile names it.
 inline constexpr Message WM_DROPFILES = 0x0233;
+inline constexpr Message WM_APP = 0x8000;
+// Gestures in the board overview, boards counted from 0. A click on board wParam; a key wParam
+// with lParam boards to a row; board wParam dropped before board lParam (the count: after the
+// last); the context menu on board wParam; the overview's close box.
+inline constexpr Message WM_OVERVIEW_CLICK = WM_APP + 0x20;
+inline constexpr Message WM_OVERVIEW_KEY = WM_APP + 0x21;
+inline constexpr Message WM_OVERVIEW_DROP = WM_APP + 0x22;
+inline constexpr Message WM_OVERVIEW_MENU = WM_APP + 0x23;
+inline constexpr Message WM_OVERVIEW_CLOSED = WM_APP + 0x24;
 
 // Button-state word of pointer messages.
 inline constexpr WParam MK_LBUTTON = 0x0001;
@@ -53,6 +62,9 @@ constexpr int pointerY(LParam lParam) {
 }
 
 // Virtual keys.
+inline constexpr WParam VK_RETURN = 13;
+inline constexpr WParam VK_END = 35;
+inline constexpr WParam VK_HOME = 36;
 inline constexpr WParam VK_LEFT = 37;
 inline constexpr WParam VK_UP = 38;
 inline constexpr WParam VK_RIGHT = 39;
@@ -86,6 +98,7 @@ inline constexpr int ID_BOARD_LAST = 40030;
 inline constexpr int ID_BOARD_JUMP = 40031;
 inline constexpr int ID_EDIT_UNDO = 40032;
 inline constexpr int ID_EDIT_REDO = 40033;
+inline constexpr int ID_BOARD_OVERVIEW = 40060;
 
 // Resources.
 inline constexpr int IDD_MAINWINDOW = 101;

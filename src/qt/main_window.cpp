@@ -66,6 +66,7 @@ void MainWindow::buildMenu() {
                 QAction* action = menu->addAction(fromWindows1252(item.text));
                 action->setShortcuts(keySequences(item.shortcuts));
                 action->setEnabled(!item.startsGreyed);
+                action->setCheckable(item.checkable);
                 addCommand(action, item.commandId);
             }
         }

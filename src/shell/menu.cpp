@@ -42,6 +42,8 @@ constexpr std::array boardItems{
     MenuItem{"", menuSeparator},
     MenuItem{"Set Board Back&ground...", ID_BOARD_BACKGROUND},
     MenuItem{"BoardSet &Settings...", ID_BOARD_SETTINGS},
+    MenuItem{"", menuSeparator},
+    MenuItem{"Board &Overview", ID_BOARD_OVERVIEW, "Ctrl+B", false, true},
 };
 
 constexpr std::array menuBar{

@@ -15,6 +15,8 @@ struct MenuItem {
     std::string_view shortcuts = {};
     // Greyed until the editor enables it.
     bool startsGreyed = false;
+    // Shows a check mark, off at start, that the editor sets.
+    bool checkable = false;
 };
 
 // A drop-down menu of the menu bar, or a command on the bar itself (no items, a command id).

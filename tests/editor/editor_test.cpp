@@ -172,9 +172,12 @@ void act(FakePlatform& platform, Editor& editor, const std::string& line) {
         editor.boardSet.boardSetName = rest(in);
     } else if (verb == "modified") {
         editor.modified = true;
-    } else if (verb == "message") { // NUMBER WPARAM: any message, with its handled flag
+    } else if (verb == "message") { // NUMBER WPARAM [LPARAM]: any message, with its handled flag
         const auto message = static_cast<Message>(number(in));
-        platform.note("handled", platform.send(message, static_cast<WParam>(number(in))));
+        const auto wParam = static_cast<WParam>(number(in));
+        platform.note("handled", platform.send(message, wParam, number(in)));
+    } else if (verb == "menu-choice") {
+        platform.menuChoices.push_back(number(in));
     } else if (verb == "drop") { // PATH, or nothing: what the desktop hands over
         const std::string path = rest(in);
         platform.dropped = path.empty() ? std::nullopt : std::optional(path);

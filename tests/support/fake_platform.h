@@ -105,6 +105,7 @@ class FakePlatform : public Platform {
     std::map<int, Picture> pictures; // what loadPicture finds; synthetic by default
     bool failWindowCreation = false;
     std::optional<std::string> dropped;         // what droppedFile gives
+    std::deque<int> menuChoices;                // what popupMenu gives; 0 when empty
     std::function<void(FakePlatform&)> session; // run by runMessageLoop: the user's session
 
     // Record.
@@ -168,6 +169,18 @@ class FakePlatform : public Platform {
                                            LongFile longFile) override;
     Status writeFileAtomically(const std::string& path, const Bytes& bytes) override;
     std::optional<Picture> loadPicture(int pictureId) override;
+    void checkMenuItem(int commandId, bool checked) override {
+        note("checkMenuItem", commandId, checked ? "on" : "off");
+    }
+    int popupMenu(std::span<const PopupItem> items) override;
+    void showOverview(std::string_view title) override { note("showOverview", title); }
+    void hideOverview() override { note("hideOverview"); }
+    void setOverviewTitle(std::string_view title) override { note("setOverviewTitle", title); }
+    void setOverviewCount(int count) override { note("setOverviewCount", count); }
+    void setOverviewTile(int board, const Picture&, std::string_view label) override {
+        note("setOverviewTile", board, label);
+    }
+    void setOverviewFrame(int board) override { note("setOverviewFrame", board); }
     void drawText(Picture& picture, const Rect& rect, std::string_view text, Rgb colour,
                   TextAlign align) override;
 
