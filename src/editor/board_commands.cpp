@@ -15,15 +15,6 @@ constexpr const char* addQuestion = "Would you like to add a new board to the bo
 constexpr const char* fullRefusal =
     "This BoardSet already holds 200 boards, as many as a BoardSet can hold.";
 
-// The storage ends at 200 boards: anything that would add one more is refused.
-bool refuseWhenFull(Editor& editor, Platform& platform) {
-    if (!editor.boardSet.full()) {
-        return false;
-    }
-    platform.showRefusal(fullRefusal);
-    return true;
-}
-
 // An empty board opened at `position` and wiped on screen, as Clear Board does; the step for
 // the caller to record once the board is shown.
 InsertionStep openBoardAt(Editor& editor, Platform& platform, int position) {
@@ -94,6 +85,14 @@ void goOnTo(Editor& editor, Platform& platform, int target) {
 }
 
 } // namespace
+
+bool refuseWhenFull(Editor& editor, Platform& platform) {
+    if (!editor.boardSet.full()) {
+        return false;
+    }
+    platform.showRefusal(fullRefusal);
+    return true;
+}
 
 void clearBoard(Editor& editor, Platform& platform) {
     platform.setCursor(Cursor::Wait);

@@ -8,6 +8,9 @@ class Platform;
 // Empties the current board's cells (its background stays) and wipes the grid on screen.
 void clearBoard(Editor& editor, Platform& platform);
 
+// The storage ends at 200 boards: anything that would add one more is refused with a box.
+bool refuseWhenFull(Editor& editor, Platform& platform);
+
 // The board list commands of the Edit and Board menus.
 void copyBoardCommand(Editor& editor, Platform& platform);
 void pasteBoardCommand(Editor& editor, Platform& platform);

@@ -1,6 +1,7 @@
 #include "editor/commands.h"
 
 #include "editor/board_commands.h"
+#include "editor/designer_commands.h"
 #include "editor/dialog_commands.h"
 #include "editor/file_commands.h"
 #include "editor/overview.h"
@@ -37,6 +38,16 @@ constexpr std::array commands{
     CommandRoute{ID_BOARD_BACKGROUND, boardBackgroundCommand},
     CommandRoute{ID_BOARD_SETTINGS, boardSetSettingsCommand},
     CommandRoute{ID_ABOUT, aboutCommand},
+    CommandRoute{ID_EDIT_MIRRORPAINTING, mirrorPaintingCommand},
+    CommandRoute{ID_BOARD_FLIPLEFTRIGHT, flipLeftRightCommand},
+    CommandRoute{ID_BOARD_FLIPTOPBOTTOM, flipTopBottomCommand},
+    CommandRoute{ID_BOARD_SHIFTLEFT, shiftLeftCommand},
+    CommandRoute{ID_BOARD_SHIFTRIGHT, shiftRightCommand},
+    CommandRoute{ID_BOARD_SHIFTUP, shiftUpCommand},
+    CommandRoute{ID_BOARD_SHIFTDOWN, shiftDownCommand},
+    CommandRoute{ID_EDIT_DUPLICATEBOARD, duplicateBoardCommand},
+    CommandRoute{ID_BOARD_MOVEEARLIER, moveBoardEarlierCommand},
+    CommandRoute{ID_BOARD_MOVELATER, moveBoardLaterCommand},
     CommandRoute{ID_BOARD_OVERVIEW, overviewCommand},
 };
 

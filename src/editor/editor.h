@@ -3,6 +3,7 @@
 #include "editor/history.h"
 #include "editor/overview.h"
 #include "model/board_set.h"
+#include "platform/ids.h"
 #include "view/drawing.h"
 
 #include <string>
@@ -16,6 +17,18 @@ struct PointerState {
     int pointerX = 0;
     int pointerY = 0;
     bool buttonLatch = false;
+};
+
+// A Shift-drag on the grid: the rectangle from the pressed cell, drawn over the board as it was.
+struct RectangleDrag {
+    bool active = false;
+    WParam button = 0; // MK_LBUTTON or MK_RBUTTON
+    BlockCode code = 0;
+    int board = 0;
+    int column = 0; // the pressed cell, 0-based
+    int row = 0;
+    bool modifiedBefore = false;
+    BoardCells before{};
 };
 
 // What the desktop was last told of the document (Platform::showDocument).
@@ -39,6 +52,8 @@ struct Editor {
     ShownDocument shownDocument;
     Pictures pictures;
     History history; // of the BoardSet, since it was made or read
+    bool mirrorPainting = false;
+    RectangleDrag rectangle;
     Overview overview;
 };
 

@@ -51,6 +51,8 @@ void redoStep(BoardSet& set, const Step& step) {
                        set.currentBoard = s.board;
                    },
                    [&](const ImportStep& s) { applyLeadingBoards(set, s.after); },
+                   [&](const MoveStep& s) { moveBoard(set, s.from, s.to); },
+                   [&](const DuplicationStep& s) { duplicateBoard(set, s.position); },
                },
                step);
 }
@@ -78,6 +80,14 @@ void undoStep(BoardSet& set, const Step& step) {
                        set.currentBoard = s.board;
                    },
                    [&](const ImportStep& s) { applyLeadingBoards(set, s.before); },
+                   [&](const MoveStep& s) { moveBoard(set, s.to, s.from); },
+                   [&](const DuplicationStep& s) {
+                       const int last = set.lastBoardIndex;
+                       moveBoard(set, s.position + 1, last); // the copy to the end, then gone
+                       set.board(last) = *s.overwritten;
+                       --set.lastBoardIndex;
+                       set.currentBoard = s.position;
+                   },
                },
                step);
 }
@@ -109,6 +119,8 @@ std::size_t stepBytes(const Step& step) {
                               stringBytes(s.nameAfter) + stringBytes(s.authorAfter);
                    },
                    [&](const ImportStep& s) { return leading(s.before) + leading(s.after); },
+                   [](const MoveStep&) { return std::size_t{0}; },
+                   [](const DuplicationStep&) { return sizeof(Board); },
                },
                step);
 }

@@ -67,8 +67,21 @@ struct ImportStep {
     LeadingBoards before, after;
 };
 
-using Step =
-    std::variant<CellsStep, InsertionStep, DeletionStep, BackgroundStep, NamesStep, ImportStep>;
+// Move Board: the board at `from`, background and all, went to `to`.
+struct MoveStep {
+    int from = 0;
+    int to = 0;
+};
+
+// Duplicate Board: a copy of the board at `position` went after it; the move up overwrote the
+// slot past the old last board, kept here whole.
+struct DuplicationStep {
+    int position = 0;
+    std::unique_ptr<Board> overwritten;
+};
+
+using Step = std::variant<CellsStep, InsertionStep, DeletionStep, BackgroundStep, NamesStep,
+                          ImportStep, MoveStep, DuplicationStep>;
 
 // Brings the BoardSet from the state before a step to the state after it, or back, including
 // the current board each side had.

@@ -3,6 +3,7 @@
 #include "editor/editor.h"
 #include "editor/screen.h"
 #include "editor/title.h"
+#include "editor/undo.h"
 #include "platform/platform.h"
 #include "view/board_tile.h"
 
@@ -159,12 +160,22 @@ void overviewKey(Editor& editor, Platform& platform, WParam key, int boardsPerRo
     }
 }
 
-// Until the designer's Move Board brings its undo step.
+// Move Board to any place, as the designer's Move Board does to the next: one step, unless the
+// boards it passes are all equal to it.
 void moveBoardCommand(Editor& editor, Platform& platform, int from, int to) {
-    moveBoard(editor.boardSet, from, to);
-    editor.modified = true;
+    BoardSet& set = editor.boardSet;
+    bool equal = true;
+    for (int k = std::min(from, to); k <= std::max(from, to); ++k) {
+        equal = equal && set.board(k).cells == set.board(from).cells &&
+                set.board(k).background == set.board(from).background;
+    }
+    moveBoard(set, from, to);
+    editor.modified = editor.modified || !equal;
     redrawBoard(editor, platform);
     updateTitle(editor, platform);
+    if (!equal) {
+        recordStep(editor, platform, MoveStep{from, to});
+    }
 }
 
 void overviewDrop(Editor& editor, Platform& platform, int board, int before) {

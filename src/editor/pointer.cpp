@@ -5,9 +5,11 @@
 #include "editor/editor.h"
 #include "editor/screen.h"
 #include "editor/undo.h"
+#include "model/board_tools.h"
 #include "platform/platform.h"
 #include "view/geometry.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
@@ -58,12 +60,58 @@ GridCell gridCellAt(int x, int y) {
     return {column, row};
 }
 
-void paint(Editor& editor, Platform& platform, GridCell cell, BlockCode code) {
-    const int index = screenCellIndex(cell.column, cell.row);
+// The cell under the pointer, or with the pointer outside the grid the nearest edge cell.
+GridCell nearestCellAt(int x, int y) {
+    const int dx = std::clamp(x - boardGridRect.left, 1, 599);
+    const int dy = std::clamp(y - boardGridRect.top, 1, 299);
+    return {dx / blockWidth + 1, dy / blockHeight + 1};
+}
+
+void paintIndex(Editor& editor, Platform& platform, int index, BlockCode code) {
     BlockCode& target = editor.boardSet.current().cells[static_cast<std::size_t>(index)];
     editor.history.notePaint(editor.boardSet.currentBoard, index, target, code);
     target = code;
-    drawCell(editor, platform, code, cell.column, cell.row);
+    drawCell(editor, platform, code, index / boardRows + 1, index % boardRows + 1);
+}
+
+void paint(Editor& editor, Platform& platform, GridCell cell, BlockCode code) {
+    const int index = screenCellIndex(cell.column, cell.row);
+    paintIndex(editor, platform, index, code);
+    if (editor.mirrorPainting) {
+        paintIndex(editor, platform, mirroredCellIndex(index), code);
+    }
+}
+
+// Draws, as painting does, every cell of the current board that differs from `shown`.
+void drawChangedCells(Editor& editor, Platform& platform, const BoardCells& shown) {
+    const BoardCells& cells = editor.boardSet.current().cells;
+    for (int i = 0; i < cellsPerBoard; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        if (cells[at] != shown[at]) {
+            drawCell(editor, platform, cells[at], i / boardRows + 1, i % boardRows + 1);
+        }
+    }
+}
+
+// The rectangle from the pressed cell to the one nearest the pointer, over the board as it was.
+void previewRectangle(Editor& editor, Platform& platform, int x, int y) {
+    const RectangleDrag& drag = editor.rectangle;
+    const GridCell corner = nearestCellAt(x, y);
+    BoardCells& cells = editor.boardSet.current().cells;
+    const BoardCells shown = cells;
+    cells = drag.before;
+    paintRectangle(cells, drag.column, drag.row, corner.column - 1, corner.row - 1, drag.code,
+                   editor.mirrorPainting);
+    drawChangedCells(editor, platform, shown);
+}
+
+void fill(Editor& editor, Platform& platform, GridCell cell, BlockCode code) {
+    BoardCells& cells = editor.boardSet.current().cells;
+    const BoardCells before = cells;
+    if (fillRegion(cells, screenCellIndex(cell.column, cell.row), code, editor.mirrorPainting)) {
+        drawChangedCells(editor, platform, before);
+        recordStep(editor, platform, cellChanges(editor.boardSet.currentBoard, before, cells));
+    }
 }
 
 // Picks the slot under the pointer; false when the pointer is over no block slot.
@@ -114,6 +162,9 @@ bool handlePointer(Editor& editor, Platform& platform, int x, int y, WParam stat
     std::string_view hint;
 
     const GridCell cell = gridCellAt(x, y);
+    if (editor.rectangle.active) {
+        state = 0; // the drag draws the rectangle alone
+    }
     if (state == leftOnly && cell.valid()) {
         paint(editor, platform, cell, editor.leftBlock);
     }
@@ -144,6 +195,32 @@ bool handlePointer(Editor& editor, Platform& platform, int x, int y, WParam stat
     return true;
 }
 
+// A press on the grid with Ctrl fills, with Shift starts a rectangle; else it paints as ever.
+void pressButton(Editor& editor, Platform& platform, int x, int y, WParam state, WParam button) {
+    finishStroke(editor, platform); // each press starts a stroke of its own
+    const GridCell cell = gridCellAt(x, y);
+    const BlockCode code = button == leftOnly ? editor.leftBlock : editor.rightBlock;
+    if (cell.valid() && (state & MK_CONTROL) != 0) {
+        fill(editor, platform, cell, code);
+        handlePointer(editor, platform, x, y, 0);
+        return;
+    }
+    if (cell.valid() && (state & MK_SHIFT) != 0) {
+        editor.rectangle = {false,
+                            button,
+                            code,
+                            editor.boardSet.currentBoard,
+                            cell.column - 1,
+                            cell.row - 1,
+                            editor.modified,
+                            editor.boardSet.current().cells};
+        handlePointer(editor, platform, x, y, button); // the press paints its cell as ever
+        editor.rectangle.active = true;
+        return;
+    }
+    handlePointer(editor, platform, x, y, button);
+}
+
 } // namespace
 
 bool onPointerMove(Editor& editor, Platform& platform, int x, int y, WParam buttonState) {
@@ -151,19 +228,49 @@ bool onPointerMove(Editor& editor, Platform& platform, int x, int y, WParam butt
     if ((buttonState & (MK_LBUTTON | MK_RBUTTON)) == 0) {
         finishStroke(editor, platform);
     }
+    if (editor.rectangle.active && (buttonState & editor.rectangle.button) != 0) {
+        previewRectangle(editor, platform, x, y);
+    }
     return handlePointer(editor, platform, x, y, buttonState);
 }
 
-bool onLeftButtonDown(Editor& editor, Platform& platform, int x, int y) {
-    finishStroke(editor, platform); // each press starts a stroke of its own
-    handlePointer(editor, platform, x, y, leftOnly);
+bool onLeftButtonDown(Editor& editor, Platform& platform, int x, int y, WParam buttonState) {
+    pressButton(editor, platform, x, y, buttonState, leftOnly);
     return true;
 }
 
-bool onRightButtonDown(Editor& editor, Platform& platform, int x, int y) {
-    finishStroke(editor, platform);
-    handlePointer(editor, platform, x, y, rightOnly);
+bool onRightButtonDown(Editor& editor, Platform& platform, int x, int y, WParam buttonState) {
+    pressButton(editor, platform, x, y, buttonState, rightOnly);
     return true;
+}
+
+bool onMiddleButtonDown(Editor& editor, Platform& platform, int x, int y, WParam buttonState) {
+    const GridCell cell = gridCellAt(x, y);
+    if (!cell.valid()) {
+        return false;
+    }
+    const auto index = static_cast<std::size_t>(screenCellIndex(cell.column, cell.row));
+    BlockCode code = editor.boardSet.current().cells[index];
+    if (code < firstBlockKind || code > lastBlockKind) {
+        code = eraserCode; // an empty cell, or one no palette slot shows
+    }
+    const bool right = (buttonState & MK_SHIFT) != 0;
+    (right ? editor.rightBlock : editor.leftBlock) = code;
+    drawSelectedBlock(editor, platform, code, right ? rightSlotX : leftSlotX);
+    return true;
+}
+
+void cancelRectangle(Editor& editor, Platform& platform) {
+    RectangleDrag& drag = editor.rectangle;
+    if (!drag.active) {
+        return;
+    }
+    drag.active = false;
+    editor.history.takeStroke(); // the press's cell goes back with the rest
+    const BoardCells shown = editor.boardSet.current().cells;
+    editor.boardSet.current().cells = drag.before;
+    drawChangedCells(editor, platform, shown);
+    editor.modified = drag.modifiedBefore;
 }
 
 bool onLeftButtonUp(Editor& editor, Platform& platform, int x, int y) {

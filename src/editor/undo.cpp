@@ -39,7 +39,15 @@ void recordStep(Editor& editor, Platform& platform, Step step) {
 }
 
 void finishStroke(Editor& editor, Platform& platform) {
-    if (std::optional<Step> stroke = editor.history.takeStroke()) {
+    std::optional<Step> stroke = editor.history.takeStroke();
+    if (RectangleDrag& drag = editor.rectangle; drag.active) {
+        // The rectangle kept is the step; the stroke of its press is inside it.
+        drag.active = false;
+        CellsStep step =
+            cellChanges(drag.board, drag.before, editor.boardSet.board(drag.board).cells);
+        stroke = step.changes.empty() ? std::nullopt : std::optional<Step>(std::move(step));
+    }
+    if (stroke) {
         editor.history.record(std::move(*stroke));
         showUndoState(editor, platform);
     }

@@ -69,6 +69,8 @@ inline constexpr WParam VK_LEFT = 37;
 inline constexpr WParam VK_UP = 38;
 inline constexpr WParam VK_RIGHT = 39;
 inline constexpr WParam VK_DOWN = 40;
+inline constexpr WParam VK_ESCAPE = 27;
+// WM_KEYDOWN's lParam holds MK_SHIFT while Shift is held: the editor asks the desktop no key state.
 
 // Dialog results and standard control ids.
 inline constexpr int IDOK = 1;
@@ -98,6 +100,17 @@ inline constexpr int ID_BOARD_LAST = 40030;
 inline constexpr int ID_BOARD_JUMP = 40031;
 inline constexpr int ID_EDIT_UNDO = 40032;
 inline constexpr int ID_EDIT_REDO = 40033;
+// The tools of a level designer.
+inline constexpr int ID_EDIT_MIRRORPAINTING = 40040;
+inline constexpr int ID_BOARD_FLIPLEFTRIGHT = 40041;
+inline constexpr int ID_BOARD_FLIPTOPBOTTOM = 40042;
+inline constexpr int ID_BOARD_SHIFTLEFT = 40043;
+inline constexpr int ID_BOARD_SHIFTRIGHT = 40044;
+inline constexpr int ID_BOARD_SHIFTUP = 40045;
+inline constexpr int ID_BOARD_SHIFTDOWN = 40046;
+inline constexpr int ID_EDIT_DUPLICATEBOARD = 40047;
+inline constexpr int ID_BOARD_MOVEEARLIER = 40048;
+inline constexpr int ID_BOARD_MOVELATER = 40049;
 inline constexpr int ID_BOARD_OVERVIEW = 40060;
 
 // Resources.

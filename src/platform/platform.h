@@ -83,6 +83,8 @@ class Platform : public TextPainter {
     virtual bool loadIcon(int iconId) = 0;
     virtual void setWindowIcon(int iconId) = 0;
     virtual void enableMenuItem(int commandId, bool enabled) = 0;
+    // The check mark of a check item of the menu.
+    virtual void checkMenuItem(int commandId, bool checked) = 0;
     // The document the window stands for, for the desktop's own use (the title is left alone):
     // its path, empty while untitled, and whether it has unsaved changes.
     virtual void showDocument(std::string_view /*path*/, bool /*modified*/) {}
@@ -114,8 +116,6 @@ class Platform : public TextPainter {
     // A path as text for a message (Windows-1252).
     virtual std::string pathForDisplay(const std::string& path) { return path; }
 
-    // A menu item with a check mark.
-    virtual void checkMenuItem(int /*commandId*/, bool /*checked*/) {}
     // A context menu at the pointer, modal: the command chosen, 0 for none.
     virtual int popupMenu(std::span<const PopupItem> /*items*/) { return 0; }
 

@@ -56,6 +56,8 @@ WParam CanvasWidget::virtualKey(int qtKey) {
         return VK_RIGHT;
     case Qt::Key_Down:
         return VK_DOWN;
+    case Qt::Key_Escape:
+        return VK_ESCAPE;
     default:
         // Letters and digits share their codes.
         if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) ||
@@ -147,7 +149,21 @@ void CanvasWidget::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
         return;
     }
-    handler_(WM_KEYDOWN, key, 0);
+    handler_(WM_KEYDOWN, key, shiftArrow(event) ? static_cast<LParam>(MK_SHIFT) : 0);
+}
+
+bool CanvasWidget::shiftArrow(const QKeyEvent* event) {
+    const WParam key = virtualKey(event->key());
+    return event->modifiers() == Qt::ShiftModifier && key >= VK_LEFT && key <= VK_DOWN;
+}
+
+bool CanvasWidget::event(QEvent* event) {
+    // Shift with an arrow goes through the window's key table, not the menu's shortcut.
+    if (event->type() == QEvent::ShortcutOverride && shiftArrow(static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 } // namespace bse

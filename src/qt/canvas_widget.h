@@ -30,6 +30,8 @@ class CanvasWidget : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
+    static bool shiftArrow(const QKeyEvent* event);
 
   private:
     void sendPointer(Message message, QMouseEvent* event);

@@ -243,6 +243,12 @@ void QtPlatform::enableMenuItem(int commandId, bool enabled) {
     }
 }
 
+void QtPlatform::checkMenuItem(int commandId, bool checked) {
+    if (QAction* action = window_->action(commandId)) {
+        action->setChecked(checked);
+    }
+}
+
 void QtPlatform::showDocument(std::string_view path, bool modified) {
     window_->setWindowFilePath(fromPathBytes(std::string(path)));
     // The attribute alone: setWindowModified() warns on every change that the title has no "[*]"
@@ -342,12 +348,6 @@ std::optional<Picture> QtPlatform::loadPicture(int pictureId) {
         return std::nullopt;
     }
     return pictureFromImage(lastPicture_);
-}
-
-void QtPlatform::checkMenuItem(int commandId, bool checked) {
-    if (QAction* action = window_->action(commandId)) {
-        action->setChecked(checked);
-    }
 }
 
 int QtPlatform::popupMenu(std::span<const PopupItem> items) {

@@ -40,6 +40,7 @@ class QtPlatform : public Platform {
     bool loadIcon(int iconId) override;
     void setWindowIcon(int iconId) override;
     void enableMenuItem(int commandId, bool enabled) override;
+    void checkMenuItem(int commandId, bool checked) override;
     void showDocument(std::string_view path, bool modified) override;
     std::optional<std::string> droppedFile() override;
     void invalidate(const Rect& rect) override;
@@ -59,7 +60,6 @@ class QtPlatform : public Platform {
     std::string pathForDisplay(const std::string& path) override;
 
     std::optional<Picture> loadPicture(int pictureId) override;
-    void checkMenuItem(int commandId, bool checked) override;
     int popupMenu(std::span<const PopupItem> items) override;
     void showOverview(std::string_view title) override;
     void hideOverview() override;

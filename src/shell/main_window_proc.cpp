@@ -25,11 +25,20 @@ constexpr std::array arrowKeys{
     KeyRoute{VK_UP, ID_BOARD_FIRST},
     KeyRoute{VK_RIGHT, ID_BOARD_NEXT},
     KeyRoute{VK_DOWN, ID_BOARD_LAST},
+    KeyRoute{VK_LEFT, ID_BOARD_SHIFTLEFT, MK_SHIFT},
+    KeyRoute{VK_UP, ID_BOARD_SHIFTUP, MK_SHIFT},
+    KeyRoute{VK_RIGHT, ID_BOARD_SHIFTRIGHT, MK_SHIFT},
+    KeyRoute{VK_DOWN, ID_BOARD_SHIFTDOWN, MK_SHIFT},
 };
 
-void routeKey(Editor& editor, Platform& platform, WParam key) {
+void routeKey(Editor& editor, Platform& platform, WParam key, LParam modifiers) {
+    if (key == VK_ESCAPE) {
+        cancelRectangle(editor, platform);
+        return;
+    }
     for (const KeyRoute& route : arrowKeys) {
-        if (key == route.virtualKey) {
+        if (key == route.virtualKey &&
+            static_cast<WParam>(modifiers & MK_SHIFT) == route.modifiers) {
             sendCommand(editor, platform, route.commandId);
             return;
         }
@@ -37,8 +46,9 @@ void routeKey(Editor& editor, Platform& platform, WParam key) {
 }
 
 // The board commands the overview's context menu offers, with their texts in the menu bar.
-constexpr std::array overviewMenuCommands{ID_EDIT_INSERTBOARD, ID_EDIT_DELETEBOARD,
-                                          ID_EDIT_COPYBOARD, ID_EDIT_PASTEBOARD};
+constexpr std::array overviewMenuCommands{ID_EDIT_INSERTBOARD, ID_EDIT_DUPLICATEBOARD,
+                                          ID_EDIT_DELETEBOARD, ID_EDIT_COPYBOARD,
+                                          ID_EDIT_PASTEBOARD};
 
 // The context menu on a board of the overview: the command chosen runs on that board.
 void overviewMenu(Editor& editor, Platform& platform, int board) {
@@ -118,7 +128,7 @@ bool windowMessage(Editor& editor, Platform& platform, Message message, WParam w
         stepIconAnimation(editor, platform);
         return false;
     case WM_KEYDOWN:
-        routeKey(editor, platform, wParam);
+        routeKey(editor, platform, wParam, lParam);
         return false;
     case WM_PAINT:
         paintWindow(editor, platform);
@@ -126,11 +136,13 @@ bool windowMessage(Editor& editor, Platform& platform, Message message, WParam w
     case WM_MOUSEMOVE:
         return onPointerMove(editor, platform, pointerX(lParam), pointerY(lParam), wParam);
     case WM_LBUTTONDOWN:
-        return onLeftButtonDown(editor, platform, pointerX(lParam), pointerY(lParam));
+        return onLeftButtonDown(editor, platform, pointerX(lParam), pointerY(lParam), wParam);
     case WM_LBUTTONUP:
         return onLeftButtonUp(editor, platform, pointerX(lParam), pointerY(lParam));
     case WM_RBUTTONDOWN:
-        return onRightButtonDown(editor, platform, pointerX(lParam), pointerY(lParam));
+        return onRightButtonDown(editor, platform, pointerX(lParam), pointerY(lParam), wParam);
+    case WM_MBUTTONDOWN:
+        return onMiddleButtonDown(editor, platform, pointerX(lParam), pointerY(lParam), wParam);
     case WM_RBUTTONUP:
         return onRightButtonUp(editor, platform);
     case WM_DROPFILES:

@@ -31,6 +31,9 @@ constexpr std::array editItems{
     MenuItem{"&Add a Board", ID_EDIT_ADDBOARD},
     MenuItem{"&Insert Board", ID_EDIT_INSERTBOARD},
     MenuItem{"&Delete Board", ID_EDIT_DELETEBOARD},
+    MenuItem{"Duplica&te Board", ID_EDIT_DUPLICATEBOARD, "Ctrl+D"},
+    MenuItem{"", menuSeparator},
+    MenuItem{"&Mirror Painting", ID_EDIT_MIRRORPAINTING, "Ctrl+M", false, true},
 };
 
 constexpr std::array boardItems{
@@ -42,6 +45,15 @@ constexpr std::array boardItems{
     MenuItem{"", menuSeparator},
     MenuItem{"Set Board Back&ground...", ID_BOARD_BACKGROUND},
     MenuItem{"BoardSet &Settings...", ID_BOARD_SETTINGS},
+    MenuItem{"", menuSeparator},
+    MenuItem{"Flip Left and &Right", ID_BOARD_FLIPLEFTRIGHT, "Ctrl+Shift+H"},
+    MenuItem{"Flip &Top and Bottom", ID_BOARD_FLIPTOPBOTTOM, "Ctrl+Shift+V"},
+    MenuItem{"Shift Left", ID_BOARD_SHIFTLEFT, "Shift+Left"},
+    MenuItem{"Shift Right", ID_BOARD_SHIFTRIGHT, "Shift+Right"},
+    MenuItem{"Shift Up", ID_BOARD_SHIFTUP, "Shift+Up"},
+    MenuItem{"Shift Down", ID_BOARD_SHIFTDOWN, "Shift+Down"},
+    MenuItem{"Move Board &Earlier", ID_BOARD_MOVEEARLIER, "Ctrl+Shift+PgUp"},
+    MenuItem{"Move Board L&ater", ID_BOARD_MOVELATER, "Ctrl+Shift+PgDown"},
     MenuItem{"", menuSeparator},
     MenuItem{"Board &Overview", ID_BOARD_OVERVIEW, "Ctrl+B", false, true},
 };

@@ -15,7 +15,7 @@ struct MenuItem {
     std::string_view shortcuts = {};
     // Greyed until the editor enables it.
     bool startsGreyed = false;
-    // Shows a check mark, off at start, that the editor sets.
+    // A check item, unchecked until the editor checks it.
     bool checkable = false;
 };
 

@@ -50,6 +50,7 @@ const std::map<std::string, std::pair<Message, WParam>> pointerMessages{
     {"lu", {WM_LBUTTONUP, 0}},
     {"m", {WM_MOUSEMOVE, 0}},
     {"rd", {WM_RBUTTONDOWN, MK_RBUTTON}},
+    {"md", {WM_MBUTTONDOWN, MK_MBUTTON}},
     {"ru", {WM_RBUTTONUP, 0}}};
 const std::map<std::string, Answer> answerWords{
     {"yes", Answer::Yes}, {"no", Answer::No}, {"cancel", Answer::Cancel}};
@@ -120,13 +121,13 @@ void act(FakePlatform& platform, Editor& editor, const std::string& line) {
     // Messages go through the window's handler, as the desktop delivers them.
     if (commandIds.contains(verb)) {
         platform.send(WM_COMMAND, static_cast<WParam>(commandIds.at(verb)));
-    } else if (pointerMessages.contains(verb)) { // X Y, and for a move the buttons held
+    } else if (pointerMessages.contains(verb)) { // X Y, and the buttons and keys also held
         const auto [message, held] = pointerMessages.at(verb);
         const int x = number(in), y = number(in);
-        platform.send(message, verb == "m" ? static_cast<WParam>(number(in)) : held,
-                      makePointerParam(x, y));
-    } else if (verb == "key") {
-        platform.send(WM_KEYDOWN, static_cast<WParam>(number(in)));
+        platform.send(message, held | static_cast<WParam>(number(in)), makePointerParam(x, y));
+    } else if (verb == "key") { // KEY, and 4 with Shift
+        const auto key = static_cast<WParam>(number(in));
+        platform.send(WM_KEYDOWN, key, number(in));
     } else if (verb == "boards") { // COUNT CURRENT
         const int count = number(in);
         markBoards(editor.boardSet, count, number(in));
@@ -296,9 +297,12 @@ std::string cellAt(int column, int row) {
 // BoardSet as it was, on the board it was done on, unmodified exactly where it was saved.
 TEST(Editor, UndoAndRedoWalkRandomSessionsBackToTheStartAndOnToTheEnd) {
     const char* const commands[] = {
-        "copy-board",           "paste-board",       "clear-board", "add-a-board", "insert-board",
-        "delete-board",         "previous-board",    "next-board",  "first-board", "last-board",
-        "set-board-background", "boardset-settings", "import",      "save"};
+        "copy-board",       "paste-board",    "clear-board",          "add-a-board",
+        "insert-board",     "delete-board",   "previous-board",       "next-board",
+        "first-board",      "last-board",     "set-board-background", "boardset-settings",
+        "import",           "save",           "flip-left-and-right",  "flip-top-and-bottom",
+        "shift-left",       "shift-down",     "duplicate-board",      "move-board-earlier",
+        "move-board-later", "mirror-painting"};
     for (const unsigned seed : {1u, 2u, 3u}) {
         SCOPED_TRACE(seed);
         std::mt19937 random(seed);
@@ -342,16 +346,18 @@ TEST(Editor, UndoAndRedoWalkRandomSessionsBackToTheStartAndOnToTheEnd) {
                 const bool no = std::string(commands[which]) == "import" || pick(3) == 0;
                 run(no ? "answers no" : "answers yes");
                 run(commands[which]);
-            } else { // a stroke: press, moves to neighbouring cells, release
+            } else { // a stroke, a rectangle or a fill: press, moves to neighbouring cells, release
                 const std::string button = pick(2) == 0 ? "l" : "r";
+                const std::string held = std::to_string((button == "l" ? 1 : 2) + 4 * pick(3));
                 run("blocks " + std::to_string(pick(45)) + " " + std::to_string(pick(45)));
                 int column = pick(20), row = pick(20);
-                run(button + "d " + cellAt(column, row));
+                run(button + "d " + cellAt(column, row) + " " + held);
                 for (int moves = pick(6); moves > 0; --moves) {
                     column = (column + 19 + pick(3)) % 20;
                     row = (row + 19 + pick(3)) % 20;
-                    run("m " + cellAt(column, row) + (button == "l" ? " 1" : " 2"));
+                    run("m " + cellAt(column, row) + " " + held);
                 }
+                run(pick(5) == 0 ? "key 27" : "md " + cellAt(column, row)); // Escape or a pick
                 run(button + "u " + cellAt(column, row));
             }
             platform.answers.clear();

@@ -143,6 +143,9 @@ class FakePlatform : public Platform {
     void enableMenuItem(int commandId, bool enabled) override {
         note("enableMenuItem", commandId, enabled ? "on" : "off");
     }
+    void checkMenuItem(int commandId, bool checked) override {
+        note("checkMenuItem", commandId, checked ? "on" : "off");
+    }
     void showDocument(std::string_view path, bool modified) override {
         note("showDocument",
              std::string(1, '\'').append(path).append(modified ? "' modified" : "'"));
@@ -169,9 +172,6 @@ class FakePlatform : public Platform {
                                            LongFile longFile) override;
     Status writeFileAtomically(const std::string& path, const Bytes& bytes) override;
     std::optional<Picture> loadPicture(int pictureId) override;
-    void checkMenuItem(int commandId, bool checked) override {
-        note("checkMenuItem", commandId, checked ? "on" : "off");
-    }
     int popupMenu(std::span<const PopupItem> items) override;
     void showOverview(std::string_view title) override { note("showOverview", title); }
     void hideOverview() override { note("hideOverview"); }

@@ -1,0 +1,102 @@
+#include "editor/designer_commands.h"
+
+#include "editor/board_commands.h"
+#include "editor/editor.h"
+#include "editor/screen.h"
+#include "editor/title.h"
+#include "editor/undo.h"
+#include "model/board_tools.h"
+#include "platform/platform.h"
+
+namespace bse {
+
+namespace {
+
+// Flips and shifts: the current board's cells changed by `change`, one step when any moved.
+template <class Change> void changeCells(Editor& editor, Platform& platform, Change change) {
+    BoardCells& cells = editor.boardSet.current().cells;
+    const BoardCells before = cells;
+    change(cells);
+    CellsStep step = cellChanges(editor.boardSet.currentBoard, before, cells);
+    if (step.changes.empty()) {
+        return;
+    }
+    editor.modified = true;
+    redrawBoard(editor, platform);
+    recordStep(editor, platform, std::move(step));
+}
+
+// The current board swapped with its neighbour `delta` away, staying current; at either end the
+// bell. A swap with an equal board changes nothing but the number shown: no step.
+void moveBoardBy(Editor& editor, Platform& platform, int delta) {
+    BoardSet& set = editor.boardSet;
+    const int from = set.currentBoard;
+    const int to = from + delta;
+    const bool equal = to >= 0 && to <= set.lastBoardIndex &&
+                       set.board(to).cells == set.board(from).cells &&
+                       set.board(to).background == set.board(from).background;
+    if (!moveBoard(set, from, to)) {
+        platform.beep();
+        return;
+    }
+    editor.modified = editor.modified || !equal;
+    redrawBoard(editor, platform);
+    updateTitle(editor, platform);
+    if (!equal) {
+        recordStep(editor, platform, MoveStep{from, to});
+    }
+}
+
+} // namespace
+
+void mirrorPaintingCommand(Editor& editor, Platform& platform) {
+    editor.mirrorPainting = !editor.mirrorPainting;
+    platform.checkMenuItem(ID_EDIT_MIRRORPAINTING, editor.mirrorPainting);
+}
+
+void flipLeftRightCommand(Editor& editor, Platform& platform) {
+    changeCells(editor, platform, flipLeftRight);
+}
+
+void flipTopBottomCommand(Editor& editor, Platform& platform) {
+    changeCells(editor, platform, flipTopBottom);
+}
+
+void shiftLeftCommand(Editor& editor, Platform& platform) {
+    changeCells(editor, platform, [](BoardCells& cells) { shiftCells(cells, -1, 0); });
+}
+
+void shiftRightCommand(Editor& editor, Platform& platform) {
+    changeCells(editor, platform, [](BoardCells& cells) { shiftCells(cells, 1, 0); });
+}
+
+void shiftUpCommand(Editor& editor, Platform& platform) {
+    changeCells(editor, platform, [](BoardCells& cells) { shiftCells(cells, 0, -1); });
+}
+
+void shiftDownCommand(Editor& editor, Platform& platform) {
+    changeCells(editor, platform, [](BoardCells& cells) { shiftCells(cells, 0, 1); });
+}
+
+void duplicateBoardCommand(Editor& editor, Platform& platform) {
+    if (refuseWhenFull(editor, platform)) {
+        return;
+    }
+    BoardSet& set = editor.boardSet;
+    DuplicationStep step{set.currentBoard, std::make_unique<Board>(set.board(set.boardCount()))};
+    duplicateBoard(set, set.currentBoard);
+    editor.modified = true;
+    redrawBoard(editor, platform);
+    updateTitle(editor, platform);
+    recordStep(editor, platform, std::move(step));
+}
+
+void moveBoardEarlierCommand(Editor& editor, Platform& platform) {
+    moveBoardBy(editor, platform, -1);
+}
+
+void moveBoardLaterCommand(Editor& editor, Platform& platform) {
+    moveBoardBy(editor, platform, 1);
+}
+
+} // namespace bse
