@@ -108,10 +108,15 @@ void OverviewBoards::setCount(int count) {
 }
 
 void OverviewBoards::setTile(int board, const Picture& picture, const QString& label) {
-    if (board >= 0 && board < static_cast<int>(tiles_.size())) {
-        tiles_[static_cast<std::size_t>(board)] = {&picture, label};
-        update(tileRect(board));
+    if (board < 0 || board >= static_cast<int>(tiles_.size())) {
+        return;
     }
+    Tile& tile = tiles_[static_cast<std::size_t>(board)];
+    // While painting only the picture changes: its label is left alone.
+    const QRect area = tileRect(board);
+    update(tile.label == label ? QRect(area.topLeft(), QSize(picture.width, picture.height))
+                               : area);
+    tile = {&picture, label};
 }
 
 void OverviewBoards::setFrame(int board) {
@@ -149,9 +154,11 @@ void OverviewBoards::paintEvent(QPaintEvent* event) {
                                QImage::Format_RGB32);
             painter.drawImage(area.topLeft(), image);
         }
-        painter.setPen(palette().windowText().color());
-        painter.drawText(QRect(area.left(), area.top() + 75, area.width(), labelHeight),
-                         Qt::AlignCenter, tile.label);
+        const QRect labelArea(area.left(), area.top() + 75, area.width(), labelHeight);
+        if (event->rect().intersects(labelArea)) {
+            painter.setPen(palette().windowText().color());
+            painter.drawText(labelArea, Qt::AlignCenter, tile.label);
+        }
     }
     if (frame_ >= 0 && frame_ < static_cast<int>(tiles_.size())) {
         painter.setPen(QPen(palette().highlight().color(), 3));
