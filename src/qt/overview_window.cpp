@@ -99,6 +99,8 @@ QRect OverviewBoards::gapRect(int gap) const {
 void OverviewBoards::fitHeight() {
     const int rows = (static_cast<int>(tiles_.size()) + columns() - 1) / columns();
     setMinimumHeight(margin + rows * cellHeight);
+    // At once, not at the next layout: a frame set right after must be scrolled to.
+    resize(width(), std::max(minimumHeight(), parentWidget()->height()));
 }
 
 void OverviewBoards::setCount(int count) {
