@@ -18,8 +18,9 @@ Session::Session() : editor(std::make_unique<Editor>()) {
 }
 
 Session& session() {
-    static Session started;
-    return started;
+    // Never destroyed: its window must not outlive the QApplication of main(), gone by exit time.
+    static Session* const started = new Session;
+    return *started;
 }
 
 } // namespace bse::bench

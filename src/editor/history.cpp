@@ -83,7 +83,8 @@ void undoStep(BoardSet& set, const Step& step) {
                    [&](const MoveStep& s) { moveBoard(set, s.to, s.from); },
                    [&](const DuplicationStep& s) {
                        const int last = set.lastBoardIndex;
-                       moveBoard(set, s.position + 1, last); // the copy to the end, then gone
+                       const auto first = set.boards.begin();
+                       std::copy(first + s.position + 2, first + last + 1, first + s.position + 1);
                        set.board(last) = *s.overwritten;
                        --set.lastBoardIndex;
                        set.currentBoard = s.position;

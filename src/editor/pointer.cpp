@@ -225,7 +225,10 @@ void pressButton(Editor& editor, Platform& platform, int x, int y, WParam state,
 
 bool onPointerMove(Editor& editor, Platform& platform, int x, int y, WParam buttonState) {
     // No button held: any stroke is over, also one whose release happened outside the window.
-    if ((buttonState & (MK_LBUTTON | MK_RBUTTON)) == 0) {
+    // So is a rectangle whose button is no longer held.
+    const bool rectangleReleased =
+        editor.rectangle.active && (buttonState & editor.rectangle.button) == 0;
+    if ((buttonState & (MK_LBUTTON | MK_RBUTTON)) == 0 || rectangleReleased) {
         finishStroke(editor, platform);
     }
     if (editor.rectangle.active && (buttonState & editor.rectangle.button) != 0) {
