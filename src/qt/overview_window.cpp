@@ -63,6 +63,12 @@ OverviewBoards::OverviewBoards(const MessageHandler& handler, QWidget* parent)
     : QWidget(parent), handler_(handler) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    changeTimer_.setSingleShot(true);
+    changeTimer_.setInterval(30);
+    connect(&changeTimer_, &QTimer::timeout, this, [this] {
+        update(changed_);
+        changed_ = QRegion();
+    });
 }
 
 int OverviewBoards::columns() const {
@@ -116,8 +122,11 @@ void OverviewBoards::setTile(int board, const Picture& picture, const QString& l
     Tile& tile = tiles_[static_cast<std::size_t>(board)];
     // While painting only the picture changes: its label is left alone.
     const QRect area = tileRect(board);
-    update(tile.label == label ? QRect(area.topLeft(), QSize(picture.width, picture.height))
-                               : area);
+    changed_ +=
+        tile.label == label ? QRect(area.topLeft(), QSize(picture.width, picture.height)) : area;
+    if (!changeTimer_.isActive()) {
+        changeTimer_.start();
+    }
     tile = {&picture, label};
 }
 
@@ -136,6 +145,8 @@ void OverviewBoards::setFrame(int board) {
 
 void OverviewBoards::forget() {
     tiles_.clear();
+    changeTimer_.stop();
+    changed_ = QRegion();
     frame_ = pressed_ = dropGap_ = -1;
 }
 

@@ -2,8 +2,10 @@
 
 #include "platform/platform.h"
 
+#include <QRegion>
 #include <QScrollArea>
 #include <QString>
+#include <QTimer>
 
 #include <vector>
 
@@ -74,6 +76,10 @@ class OverviewBoards : public QWidget {
     int pressed_ = -1; // the board the left button went down on
     QPoint pressedAt_;
     int dropGap_ = -1; // while a board is dragged
+    // Pictures drawn again wait a moment, so that a painting stroke repaints them a few times a
+    // second rather than at every pointer move.
+    QRegion changed_;
+    QTimer changeTimer_;
 };
 
 } // namespace bse
