@@ -160,9 +160,11 @@ void overviewKey(Editor& editor, Platform& platform, WParam key, int boardsPerRo
     }
 }
 
+namespace {
+
 // Move Board to any place, as the designer's Move Board does to the next: one step, unless the
 // boards it passes are all equal to it.
-void moveBoardCommand(Editor& editor, Platform& platform, int from, int to) {
+void moveBoardTo(Editor& editor, Platform& platform, int from, int to) {
     BoardSet& set = editor.boardSet;
     bool equal = true;
     for (int k = std::min(from, to); k <= std::max(from, to); ++k) {
@@ -178,6 +180,8 @@ void moveBoardCommand(Editor& editor, Platform& platform, int from, int to) {
     }
 }
 
+} // namespace
+
 void overviewDrop(Editor& editor, Platform& platform, int board, int before) {
     const BoardSet& set = editor.boardSet;
     if (board < 0 || board > set.lastBoardIndex || before < 0 || before > set.boardCount()) {
@@ -186,7 +190,7 @@ void overviewDrop(Editor& editor, Platform& platform, int board, int before) {
     // The gaps on either side of the board leave it where it is.
     const int to = before > board ? before - 1 : before;
     if (to != board) {
-        moveBoardCommand(editor, platform, board, to);
+        moveBoardTo(editor, platform, board, to);
     }
 }
 
