@@ -4,6 +4,7 @@
 #include "editor/designer_commands.h"
 #include "editor/dialog_commands.h"
 #include "editor/file_commands.h"
+#include "editor/overview.h"
 #include "editor/undo.h"
 
 #include <array>
@@ -47,6 +48,7 @@ constexpr std::array commands{
     CommandRoute{ID_EDIT_DUPLICATEBOARD, duplicateBoardCommand},
     CommandRoute{ID_BOARD_MOVEEARLIER, moveBoardEarlierCommand},
     CommandRoute{ID_BOARD_MOVELATER, moveBoardLaterCommand},
+    CommandRoute{ID_BOARD_OVERVIEW, overviewCommand},
 };
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "editor/history.h"
 #include "io/file_identity.h"
+#include "editor/overview.h"
 #include "model/board_set.h"
 #include "platform/ids.h"
 #include "view/drawing.h"
@@ -71,6 +72,7 @@ struct Editor {
     bool mirrorPainting = false;
     RectangleDrag rectangle;
     Safekeeping safekeeping;
+    Overview overview;
 };
 
 } // namespace bse

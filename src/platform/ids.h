@@ -38,6 +38,14 @@ inline constexpr Message WM_APP = 0x8000;
 inline constexpr Message WM_RECOVERYFAILED = WM_APP + 0x10;
 // The watched file or its folder changed on disk.
 inline constexpr Message WM_FILECHANGED = WM_APP + 0x11;
+// Gestures in the board overview, boards counted from 0. A click on board wParam; a key wParam
+// with lParam boards to a row; board wParam dropped before board lParam (the count: after the
+// last); the context menu on board wParam; the overview's close box.
+inline constexpr Message WM_OVERVIEW_CLICK = WM_APP + 0x20;
+inline constexpr Message WM_OVERVIEW_KEY = WM_APP + 0x21;
+inline constexpr Message WM_OVERVIEW_DROP = WM_APP + 0x22;
+inline constexpr Message WM_OVERVIEW_MENU = WM_APP + 0x23;
+inline constexpr Message WM_OVERVIEW_CLOSED = WM_APP + 0x24;
 
 // Button-state word of pointer messages.
 inline constexpr WParam MK_LBUTTON = 0x0001;
@@ -59,6 +67,9 @@ constexpr int pointerY(LParam lParam) {
 }
 
 // Virtual keys.
+inline constexpr WParam VK_RETURN = 13;
+inline constexpr WParam VK_END = 35;
+inline constexpr WParam VK_HOME = 36;
 inline constexpr WParam VK_LEFT = 37;
 inline constexpr WParam VK_UP = 38;
 inline constexpr WParam VK_RIGHT = 39;
@@ -105,6 +116,7 @@ inline constexpr int ID_BOARD_SHIFTDOWN = 40046;
 inline constexpr int ID_EDIT_DUPLICATEBOARD = 40047;
 inline constexpr int ID_BOARD_MOVEEARLIER = 40048;
 inline constexpr int ID_BOARD_MOVELATER = 40049;
+inline constexpr int ID_BOARD_OVERVIEW = 40060;
 
 // Resources.
 inline constexpr int IDD_MAINWINDOW = 101;

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -44,6 +45,12 @@ struct FileDialogOptions {
 };
 
 using Bytes = std::vector<std::uint8_t>;
+
+// An item of a context menu: its text, with '&' before the mnemonic, and the command it sends.
+struct PopupItem {
+    std::string_view text;
+    int commandId = 0;
+};
 
 // Receives the main window's messages: MainWindowProc bound to the editor.
 using MessageHandler = std::function<bool(Message, WParam, LParam)>;
@@ -134,6 +141,23 @@ class Platform : public TextPainter {
     virtual std::optional<FileIdentity> fileIdentity(const std::string& /*path*/) {
         return std::nullopt;
     }
+
+    // A context menu at the pointer, modal: the command chosen, 0 for none.
+    virtual int popupMenu(std::span<const PopupItem> /*items*/) { return 0; }
+
+    // The board overview: a second window, its gestures sent as WM_OVERVIEW_* messages. Shown
+    // with its title and no boards; hidden, it forgets them.
+    virtual void showOverview(std::string_view /*title*/) {}
+    virtual void hideOverview() {}
+    virtual void setOverviewTitle(std::string_view /*title*/) {}
+    // How many boards it shows; boards past the count go.
+    virtual void setOverviewCount(int /*count*/) {}
+    // Board `board` shows `picture` (the caller keeps it, unmoved, until the overview is hidden)
+    // and `label` under it; drawn again on each call.
+    virtual void setOverviewTile(int /*board*/, const Picture& /*picture*/,
+                                 std::string_view /*label*/) {}
+    // The framed board, scrolled into view.
+    virtual void setOverviewFrame(int /*board*/) {}
 
     // Pictures by resource number; text is drawn through TextPainter.
     virtual std::optional<Picture> loadPicture(int pictureId) = 0;

@@ -8,6 +8,7 @@
 #include "qt/canvas_widget.h"
 #include "qt/dialog_builder.h"
 #include "qt/main_window.h"
+#include "qt/overview_window.h"
 #include "qt/picture_loader.h"
 #include "qt/text_codec.h"
 
@@ -20,6 +21,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
@@ -196,6 +198,7 @@ void QtPlatform::reportStartupFailure(std::string_view text) {
 }
 
 bool QtPlatform::createMainWindow(const DialogTemplate& windowTemplate, MessageHandler handler) {
+    handler_ = handler;
     window_ = std::make_unique<MainWindow>(windowTemplate, std::move(handler));
     return true;
 }
@@ -380,6 +383,61 @@ std::optional<Picture> QtPlatform::loadPicture(int pictureId) {
         return std::nullopt;
     }
     return pictureFromImage(lastPicture_);
+}
+
+int QtPlatform::popupMenu(std::span<const PopupItem> items) {
+    QMenu menu(window_.get());
+    for (const PopupItem& item : items) {
+        menu.addAction(fromWindows1252(item.text))->setData(item.commandId);
+    }
+    const QAction* chosen = menu.exec(QCursor::pos());
+    return chosen != nullptr ? chosen->data().toInt() : 0;
+}
+
+void QtPlatform::showOverview(std::string_view title) {
+    if (overview_ == nullptr) {
+        overview_ = new OverviewWindow(handler_, window_.get());
+        // The commands with Ctrl work from it too; plain keys are its own.
+        for (const int command : {ID_BOARD_OVERVIEW, ID_EDIT_UNDO, ID_EDIT_REDO, ID_FILE_SAVE}) {
+            if (QAction* action = window_->action(command)) {
+                overview_->addAction(action);
+            }
+        }
+        // Beside the main window, on the screen.
+        const QRect main = window_->frameGeometry();
+        const QRect screen = window_->screen()->availableGeometry();
+        const bool right = main.right() + 1 + overview_->width() <= screen.right() + 1;
+        const int x =
+            right ? main.right() + 1 : std::max(screen.left(), main.left() - overview_->width());
+        overview_->move(x, main.top());
+    }
+    overview_->boards()->forget();
+    setOverviewTitle(title);
+    overview_->show();
+    overview_->raise();
+    overview_->activateWindow();
+    overview_->boards()->setFocus();
+}
+
+void QtPlatform::hideOverview() {
+    overview_->hide();
+    overview_->boards()->forget();
+}
+
+void QtPlatform::setOverviewTitle(std::string_view title) {
+    overview_->setWindowTitle(shownTitle(title));
+}
+
+void QtPlatform::setOverviewCount(int count) {
+    overview_->boards()->setCount(count);
+}
+
+void QtPlatform::setOverviewTile(int board, const Picture& picture, std::string_view label) {
+    overview_->boards()->setTile(board, picture, fromWindows1252(label));
+}
+
+void QtPlatform::setOverviewFrame(int board) {
+    overview_->boards()->setFrame(board);
 }
 
 void QtPlatform::drawText(Picture& picture, const Rect& rect, std::string_view text, Rgb colour,

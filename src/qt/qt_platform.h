@@ -16,6 +16,7 @@
 namespace bse {
 
 class MainWindow;
+class OverviewWindow;
 
 // The desktop side of the Platform seam, on Qt Widgets. A QApplication must exist.
 class QtPlatform : public Platform {
@@ -72,6 +73,14 @@ class QtPlatform : public Platform {
     std::string recoveryFailure() override;
     void watchFile(const std::string& path) override;
     std::optional<FileIdentity> fileIdentity(const std::string& path) override;
+    int popupMenu(std::span<const PopupItem> items) override;
+    void showOverview(std::string_view title) override;
+    void hideOverview() override;
+    void setOverviewTitle(std::string_view title) override;
+    void setOverviewCount(int count) override;
+    void setOverviewTile(int board, const Picture& picture, std::string_view label) override;
+    void setOverviewFrame(int board) override;
+    OverviewWindow* overviewWindow() const { return overview_; }
     void drawText(Picture& picture, const Rect& rect, std::string_view text, Rgb colour,
                   TextAlign align) override;
 
@@ -79,6 +88,8 @@ class QtPlatform : public Platform {
     const QIcon* icon(int iconId);
 
     std::unique_ptr<MainWindow> window_;
+    MessageHandler handler_;
+    OverviewWindow* overview_ = nullptr; // a child of the main window, made when first shown
     std::map<int, QIcon> icons_;
     int lastPictureId_ = 0;
     QImage lastPicture_;

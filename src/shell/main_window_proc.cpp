@@ -3,14 +3,21 @@
 #include "editor/commands.h"
 #include "editor/editor.h"
 #include "editor/file_commands.h"
+#include "editor/overview.h"
 #include "editor/pointer.h"
 #include "editor/safekeeping.h"
 #include "editor/screen.h"
 #include "platform/platform.h"
+#include "shell/menu.h"
 
 #include <array>
+#include <vector>
 
 namespace bse {
+
+// The main window's own messages.
+bool windowMessage(Editor& editor, Platform& platform, Message message, WParam wParam,
+                   LParam lParam);
 
 namespace {
 
@@ -39,6 +46,55 @@ void routeKey(Editor& editor, Platform& platform, WParam key, LParam modifiers) 
     }
 }
 
+// The board commands the overview's context menu offers, with their texts in the menu bar.
+constexpr std::array overviewMenuCommands{ID_EDIT_INSERTBOARD, ID_EDIT_DUPLICATEBOARD,
+                                          ID_EDIT_DELETEBOARD, ID_EDIT_COPYBOARD,
+                                          ID_EDIT_PASTEBOARD};
+
+// The context menu on a board of the overview: the command chosen runs on that board.
+void overviewMenu(Editor& editor, Platform& platform, int board) {
+    if (board < 0 || board > editor.boardSet.lastBoardIndex) {
+        return;
+    }
+    std::vector<PopupItem> items;
+    for (const int command : overviewMenuCommands) {
+        for (const MenuBarEntry& entry : mainMenu()) {
+            for (const MenuItem& item : entry.items) {
+                if (item.commandId == command) {
+                    items.push_back({item.text, command});
+                }
+            }
+        }
+    }
+    if (const int chosen = platform.popupMenu(items); chosen != 0) {
+        showBoard(editor, platform, board);
+        sendCommand(editor, platform, static_cast<WParam>(chosen));
+    }
+}
+
+bool dispatch(Editor& editor, Platform& platform, Message message, WParam wParam, LParam lParam) {
+    const auto board = static_cast<int>(wParam);
+    switch (message) {
+    case WM_OVERVIEW_CLICK:
+        overviewClick(editor, platform, board);
+        return true;
+    case WM_OVERVIEW_KEY:
+        overviewKey(editor, platform, wParam, static_cast<int>(lParam));
+        return true;
+    case WM_OVERVIEW_DROP:
+        overviewDrop(editor, platform, board, static_cast<int>(lParam));
+        return true;
+    case WM_OVERVIEW_MENU:
+        overviewMenu(editor, platform, board);
+        return true;
+    case WM_OVERVIEW_CLOSED:
+        overviewClosed(editor, platform);
+        return true;
+    default:
+        return windowMessage(editor, platform, message, wParam, lParam);
+    }
+}
+
 } // namespace
 
 std::span<const KeyRoute> arrowKeyTable() {
@@ -63,8 +119,8 @@ void showDocumentChanges(Editor& editor, Platform& platform) {
     }
 }
 
-bool MainWindowProc(Editor& editor, Platform& platform, Message message, WParam wParam,
-                    LParam lParam) {
+bool windowMessage(Editor& editor, Platform& platform, Message message, WParam wParam,
+                   LParam lParam) {
     switch (message) {
     case WM_COMMAND:
         sendCommand(editor, platform, wParam);
@@ -107,6 +163,16 @@ bool MainWindowProc(Editor& editor, Platform& platform, Message message, WParam 
     default:
         return false;
     }
+}
+
+bool MainWindowProc(Editor& editor, Platform& platform, Message message, WParam wParam,
+                    LParam lParam) {
+    const bool handled = dispatch(editor, platform, message, wParam, lParam);
+    // The overview follows every change; a pointer move can only paint the current board.
+    if (message != WM_PAINT && message != WM_TIMER) {
+        refreshOverview(editor, platform, message == WM_MOUSEMOVE);
+    }
+    return handled;
 }
 
 } // namespace bse

@@ -54,6 +54,8 @@ constexpr std::array boardItems{
     MenuItem{"Shift Down", ID_BOARD_SHIFTDOWN, "Shift+Down"},
     MenuItem{"Move Board &Earlier", ID_BOARD_MOVEEARLIER, "Ctrl+Shift+PgUp"},
     MenuItem{"Move Board L&ater", ID_BOARD_MOVELATER, "Ctrl+Shift+PgDown"},
+    MenuItem{"", menuSeparator},
+    MenuItem{"Board &Overview", ID_BOARD_OVERVIEW, "Ctrl+B", false, true},
 };
 
 constexpr std::array menuBar{

@@ -200,12 +200,15 @@ void act(FakePlatform& platform, Editor& editor, const std::string& line) {
         editor.boardSet.boardSetName = rest(in);
     } else if (verb == "modified") {
         editor.modified = true;
-    } else if (verb == "message") { // NUMBER WPARAM [TIMES]: any message, with its handled flag
+    } else if (verb == "message") { // NUMBER WPARAM [LPARAM [TIMES]]: any message, handled?
         const auto message = static_cast<Message>(number(in));
         const auto wParam = static_cast<WParam>(number(in));
+        const auto lParam = static_cast<LParam>((in >> std::ws).eof() ? 0 : number(in));
         for (int times = (in >> std::ws).eof() ? 1 : number(in); times > 0; --times) {
-            platform.note("handled", platform.send(message, wParam));
+            platform.note("handled", platform.send(message, wParam, lParam));
         }
+    } else if (verb == "menu-choice") {
+        platform.menuChoices.push_back(number(in));
     } else if (verb == "drop") { // PATH, or nothing: what the desktop hands over
         const std::string path = rest(in);
         platform.dropped = path.empty() ? std::nullopt : std::optional(path);

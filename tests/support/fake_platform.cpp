@@ -247,6 +247,15 @@ std::optional<Picture> FakePlatform::loadPicture(int pictureId) {
     return found->second;
 }
 
+int FakePlatform::popupMenu(std::span<const PopupItem> items) {
+    std::string shown;
+    for (const PopupItem& item : items) {
+        shown.append(shown.empty() ? "" : " | ").append(item.text);
+    }
+    note("popupMenu", shown);
+    return take(menuChoices, 0);
+}
+
 void FakePlatform::drawText(Picture& picture, const Rect& rect, std::string_view text, Rgb colour,
                             TextAlign align) {
     std::string shown(text);

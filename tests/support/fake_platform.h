@@ -104,6 +104,7 @@ class FakePlatform : public Platform {
     std::map<int, Picture> pictures; // what loadPicture finds; synthetic by default
     bool failWindowCreation = false;
     std::optional<std::string> dropped;         // what droppedFile gives
+    std::deque<int> menuChoices;                // what popupMenu gives; 0 when empty
     std::function<void(FakePlatform&)> session; // run by runMessageLoop: the user's session
 
     // Safekeeping: on when asked; the copies of editors that stopped by name, newest last.
@@ -200,6 +201,15 @@ class FakePlatform : public Platform {
                    : std::optional(FileIdentity{0, std::hash<std::string>{}(std::string(
                                                        file->second.begin(), file->second.end()))});
     }
+    int popupMenu(std::span<const PopupItem> items) override;
+    void showOverview(std::string_view title) override { note("showOverview", title); }
+    void hideOverview() override { note("hideOverview"); }
+    void setOverviewTitle(std::string_view title) override { note("setOverviewTitle", title); }
+    void setOverviewCount(int count) override { note("setOverviewCount", count); }
+    void setOverviewTile(int board, const Picture&, std::string_view label) override {
+        note("setOverviewTile", board, label);
+    }
+    void setOverviewFrame(int board) override { note("setOverviewFrame", board); }
     void drawText(Picture& picture, const Rect& rect, std::string_view text, Rgb colour,
                   TextAlign align) override;
 

@@ -1,4 +1,5 @@
 #include "support/fake_platform.h"
+#include "view/board_tile.h"
 #include "view/drawing.h"
 
 #include <gtest/gtest.h>
@@ -57,6 +58,21 @@ struct Canvas {
     Picture canvas = syntheticPicture(IDB_EDITOR);
     const Picture blocks = syntheticPicture(IDB_BLOCKS);
 };
+
+TEST(BoardTile, IsEveryFourthPixelOfTheGridThatDrawBoardCellsDraws) {
+    Canvas c;
+    Board board;
+    for (std::size_t k = 0; k < board.cells.size(); ++k) { // empty, blocks, eraser, damaged
+        board.cells[k] = static_cast<BlockCode>(k * 7 % 50);
+    }
+    drawBoardCells(c.canvas, c.blocks, board);
+    const Picture stamps = makeTileStamps(c.blocks);
+    Picture tile(tileWidth, tileHeight);
+    for (int k = 0; k < cellsPerBoard; ++k) {
+        drawTileCell(tile, stamps, board.cells[k], k / boardRows + 1, k % boardRows + 1);
+    }
+    expectPicture(tile, [&](int x, int y) { return c.canvas.at(20 + 4 * x, 4 + 4 * y); });
+}
 
 TEST(Drawing, BoardCellsShowTheirImagesAndEmptyOrDamagedValuesTheEmptyCell) {
     Canvas c;

@@ -1,0 +1,247 @@
+#include "qt/overview_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace bse {
+
+namespace {
+
+WParam overviewKey(int qtKey) {
+    switch (qtKey) {
+    case Qt::Key_Left:
+        return VK_LEFT;
+    case Qt::Key_Right:
+        return VK_RIGHT;
+    case Qt::Key_Up:
+        return VK_UP;
+    case Qt::Key_Down:
+        return VK_DOWN;
+    case Qt::Key_Home:
+        return VK_HOME;
+    case Qt::Key_End:
+        return VK_END;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return VK_RETURN;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+OverviewWindow::OverviewWindow(MessageHandler handler, QWidget* owner)
+    : QScrollArea(owner), handler_(std::move(handler)) {
+    setWindowFlags(Qt::Window);
+    setWidgetResizable(true);
+    // A scroll bar that comes and goes would change the width, the rows and the height again.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    boards_ = new OverviewBoards(handler_, this);
+    setWidget(boards_);
+    boards_->setFocus();
+    resize(3 * OverviewBoards::cellWidth + OverviewBoards::margin +
+               verticalScrollBar()->sizeHint().width() + 2 * frameWidth(),
+           5 * OverviewBoards::cellHeight + OverviewBoards::margin);
+}
+
+void OverviewWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    boards_->forget();
+    handler_(WM_OVERVIEW_CLOSED, 0, 0);
+}
+
+OverviewBoards::OverviewBoards(const MessageHandler& handler, QWidget* parent)
+    : QWidget(parent), handler_(handler) {
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    changeTimer_.setSingleShot(true);
+    changeTimer_.setInterval(30);
+    connect(&changeTimer_, &QTimer::timeout, this, [this] {
+        update(changed_);
+        changed_ = QRegion();
+    });
+}
+
+int OverviewBoards::columns() const {
+    return std::max(1, (width() - margin) / cellWidth);
+}
+
+QRect OverviewBoards::tileRect(int board) const {
+    return {margin + board % columns() * cellWidth, margin + board / columns() * cellHeight,
+            cellWidth - margin, cellHeight - margin};
+}
+
+int OverviewBoards::boardAt(const QPoint& at) const {
+    const int column = (at.x() - margin) / cellWidth;
+    const int board = (at.y() - margin) / cellHeight * columns() + column;
+    const bool inside = at.x() >= margin && at.y() >= margin && column < columns() &&
+                        board < static_cast<int>(tiles_.size()) && tileRect(board).contains(at);
+    return inside ? board : -1;
+}
+
+int OverviewBoards::gapAt(const QPoint& at) const {
+    const int row = std::max(0, (at.y() - margin) / cellHeight);
+    const int column = std::clamp((at.x() - margin + cellWidth / 2) / cellWidth, 0, columns());
+    return std::clamp(row * columns() + column, 0, static_cast<int>(tiles_.size()));
+}
+
+// A bar in the margin before a board, or after the last one of a row.
+QRect OverviewBoards::gapRect(int gap) const {
+    const bool rowEnd = gap > 0 && gap % columns() == 0;
+    const QRect next = tileRect(rowEnd ? gap - 1 : gap);
+    const int x = rowEnd ? next.right() + 1 : next.left() - margin;
+    return {x + 1, next.top(), margin - 2, next.height()};
+}
+
+void OverviewBoards::fitHeight() {
+    const int rows = (static_cast<int>(tiles_.size()) + columns() - 1) / columns();
+    setMinimumHeight(margin + rows * cellHeight);
+    // At once, not at the next layout: a frame set right after must be scrolled to.
+    resize(width(), std::max(minimumHeight(), parentWidget()->height()));
+}
+
+void OverviewBoards::setCount(int count) {
+    tiles_.resize(static_cast<std::size_t>(count));
+    fitHeight();
+    update();
+}
+
+void OverviewBoards::setTile(int board, const Picture& picture, const QString& label) {
+    if (board < 0 || board >= static_cast<int>(tiles_.size())) {
+        return;
+    }
+    Tile& tile = tiles_[static_cast<std::size_t>(board)];
+    // While painting only the picture changes: its label is left alone.
+    const QRect area = tileRect(board);
+    changed_ +=
+        tile.label == label ? QRect(area.topLeft(), QSize(picture.width, picture.height)) : area;
+    if (!changeTimer_.isActive()) {
+        changeTimer_.start();
+    }
+    tile = {&picture, label};
+}
+
+void OverviewBoards::setFrame(int board) {
+    if (frame_ >= 0) {
+        update(tileRect(frame_).adjusted(-4, -4, 4, 4));
+    }
+    frame_ = board;
+    update(tileRect(frame_).adjusted(-4, -4, 4, 4));
+    if (auto* area = qobject_cast<QScrollArea*>(parentWidget()->parentWidget())) {
+        const QRect r = tileRect(board);
+        area->ensureVisible(r.center().x(), r.center().y(), r.width() / 2 + margin,
+                            r.height() / 2 + margin);
+    }
+}
+
+void OverviewBoards::forget() {
+    tiles_.clear();
+    changeTimer_.stop();
+    changed_ = QRegion();
+    frame_ = pressed_ = dropGap_ = -1;
+}
+
+void OverviewBoards::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.fillRect(event->rect(), palette().window());
+    const int first = std::max(0, (event->rect().top() - margin) / cellHeight * columns());
+    const int last = std::min(static_cast<int>(tiles_.size()),
+                              ((event->rect().bottom() - margin) / cellHeight + 1) * columns());
+    for (int board = first; board < last; ++board) {
+        const Tile& tile = tiles_[static_cast<std::size_t>(board)];
+        const QRect area = tileRect(board);
+        if (tile.picture != nullptr) {
+            const Picture& picture = *tile.picture;
+            const QImage image(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width,
+                               picture.height,
+                               static_cast<qsizetype>(picture.rowLength() * sizeof(Pixel)),
+                               QImage::Format_RGB32);
+            painter.drawImage(area.topLeft(), image);
+        }
+        const QRect labelArea(area.left(), area.top() + 75, area.width(), labelHeight);
+        if (event->rect().intersects(labelArea)) {
+            painter.setPen(palette().windowText().color());
+            painter.drawText(labelArea, Qt::AlignCenter, tile.label);
+        }
+    }
+    if (frame_ >= 0 && frame_ < static_cast<int>(tiles_.size())) {
+        painter.setPen(QPen(palette().highlight().color(), 3));
+        painter.drawRect(tileRect(frame_).adjusted(-2, -2, 1, 1));
+    }
+    if (dropGap_ >= 0) {
+        painter.fillRect(gapRect(dropGap_), palette().highlight());
+    }
+}
+
+void OverviewBoards::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    fitHeight();
+}
+
+void OverviewBoards::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        pressed_ = boardAt(event->position().toPoint());
+        pressedAt_ = event->position().toPoint();
+    }
+}
+
+void OverviewBoards::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    if (pressed_ < 0 || !(event->buttons() & Qt::LeftButton)) {
+        return;
+    }
+    if (dropGap_ < 0 && (at - pressedAt_).manhattanLength() < QApplication::startDragDistance()) {
+        return;
+    }
+    const int gap = gapAt(at);
+    if (gap != dropGap_) {
+        if (dropGap_ >= 0) {
+            update(gapRect(dropGap_));
+        }
+        dropGap_ = gap;
+        update(gapRect(dropGap_));
+    }
+}
+
+void OverviewBoards::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || pressed_ < 0) {
+        return;
+    }
+    const int board = pressed_;
+    const int gap = dropGap_;
+    pressed_ = -1;
+    if (gap >= 0) {
+        dropGap_ = -1;
+        update(gapRect(gap));
+        handler_(WM_OVERVIEW_DROP, static_cast<WParam>(board), gap);
+    } else if (boardAt(event->position().toPoint()) == board) {
+        handler_(WM_OVERVIEW_CLICK, static_cast<WParam>(board), 0);
+    }
+}
+
+void OverviewBoards::contextMenuEvent(QContextMenuEvent* event) {
+    const int board = boardAt(event->pos());
+    if (board >= 0) {
+        handler_(WM_OVERVIEW_MENU, static_cast<WParam>(board), 0);
+    }
+}
+
+void OverviewBoards::keyPressEvent(QKeyEvent* event) {
+    const WParam key = overviewKey(event->key());
+    if (key == 0 || event->modifiers() & ~Qt::KeypadModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    handler_(WM_OVERVIEW_KEY, key, columns());
+}
+
+} // namespace bse
