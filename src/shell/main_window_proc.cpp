@@ -168,8 +168,9 @@ bool windowMessage(Editor& editor, Platform& platform, Message message, WParam w
 bool MainWindowProc(Editor& editor, Platform& platform, Message message, WParam wParam,
                     LParam lParam) {
     const bool handled = dispatch(editor, platform, message, wParam, lParam);
-    // The overview follows every change; a pointer move can only paint the current board.
-    if (message != WM_PAINT && message != WM_TIMER) {
+    // The overview follows every change (a reload of the watched file comes with a timer); a
+    // pointer move can only paint the current board.
+    if (message != WM_PAINT && !(message == WM_TIMER && wParam == iconTimerId)) {
         refreshOverview(editor, platform, message == WM_MOUSEMOVE);
     }
     return handled;

@@ -49,8 +49,11 @@ const std::map<std::string, int> commandIds = commandNames();
 // A pointer action's message, and the buttons it holds unless it says.
 const std::map<std::string, std::pair<Message, WParam>> pointerMessages{
     {"lc", {WM_LBUTTONDOWN, MK_LBUTTON}}, // a click: press and release
-    {"ld", {WM_LBUTTONDOWN, MK_LBUTTON}}, {"lu", {WM_LBUTTONUP, 0}}, {"m", {WM_MOUSEMOVE, 0}},
-    {"rd", {WM_RBUTTONDOWN, MK_RBUTTON}}, {"ru", {WM_RBUTTONUP, 0}},
+    {"ld", {WM_LBUTTONDOWN, MK_LBUTTON}},
+    {"lu", {WM_LBUTTONUP, 0}},
+    {"m", {WM_MOUSEMOVE, 0}},
+    {"rd", {WM_RBUTTONDOWN, MK_RBUTTON}},
+    {"ru", {WM_RBUTTONUP, 0}},
     {"md", {WM_MBUTTONDOWN, MK_MBUTTON}}};
 const std::map<std::string, Answer> answerWords{
     {"yes", Answer::Yes}, {"no", Answer::No}, {"cancel", Answer::Cancel}};
