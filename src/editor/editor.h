@@ -5,6 +5,7 @@
 #include "view/drawing.h"
 
 #include <string>
+#include <vector>
 
 namespace bse {
 
@@ -31,13 +32,15 @@ struct Editor {
     BlockCode leftBlock = defaultLeftBlock;
     BlockCode rightBlock = defaultRightBlock;
     BoardCells boardClipboard{};
+    bool boardCopied = false; // boardClipboard holds a board
     int iconFrame = 1;
     std::string currentFileName;
     bool askInfoBeforeWrite = false;
     PointerState pointer;
     ShownDocument shownDocument;
     Pictures pictures;
-    History history; // of the BoardSet, since it was made or read
+    History history;                      // of the BoardSet, since it was made or read
+    std::vector<std::string> recentFiles; // opened or saved, most recent first
 };
 
 } // namespace bse

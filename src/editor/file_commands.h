@@ -21,7 +21,7 @@ void exitCommand(Editor& editor, Platform& platform);
 
 // Open once the file is chosen: the file's first board, or Open's refusal and nothing changed.
 // The file named on the command line opens this way too.
-void openBoardSetFile(Editor& editor, Platform& platform, const std::string& path);
+bool openBoardSetFile(Editor& editor, Platform& platform, const std::string& path);
 // A file dropped on the window opens as with Open, after Open's save question.
 void dropFileCommand(Editor& editor, Platform& platform);
 

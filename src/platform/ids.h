@@ -32,6 +32,9 @@ inline constexpr Message WM_MBUTTONUP = 0x0208;
 inline constexpr Message WM_MBUTTONDBLCLK = 0x0209;
 // One file dropped on the window; Platform::droppedFile names it.
 inline constexpr Message WM_DROPFILES = 0x0233;
+inline constexpr Message WM_APP = 0x8000;
+// The desktop's clipboard changed, or may hold something since the window opened.
+inline constexpr Message WM_APP_CLIPBOARD = WM_APP + 0x30;
 
 // Button-state word of pointer messages.
 inline constexpr WParam MK_LBUTTON = 0x0001;
@@ -86,6 +89,10 @@ inline constexpr int ID_BOARD_LAST = 40030;
 inline constexpr int ID_BOARD_JUMP = 40031;
 inline constexpr int ID_EDIT_UNDO = 40032;
 inline constexpr int ID_EDIT_REDO = 40033;
+// File > Recent BoardSets: the files, most recent first, and Clear List.
+inline constexpr int ID_FILE_RECENT_FIRST = 40070;
+inline constexpr int ID_FILE_RECENT_LAST = 40077;
+inline constexpr int ID_FILE_RECENT_CLEAR = 40078;
 
 // Resources.
 inline constexpr int IDD_MAINWINDOW = 101;

@@ -39,6 +39,9 @@ std::map<std::string, int> commandNames() {
         add(entry.text, entry.commandId);
         for (const MenuItem& item : entry.items) {
             add(item.text, item.commandId);
+            for (const MenuItem& inner : item.submenu) {
+                add(inner.text, inner.commandId);
+            }
         }
     }
     return names;

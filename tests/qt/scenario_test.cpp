@@ -117,6 +117,15 @@ std::string controls(QWidget& dialog) {
     return text + '\n';
 }
 
+QStringList shownFilters(QFileDialog& files) {
+    QStringList texts;
+    auto* types = files.findChild<QComboBox*>("fileTypeCombo");
+    for (int i = 0; types && i < types->count(); ++i) {
+        texts << types->itemText(i);
+    }
+    return texts;
+}
+
 std::string dump(QWidget& top, bool menu) {
     if (auto* box = qobject_cast<QMessageBox*>(&top)) {
         return cat("box \"", box->windowTitle(), "\" ", key(box->icon()), ' ',
@@ -127,7 +136,7 @@ std::string dump(QWidget& top, bool menu) {
         return cat("file dialog \"", files->windowTitle(), "\" ", key(files->acceptMode()), ' ',
                    key(files->options()), " suffix \"", files->defaultSuffix(), "\"\n  filters ",
                    files->nameFilters().join(" | "), ", selected ", files->selectedNameFilter(),
-                   '\n');
+                   "\n  shown ", shownFilters(*files).join(" | "), '\n');
     }
     const std::string text =
         cat('"', top.windowHandle()->title(), "\" ", top.width(), 'x', top.height(),
@@ -150,11 +159,12 @@ std::string dump(QWidget& top, bool menu) {
 std::string message(Message m, WParam w, LParam l, const std::string& note) {
     static const std::map<Message, const char*> names{
 #define NAMED(m) {m, #m}
-        NAMED(WM_DESTROY),   NAMED(WM_KEYDOWN),       NAMED(WM_INITDIALOG),
-        NAMED(WM_COMMAND),   NAMED(WM_MOUSEMOVE),     NAMED(WM_LBUTTONDOWN),
-        NAMED(WM_LBUTTONUP), NAMED(WM_LBUTTONDBLCLK), NAMED(WM_RBUTTONDOWN),
-        NAMED(WM_RBUTTONUP), NAMED(WM_RBUTTONDBLCLK), NAMED(WM_MBUTTONDOWN),
-        NAMED(WM_MBUTTONUP), NAMED(WM_MBUTTONDBLCLK), NAMED(WM_DROPFILES)};
+        NAMED(WM_DESTROY),      NAMED(WM_KEYDOWN),       NAMED(WM_INITDIALOG),
+        NAMED(WM_COMMAND),      NAMED(WM_MOUSEMOVE),     NAMED(WM_LBUTTONDOWN),
+        NAMED(WM_LBUTTONUP),    NAMED(WM_LBUTTONDBLCLK), NAMED(WM_RBUTTONDOWN),
+        NAMED(WM_RBUTTONUP),    NAMED(WM_RBUTTONDBLCLK), NAMED(WM_MBUTTONDOWN),
+        NAMED(WM_MBUTTONUP),    NAMED(WM_MBUTTONDBLCLK), NAMED(WM_DROPFILES),
+        NAMED(WM_APP_CLIPBOARD)};
     const bool pointer = m >= WM_MOUSEMOVE && m <= WM_MBUTTONDBLCLK;
     return cat(names.at(m), ' ', w, pointer ? cat(" at ", pointerX(l), ',', pointerY(l)) : "",
                note.empty() ? "" : cat(" (", note, ')'));
@@ -173,7 +183,7 @@ FileDialogOptions textFilterThird() { // and the name of that filter leaves its 
 class Scenarios {
   public:
     Scenarios() {
-        for (const char* name : {"a.BDS", "b.bds", "c.txt"}) {
+        for (const char* name : {"a.BDS", "b.bds", "c.txt", "BOARDS"}) {
             QFile(folder.filePath(name)).open(QIODevice::WriteOnly);
         }
         QFile::copy(QString::fromStdString(dataPath("qt/dropped.BDS")), folder.filePath("d.BDS"));
@@ -443,7 +453,7 @@ class Scenarios {
         {"reject", [this] { dialog()->reject(); }},
         // In a file dialog, and in a message box.
         {"list", [this] { line(cat(listed(n(0)), " files listed")); }},
-        {"filter", [this] { files()->selectNameFilter(text.c_str()); }},
+        {"filter", [this] { files()->selectNameFilter(text.c_str()); }}, // as shown
         {"answer",
          [this] { box()->button(QMessageBox::StandardButton(parse<Buttons>(0)))->click(); }},
     };

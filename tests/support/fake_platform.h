@@ -104,7 +104,9 @@ class FakePlatform : public Platform {
     std::set<int> missingIcons;
     std::map<int, Picture> pictures; // what loadPicture finds; synthetic by default
     bool failWindowCreation = false;
-    std::optional<std::string> dropped;         // what droppedFile gives
+    std::optional<std::string> dropped;                       // what droppedFile gives
+    std::map<std::string, std::vector<std::string>> settings; // kept between runs, by key
+    ClipboardBoard clipboard;                                 // the desktop's
     std::function<void(FakePlatform&)> session; // run by runMessageLoop: the user's session
 
     // Record.
@@ -117,6 +119,9 @@ class FakePlatform : public Platform {
 
     Answer askQuestion(std::string_view text) override;
     void showRefusal(std::string_view text) override { note("showRefusal", text); }
+    void showRefusalWithDetails(std::string_view text, std::string_view details) override {
+        note("showRefusal", std::string(text) + "\n  details: " + std::string(details));
+    }
     void beep() override { note("beep"); }
     void setCursor(Cursor cursor) override {
         note(cursor == Cursor::Wait ? "setCursor wait" : "setCursor arrow");
@@ -141,6 +146,22 @@ class FakePlatform : public Platform {
     void setWindowIcon(int iconId) override { note("setWindowIcon", iconId); }
     void enableMenuItem(int commandId, bool enabled) override {
         note("enableMenuItem", commandId, enabled ? "on" : "off");
+    }
+    void setMenuItem(int commandId, std::string_view text, std::string_view tip,
+                     bool shown) override {
+        note("setMenuItem", commandId, shown ? line(text, "tip", tip) : "hidden");
+    }
+    void putBoardOnClipboard(std::string_view text, const Bytes& cells) override {
+        note("putBoardOnClipboard", text.size(), "bytes of text,", cells.size(), "of cells");
+        clipboard = {cells, std::string(text)};
+    }
+    ClipboardBoard clipboardBoard() override { return clipboard; }
+    std::vector<std::string> readSettingList(std::string_view key) override {
+        return settings[std::string(key)];
+    }
+    void writeSettingList(std::string_view key, const std::vector<std::string>& values) override {
+        note("writeSettingList", key, values.size());
+        settings[std::string(key)] = values;
     }
     void showDocument(std::string_view path, bool modified) override {
         note("showDocument",
