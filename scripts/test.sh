@@ -20,3 +20,6 @@ ctest --test-dir build-check --output-on-failure -j"$(nproc)"
 cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS=-Werror \
     -DBSE_BENCHMARKS=ON >/dev/null
 cmake --build build-release -j"$(nproc)"
+
+# README's install sequence on a clean prefix: run.sh's build (no display), then cmake --install.
+bash tests/desktop/install_test.sh --readme

@@ -193,6 +193,15 @@ void act(FakePlatform& platform, Editor& editor, const std::string& line) {
         for (int x = 0, y = 0; in >> x >> y;) {
             platform.note("pixel", x, y, colourText(platform.screen.at(x, y)));
         }
+    } else if (verb == "recent") { // PATH...: the list kept from an earlier run
+        auto& files = platform.settings["recentFiles"];
+        for (std::string path; in >> path;) {
+            files.push_back(path);
+        }
+    } else if (verb == "clipboard-text") { // TEXT, '|' between lines
+        std::string text = rest(in);
+        std::replace(text.begin(), text.end(), '|', '\n');
+        platform.clipboard = {std::nullopt, text};
     } else if (verb == "no-window") {
         platform.failWindowCreation = true;
     } else {
