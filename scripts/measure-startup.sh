@@ -158,9 +158,9 @@ done
 
 # Idle: CPU time over 5 s of the two programs running side by side once settled, from the
 # scheduler's nanosecond count; three runs, the median taken.
-cpu_us() { echo $(($(cut -d' ' -f1 "/proc/$1/schedstat") / 1000)); }
+cpu_us() { echo $(($(cut -d' ' -f1 "/proc/$1/schedstat" 2>/dev/null || echo 0) / 1000)); }
 bare_idle=() editor_idle=()
-for _ in 1 2 3; do
+while [ "${#bare_idle[@]}" -lt 3 ]; do
     "$bare" >/dev/null 2>&1 &
     bare_pid=$!
     "$editor" >/dev/null 2>&1 &
@@ -168,8 +168,11 @@ for _ in 1 2 3; do
     sleep 2
     b0=$(cpu_us "$bare_pid") e0=$(cpu_us "$editor_pid")
     sleep 5
-    bare_idle+=($(($(cpu_us "$bare_pid") - b0))) editor_idle+=($(($(cpu_us "$editor_pid") - e0)))
-    kill "$bare_pid" "$editor_pid"
+    b=$(($(cpu_us "$bare_pid") - b0)) e=$(($(cpu_us "$editor_pid") - e0))
+    # A start the server turned away ends at once; that run is made again.
+    if kill "$bare_pid" "$editor_pid" 2>/dev/null && [ "$b" -gt 0 ] && [ "$e" -gt 0 ]; then
+        bare_idle+=("$b") editor_idle+=("$e")
+    fi
     wait "$bare_pid" "$editor_pid" 2>/dev/null || true
 done
 median3() { printf '%s\n' "$@" | sort -n | sed -n 2p; }

@@ -25,6 +25,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QWindow>
 
 #include <iostream>
 
@@ -298,9 +299,15 @@ bool QtPlatform::loadIcon(int iconId) {
 }
 
 void QtPlatform::setWindowIcon(int iconId) {
+    // Every 350 ms while the editor runs, so as little as the desktop needs: the native window's
+    // icon alone (the widgets inside have no use for the change), sent when the event loop next
+    // flushes the connection, as it does after each pass.
     if (const QIcon* found = icon(iconId)) {
-        window_->setWindowIcon(*found);
-        flushToDisplay();
+        if (QWindow* window = window_->windowHandle()) {
+            window->setIcon(*found);
+        } else {
+            window_->setWindowIcon(*found);
+        }
     }
 }
 

@@ -138,11 +138,13 @@ std::string dump(QWidget& top, bool menu) {
                    files->nameFilters().join(" | "), ", selected ", files->selectedNameFilter(),
                    "\n  shown ", shownFilters(*files).join(" | "), '\n');
     }
-    const std::string text =
-        cat('"', top.windowHandle()->title(), "\" ", top.width(), 'x', top.height(),
-            top.minimumSize() == top.maximumSize() ? " fixed" : "",
-            top.isVisible() ? "" : " hidden", top.isModal() ? " modal " : " ",
-            key(top.windowFlags()), " icon ", iconName(top.windowIcon()));
+    const std::string text = cat(
+        '"', top.windowHandle()->title(), "\" ", top.width(), 'x', top.height(),
+        top.minimumSize() == top.maximumSize() ? " fixed" : "", top.isVisible() ? "" : " hidden",
+        top.isModal() ? " modal " : " ", key(top.windowFlags()), " icon ",
+        iconName(qobject_cast<MainWindow*>(&top) && top.windowHandle()
+                     ? top.windowHandle()->icon() // the animation sets the window's alone
+                     : top.windowIcon()));
     if (auto* dialog = qobject_cast<TemplateDialog*>(&top)) {
         const Rect frame = dialog->frame();
         return cat(text, ", frame ", rect({frame.left, frame.top, frame.width(), frame.height()}),
