@@ -237,14 +237,22 @@ void QtPlatform::moveMainWindow(int x, int y) {
     window_->move(x, y);
 }
 
+namespace {
+
+constexpr int clipboardDelayMs = 200;
+
+} // namespace
+
 void QtPlatform::showMainWindow() {
     window_->show();
     window_->canvas()->setFocus();
-    // What the clipboard holds is asked once the window is up (the owner may take a while to
-    // answer), and again whenever it changes.
-    QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, window_.get(),
-                     [this] { window_->send(WM_APP_CLIPBOARD, 0, 0); });
-    QTimer::singleShot(0, window_.get(), [this] { window_->send(WM_APP_CLIPBOARD, 0, 0); });
+    // What the clipboard holds is asked once the window is up and drawn (the clipboard needs a
+    // window of its own, and its owner may take a while to answer), and again on every change.
+    QTimer::singleShot(clipboardDelayMs, window_.get(), [this] {
+        QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, window_.get(),
+                         [this] { window_->send(WM_APP_CLIPBOARD, 0, 0); });
+        window_->send(WM_APP_CLIPBOARD, 0, 0);
+    });
 }
 
 namespace {

@@ -279,12 +279,13 @@ class Scenarios {
     // The main loop: the window is never modal, so the next actions run inside it.
     int loop() { return underWay.back() = window(), platform->runMessageLoop(); }
 
-    // The only-recording window's handler: every message but paints and timer ticks.
+    // The only-recording window's handler: every message but paints, timer ticks and news of the
+    // clipboard (they come when the desktop sends them).
     const MessageHandler recorder = [this](Message m, WParam w, LParam l) {
         const QAction* action = m == WM_COMMAND ? window()->action(int(w)) : nullptr;
         const auto file = m == WM_DROPFILES ? platform->droppedFile() : std::nullopt;
         const std::string note = action ? cat(action->text()) : file ? "file " + *file : "";
-        if (m != WM_PAINT && m != WM_TIMER) {
+        if (m != WM_PAINT && m != WM_TIMER && m != WM_APP_CLIPBOARD) {
             line(message(m, w, l, note));
         }
         return true;
