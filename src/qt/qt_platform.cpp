@@ -85,8 +85,8 @@ std::optional<std::string> runFileDialog(QWidget* owner, const FileDialogOptions
         filters << nameFilter(filter);
         filterNames << fromWindows1252(filter.name);
     }
-    FileDialogTexts plainTextBoxes(&dialog, filterNames);
-    dialog.installEventFilter(&plainTextBoxes);
+    FileDialogTexts texts(&dialog, filterNames);
+    dialog.installEventFilter(&texts);
     dialog.setAcceptMode(mode);
     // Any typed name comes back, so that the editor's own refusal answers one that does not exist.
     dialog.setFileMode(QFileDialog::AnyFile);
