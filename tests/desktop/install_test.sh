@@ -21,9 +21,7 @@ for file in bin/boardset lib/boardset/boardset-render.so share/man/man1/boardset
     share/zsh/site-functions/_boardset; do
     [ -f "$prefix/$file" ] || fail "$file not installed"
 done
-for page in "$share"/man/man1/*.1; do
-    said=$(groff -ww -z -man "$page" 2>&1) && [ -z "$said" ] || fail "$page: $said"
-done
+said=$(groff -ww -z -man "$share"/man/man1/*.1 2>&1) && [ -z "$said" ] || fail "man pages: $said"
 # shellcheck source=/dev/null
 source "$share/bash-completion/completions/boardset"
 COMP_WORDS=(boardset "") COMP_CWORD=1 && _boardset

@@ -457,6 +457,13 @@ class Scenarios {
         // In a file dialog, and in a message box.
         {"list", [this] { line(cat(listed(n(0)), " files listed")); }},
         {"filter", [this] { files()->selectNameFilter(text.c_str()); }}, // as shown
+        {"clipboard",
+         [this] { // TEXT: put with 1600 bytes of cells, and read back
+             platform->putBoardOnClipboard(text, Bytes(1600, 7));
+             const Platform::ClipboardBoard back = platform->clipboardBoard();
+             line(cat(back.text.value_or("no text"), ", cells ",
+                      back.cells.value_or(Bytes{}).size()));
+         }},
         {"answer",
          [this] { box()->button(QMessageBox::StandardButton(parse<Buttons>(0)))->click(); }},
     };
