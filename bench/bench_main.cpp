@@ -4,6 +4,7 @@
 #include "shell/startup.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -27,6 +28,9 @@ Session& session() {
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication application(argc, argv);
+    // The editor keeps the files it opened in the user's settings: a run keeps its own apart.
+    const QTemporaryDir settings;
+    setenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit().constData(), 1);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -194,9 +194,8 @@ void act(FakePlatform& platform, Editor& editor, const std::string& line) {
             platform.note("pixel", x, y, colourText(platform.screen.at(x, y)));
         }
     } else if (verb == "recent") { // PATH...: the list kept from an earlier run
-        auto& files = platform.settings["recentFiles"];
         for (std::string path; in >> path;) {
-            files.push_back(path);
+            platform.settings["recentFiles"].push_back(path);
         }
     } else if (verb == "clipboard-text") { // TEXT, '|' between lines
         std::string text = rest(in);
