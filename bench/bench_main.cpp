@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -31,6 +32,9 @@ int main(int argc, char** argv) {
     // The editor's recovery copies go where no earlier editor left any.
     setenv("XDG_STATE_HOME", QDir::temp().filePath(QStringLiteral("bench-state")).toUtf8(), 1);
     QApplication application(argc, argv);
+    // The editor keeps the files it opened in the user's settings: a run keeps its own apart.
+    const QTemporaryDir settings;
+    setenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit().constData(), 1);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

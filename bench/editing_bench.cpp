@@ -1,5 +1,9 @@
 #include "bench_session.h"
+#include "format/board_text.h"
 #include "shell/main_window_proc.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -27,6 +31,27 @@ void dragOf400Moves(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * 400);
 }
 BENCHMARK(dragOf400Moves)->Unit(benchmark::kMicrosecond);
+
+// Copy Board onto the desktop's clipboard (text and the editor's own type), and Paste Board of 20
+// rows of text from it, as typed in another program; limit 1 ms each.
+void copyBoardToTheDesktop(benchmark::State& state) {
+    Session& s = session();
+    for (auto _ : state) {
+        send(s, WM_COMMAND, ID_EDIT_COPYBOARD, 0);
+    }
+}
+BENCHMARK(copyBoardToTheDesktop)->Unit(benchmark::kMicrosecond);
+
+void pasteBoardOfTextFromTheDesktop(benchmark::State& state) {
+    Session& s = session();
+    BoardCells cells{};
+    cells.fill(12);
+    QGuiApplication::clipboard()->setText(QString::fromStdString(boardText(cells)));
+    for (auto _ : state) {
+        send(s, WM_COMMAND, ID_EDIT_PASTEBOARD, 0);
+    }
+}
+BENCHMARK(pasteBoardOfTextFromTheDesktop)->Unit(benchmark::kMicrosecond);
 
 void fillTo200Boards(Session& s) {
     for (int k = 0; k < 200; ++k) {

@@ -9,7 +9,7 @@ packages=(
     qt6-base-dev qt6-wayland libgl-dev fonts-dejavu-core
     libgtest-dev libbenchmark-dev
     xvfb xauth xdotool x11-utils libx11-dev
-    desktop-file-utils appstream xdg-utils shared-mime-info libfile-mimeinfo-perl
+    desktop-file-utils appstream xdg-utils shared-mime-info libfile-mimeinfo-perl groff-base
     "$@"
 )
 

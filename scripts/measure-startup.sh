@@ -2,6 +2,7 @@
 # Measures how long the editor takes from exec until its window is mapped, and how much memory it
 # holds once settled, against a bare Qt window with a menu bar, both under a private Xvfb.
 # Goal: start-up at most 1.2 times the bare window's, resident memory at most 40 MB.
+# Idle CPU, side by side with the bare window animating the same icon frames: at most 1.3 times.
 #
 #   scripts/measure-startup.sh [--runs N] [--rounds R] [--editor PATH] [--bare-twice]
 #
@@ -155,6 +156,31 @@ for round in $(seq "$rounds"); do
     done
 done
 
+# Idle: CPU time over 5 s of the two programs running side by side once settled, from the
+# scheduler's nanosecond count; three runs, the median taken.
+cpu_us() { echo $(($(cut -d' ' -f1 "/proc/$1/schedstat" 2>/dev/null || echo 0) / 1000)); }
+bare_idle=() editor_idle=()
+while [ "${#bare_idle[@]}" -lt 3 ]; do
+    "$bare" >/dev/null 2>&1 &
+    bare_pid=$!
+    "$editor" >/dev/null 2>&1 &
+    editor_pid=$!
+    sleep 2
+    b0=$(cpu_us "$bare_pid") e0=$(cpu_us "$editor_pid")
+    sleep 5
+    b=$(($(cpu_us "$bare_pid") - b0)) e=$(($(cpu_us "$editor_pid") - e0))
+    # A start the server turned away ends at once; that run is made again.
+    if kill "$bare_pid" "$editor_pid" 2>/dev/null && [ "$b" -gt 0 ] && [ "$e" -gt 0 ]; then
+        bare_idle+=("$b") editor_idle+=("$e")
+    fi
+    wait "$bare_pid" "$editor_pid" 2>/dev/null || true
+done
+median3() { printf '%s\n' "$@" | sort -n | sed -n 2p; }
+idle_ms=("$(median3 "${bare_idle[@]}")" "$(median3 "${editor_idle[@]}")")
+idle_line=$(awk -v b="${idle_ms[0]}" -v e="${idle_ms[1]}" -v max=1.3 'BEGIN {
+    printf "idle CPU per 5 s: bare %.1f ms, editor %.1f ms, ratio %.2f, limit %.1f: %s",
+           b / 1000, e / 1000, e / b, max, e / b <= max ? "within" : "OVER" }')
+
 # Median and minimum of one figure over every timed run: "median min count".
 statistics() { # name key
     grep '^run ' "$work/$1.txt" | grep -o "$2=[0-9.]*" | cut -d= -f2 | sort -n |
@@ -202,3 +228,4 @@ awk -v bm="$bare_median" -v bn="$bare_min" -v em="$map_median" -v en="$map_min" 
         printf "editor resident memory: %.1f MiB (peak %.1f), limit %d MB: %s\n",
                rss, hwm, max_rss, rss * 1.048576 <= max_rss ? "within" : "OVER"
     }'
+echo "$idle_line"

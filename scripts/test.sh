@@ -21,6 +21,9 @@ cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS=-Werror
     -DBSE_BENCHMARKS=ON >/dev/null
 cmake --build build-release -j"$(nproc)"
 
+# README's install sequence on a clean prefix: run.sh's build (no display), then cmake --install.
+bash tests/desktop/install_test.sh --readme
+
 # The core and the file layer for Windows: cross-built with MinGW-w64 and warnings as errors, their
 # tests run under Wine in a prefix of their own (no Mono or Gecko asked for).
 bash scripts/install-deps.sh g++-mingw-w64-x86-64-posix wine64 wine

@@ -1,4 +1,5 @@
 #include "editor/board_commands.h"
+#include "format/board_text.h"
 
 #include "editor/editor.h"
 #include "editor/screen.h"
@@ -103,13 +104,34 @@ void clearBoard(Editor& editor, Platform& platform) {
 }
 
 void copyBoardCommand(Editor& editor, Platform& platform) {
-    editor.boardClipboard = editor.boardSet.current().cells;
+    const BoardCells& cells = editor.boardSet.current().cells;
+    editor.boardClipboard = cells;
+    editor.boardCopied = true;
+    platform.putBoardOnClipboard(boardText(cells), boardCellBytes(cells));
     platform.enableMenuItem(ID_EDIT_PASTEBOARD, true);
 }
 
+void clipboardChanged(Editor& editor, Platform& platform) {
+    const Platform::ClipboardBoard desktop = platform.clipboardBoard();
+    const bool board = desktop.cells || (desktop.text && boardFromText(*desktop.text));
+    platform.enableMenuItem(ID_EDIT_PASTEBOARD, editor.boardCopied || board);
+}
+
 void pasteBoardCommand(Editor& editor, Platform& platform) {
+    // Another window's board comes first, then 20 rows of text, then the editor's own copy.
+    BoardCells pasted = editor.boardClipboard;
+    const Platform::ClipboardBoard desktop = platform.clipboardBoard();
+    if (const auto cells = desktop.cells ? boardFromCellBytes(*desktop.cells) : std::nullopt) {
+        pasted = *cells;
+    } else if (const auto typed = desktop.text ? boardFromText(*desktop.text) : std::nullopt) {
+        if (!*typed) {
+            platform.showRefusal(typed->reason());
+            return;
+        }
+        pasted = **typed;
+    }
     const BoardCells before = editor.boardSet.current().cells;
-    editor.boardSet.current().cells = editor.boardClipboard;
+    editor.boardSet.current().cells = pasted;
     editor.modified = true;
     redrawBoard(editor, platform);
     recordCells(editor, platform, before);

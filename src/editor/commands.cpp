@@ -5,6 +5,7 @@
 #include "editor/dialog_commands.h"
 #include "editor/file_commands.h"
 #include "editor/overview.h"
+#include "editor/recent_files.h"
 #include "editor/undo.h"
 
 #include <array>
@@ -12,6 +13,10 @@
 namespace bse {
 
 namespace {
+
+template <int n> void openRecent(Editor& editor, Platform& platform) {
+    openRecentFileCommand(editor, platform, ID_FILE_RECENT_FIRST + n);
+}
 
 constexpr std::array commands{
     CommandRoute{ID_FILE_NEW, newCommand},
@@ -21,6 +26,15 @@ constexpr std::array commands{
     CommandRoute{ID_FILE_IMPORT, importCommand},
     CommandRoute{ID_FILE_REVERT, revertCommand},
     CommandRoute{ID_FILE_EXIT, exitCommand},
+    CommandRoute{ID_FILE_RECENT_FIRST, openRecent<0>},
+    CommandRoute{ID_FILE_RECENT_FIRST + 1, openRecent<1>},
+    CommandRoute{ID_FILE_RECENT_FIRST + 2, openRecent<2>},
+    CommandRoute{ID_FILE_RECENT_FIRST + 3, openRecent<3>},
+    CommandRoute{ID_FILE_RECENT_FIRST + 4, openRecent<4>},
+    CommandRoute{ID_FILE_RECENT_FIRST + 5, openRecent<5>},
+    CommandRoute{ID_FILE_RECENT_FIRST + 6, openRecent<6>},
+    CommandRoute{ID_FILE_RECENT_LAST, openRecent<7>},
+    CommandRoute{ID_FILE_RECENT_CLEAR, clearRecentFilesCommand},
     CommandRoute{IDCANCEL, exitCommand}, // the close box
     CommandRoute{ID_EDIT_UNDO, undoCommand},
     CommandRoute{ID_EDIT_REDO, redoCommand},

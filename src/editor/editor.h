@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace bse {
 
@@ -62,6 +63,7 @@ struct Editor {
     BlockCode leftBlock = defaultLeftBlock;
     BlockCode rightBlock = defaultRightBlock;
     BoardCells boardClipboard{};
+    bool boardCopied = false; // boardClipboard holds a board
     int iconFrame = 1;
     std::string currentFileName;
     bool askInfoBeforeWrite = false;
@@ -73,6 +75,7 @@ struct Editor {
     RectangleDrag rectangle;
     Safekeeping safekeeping;
     Overview overview;
+    std::vector<std::string> recentFiles; // opened or saved, most recent first
 };
 
 } // namespace bse

@@ -5,6 +5,7 @@
 #include "editor/dialog_commands.h"
 #include "editor/editor.h"
 #include "editor/safekeeping.h"
+#include "editor/recent_files.h"
 #include "editor/screen.h"
 #include "editor/title.h"
 #include "editor/undo.h"
@@ -20,24 +21,25 @@ std::vector<FileFilter> boardSetFilters() {
     return {{"BoardSets (*.BDS)", "*.BDS"}, {"All Files (*.*)", "*.*"}};
 }
 
-// Loads a BoardSet file and shows its first board; false (nothing changed) when refused.
-bool loadBoardSetFile(Editor& editor, Platform& platform, const std::string& path) {
+// Loads a BoardSet file and shows its first board; refused with the reader's reason (nothing
+// changed) when the file cannot be read or is no BoardSet.
+Status loadBoardSetFile(Editor& editor, Platform& platform, const std::string& path) {
     const auto read = platform.readFile(path, longestUsableBoardSetFile, LongFile::ReadHead);
     if (!read) {
-        return false;
+        return refuse(read.reason());
     }
     platform.setCursor(Cursor::Wait);
     const Result<BoardSet> loaded = readBoardSet(read->bytes);
     platform.setCursor(Cursor::Arrow);
     if (!loaded) {
-        return false;
+        return refuse(loaded.reason());
     }
     adoptBoardSet(editor.boardSet, *loaded);
     // What is on screen now is exactly what the file holds.
     editor.modified = false;
     noteFileKnown(editor, platform, path);
     updateTitle(editor, platform);
-    return true;
+    return Done{};
 }
 
 // Writes the BoardSet to `path`, first asking for name and author when Save As wants it.
@@ -58,6 +60,7 @@ bool writeBoardSet(Editor& editor, Platform& platform, const std::string& path) 
     editor.modified = false;
     editor.history.markClean();
     noteFileKnown(editor, platform, path);
+    rememberRecentFile(editor, platform, path);
     return true;
 }
 
@@ -125,14 +128,16 @@ void openCommand(Editor& editor, Platform& platform) {
     }
 }
 
-void openBoardSetFile(Editor& editor, Platform& platform, const std::string& path) {
-    if (!loadBoardSetFile(editor, platform, path)) {
-        platform.showRefusal(openRefusal);
-        return;
+bool openBoardSetFile(Editor& editor, Platform& platform, const std::string& path) {
+    if (const Status loaded = loadBoardSetFile(editor, platform, path); !loaded) {
+        platform.showRefusalWithDetails(openRefusal, loaded.reason());
+        return false;
     }
     editor.currentFileName = path;
     redrawBoard(editor, platform);
     startHistory(editor, platform);
+    rememberRecentFile(editor, platform, path);
+    return true;
 }
 
 void dropFileCommand(Editor& editor, Platform& platform) {
@@ -170,9 +175,12 @@ void revertCommand(Editor& editor, Platform& platform) {
     if (!confirmSaveChanges(editor, platform, continueQuestion)) {
         return;
     }
-    if (editor.currentFileName.empty() ||
-        !loadBoardSetFile(editor, platform, editor.currentFileName)) {
+    if (editor.currentFileName.empty()) {
         platform.showRefusal(revertRefusal);
+        return;
+    }
+    if (const Status loaded = loadBoardSetFile(editor, platform, editor.currentFileName); !loaded) {
+        platform.showRefusalWithDetails(revertRefusal, loaded.reason());
         return;
     }
     redrawBoard(editor, platform);
@@ -181,8 +189,8 @@ void revertCommand(Editor& editor, Platform& platform) {
 
 bool reloadBoardSetFile(Editor& editor, Platform& platform) {
     const int board = editor.boardSet.currentBoard;
-    if (!loadBoardSetFile(editor, platform, editor.currentFileName)) {
-        platform.showRefusal(revertRefusal);
+    if (const Status loaded = loadBoardSetFile(editor, platform, editor.currentFileName); !loaded) {
+        platform.showRefusalWithDetails(revertRefusal, loaded.reason());
         return false;
     }
     editor.boardSet.currentBoard = std::min(board, editor.boardSet.lastBoardIndex);

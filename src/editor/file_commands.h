@@ -21,7 +21,7 @@ void exitCommand(Editor& editor, Platform& platform);
 
 // Open once the file is chosen: the file's first board, or Open's refusal and nothing changed.
 // The file named on the command line opens this way too.
-void openBoardSetFile(Editor& editor, Platform& platform, const std::string& path);
+bool openBoardSetFile(Editor& editor, Platform& platform, const std::string& path);
 // The open file read again, as Revert reads it but without a question, on the same board where
 // it still exists; Revert's refusal and nothing changed when it cannot be read.
 bool reloadBoardSetFile(Editor& editor, Platform& platform);

@@ -46,6 +46,8 @@ inline constexpr Message WM_OVERVIEW_KEY = WM_APP + 0x21;
 inline constexpr Message WM_OVERVIEW_DROP = WM_APP + 0x22;
 inline constexpr Message WM_OVERVIEW_MENU = WM_APP + 0x23;
 inline constexpr Message WM_OVERVIEW_CLOSED = WM_APP + 0x24;
+// The desktop's clipboard changed, or may hold something since the window opened.
+inline constexpr Message WM_APP_CLIPBOARD = WM_APP + 0x30;
 
 // Button-state word of pointer messages.
 inline constexpr WParam MK_LBUTTON = 0x0001;
@@ -117,6 +119,10 @@ inline constexpr int ID_EDIT_DUPLICATEBOARD = 40047;
 inline constexpr int ID_BOARD_MOVEEARLIER = 40048;
 inline constexpr int ID_BOARD_MOVELATER = 40049;
 inline constexpr int ID_BOARD_OVERVIEW = 40060;
+// File > Recent BoardSets: the files, most recent first, and Clear List.
+inline constexpr int ID_FILE_RECENT_FIRST = 40070;
+inline constexpr int ID_FILE_RECENT_LAST = 40077;
+inline constexpr int ID_FILE_RECENT_CLEAR = 40078;
 
 // Resources.
 inline constexpr int IDD_MAINWINDOW = 101;

@@ -69,6 +69,10 @@ class Platform : public TextPainter {
     // Questions and refusals, captioned with the program title.
     virtual Answer askQuestion(std::string_view text) = 0; // Yes, No, Cancel; question icon
     virtual void showRefusal(std::string_view text) = 0;   // OK; exclamation icon
+    // The same box, offering `details` (why, more exactly) behind a button of its own.
+    virtual void showRefusalWithDetails(std::string_view text, std::string_view /*details*/) {
+        showRefusal(text);
+    }
     virtual void beep() = 0;
     virtual void setCursor(Cursor cursor) = 0;
     // Start-up failures: to stderr, and in a box when a desktop is there.
@@ -87,6 +91,10 @@ class Platform : public TextPainter {
     virtual void enableMenuItem(int commandId, bool enabled) = 0;
     // The check mark of a check item of the menu.
     virtual void checkMenuItem(int commandId, bool checked) = 0;
+    // A menu item whose text changes while the program runs: its text, its tooltip and status
+    // tip, and whether it is there at all.
+    virtual void setMenuItem(int /*commandId*/, std::string_view /*text*/, std::string_view /*tip*/,
+                             bool /*shown*/) {}
     // The document the window stands for, for the desktop's own use (the title is left alone):
     // its path, empty while untitled, and whether it has unsaved changes.
     virtual void showDocument(std::string_view /*path*/, bool /*modified*/) {}
@@ -158,6 +166,21 @@ class Platform : public TextPainter {
                                  std::string_view /*label*/) {}
     // The framed board, scrolled into view.
     virtual void setOverviewFrame(int /*board*/) {}
+
+    // The desktop's clipboard, shared with the other windows and programs: a board goes on it as
+    // text and as the editor's own type; reading gives what it holds of either.
+    struct ClipboardBoard {
+        std::optional<Bytes> cells; // the editor's own type
+        std::optional<std::string> text;
+    };
+    virtual void putBoardOnClipboard(std::string_view /*text*/, const Bytes& /*cells*/) {}
+    virtual ClipboardBoard clipboardBoard() { return {}; }
+
+    // Settings kept between runs under the program's own name: lists of texts by key. Nothing is
+    // written before a list is set.
+    virtual std::vector<std::string> readSettingList(std::string_view /*key*/) { return {}; }
+    virtual void writeSettingList(std::string_view /*key*/,
+                                  const std::vector<std::string>& /*values*/) {}
 
     // Pictures by resource number; text is drawn through TextPainter.
     virtual std::optional<Picture> loadPicture(int pictureId) = 0;

@@ -58,17 +58,23 @@ void MainWindow::buildMenu() {
             addCommand(menuBar()->addAction(title), entry.commandId);
             continue;
         }
-        QMenu* menu = menuBar()->addMenu(title);
-        for (const MenuItem& item : entry.items) {
-            if (item.commandId == menuSeparator) {
-                menu->addSeparator();
-            } else {
-                QAction* action = menu->addAction(fromWindows1252(item.text));
-                action->setShortcuts(keySequences(item.shortcuts));
-                action->setEnabled(!item.startsGreyed);
-                action->setCheckable(item.checkable);
-                addCommand(action, item.commandId);
-            }
+        addMenuItems(menuBar()->addMenu(title), entry.items);
+    }
+}
+
+void MainWindow::addMenuItems(QMenu* menu, std::span<const MenuItem> items) {
+    for (const MenuItem& item : items) {
+        if (!item.submenu.empty()) {
+            addMenuItems(menu->addMenu(fromWindows1252(item.text)), item.submenu);
+        } else if (item.commandId == menuSeparator) {
+            menu->addSeparator();
+        } else {
+            QAction* action = menu->addAction(fromWindows1252(item.text));
+            action->setShortcuts(keySequences(item.shortcuts));
+            action->setEnabled(!item.startsGreyed);
+            action->setVisible(!item.startsHidden);
+            action->setCheckable(item.checkable);
+            addCommand(action, item.commandId);
         }
     }
 }

@@ -2,14 +2,17 @@
 
 #include "platform/dialog_template.h"
 #include "platform/platform.h"
+#include "shell/menu.h"
 
 #include <QMainWindow>
 
 #include <map>
 #include <optional>
+#include <span>
 #include <string>
 
 class QAction;
+class QMenu;
 class QMimeData;
 
 namespace bse {
@@ -41,6 +44,7 @@ class MainWindow : public QMainWindow {
 
   private:
     void buildMenu();
+    void addMenuItems(QMenu* menu, std::span<const MenuItem> items);
     void addCommand(QAction* action, int commandId);
 
     MessageHandler handler_;

@@ -15,6 +15,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QChildEvent>
+#include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -23,8 +25,12 @@
 #include <QImage>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPainter>
 #include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QWindow>
 
 #include <iostream>
 
@@ -33,46 +39,63 @@ namespace bse {
 namespace {
 
 // Qt reads the patterns from the last parentheses of a filter, separated by spaces; the options
-// keep them apart, separated by semicolons, and their names usually show them already.
+// keep them apart, separated by semicolons. Names need no dot here, so "*.*" means every file.
+// Qt's own dialog matches without regard to case; the desktop's dialogs may not, so each pattern
+// also comes in lower and upper case, the given one first (Save takes its suffix from it).
 QString nameFilter(const FileFilter& filter) {
-    const QString name = fromWindows1252(filter.name);
-    QString patterns = fromWindows1252(filter.pattern);
-    patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-    const QString shown = QStringLiteral("(%1)").arg(patterns);
-    return name.endsWith(shown) ? name : QStringLiteral("%1 %2").arg(name, shown);
+    QStringList patterns;
+    for (const QString& pattern : fromWindows1252(filter.pattern).split(QLatin1Char(';'))) {
+        const QString any = pattern == QLatin1String("*.*") ? QStringLiteral("*") : pattern;
+        for (const QString& variant : {any, any.toLower(), any.toUpper()}) {
+            if (!patterns.contains(variant)) {
+                patterns << variant;
+            }
+        }
+    }
+    return QStringLiteral("%1 (%2)").arg(fromWindows1252(filter.name), patterns.join(' '));
 }
 
 // The file dialog's own question before replacing a file names it; like every box, it shows the
-// name as text. Its boxes are the dialog's children, polished just before they are shown.
-class PlainTextBoxes : public QObject {
+// name as text. Its boxes are the dialog's children, polished just before they are shown. Qt's own
+// dialog shows each filter as given, not the patterns it matches by (the desktop's show the names).
+class FileDialogTexts : public QObject {
   public:
-    using QObject::QObject;
+    FileDialogTexts(QObject* parent, QStringList filterNames)
+        : QObject(parent), filterNames_(std::move(filterNames)) {}
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::ChildPolished) {
             if (auto* box = qobject_cast<QMessageBox*>(static_cast<QChildEvent*>(event)->child())) {
                 box->setTextFormat(Qt::PlainText);
             }
+        } else if (event->type() == QEvent::Show) {
+            if (auto* types = watched->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))) {
+                for (int i = 0; i < types->count() && i < filterNames_.size(); ++i) {
+                    types->setItemText(i, filterNames_.at(i));
+                }
+            }
         }
         return QObject::eventFilter(watched, event);
     }
+
+  private:
+    QStringList filterNames_;
 };
 
 std::optional<std::string> runFileDialog(QWidget* owner, const FileDialogOptions& options,
                                          QFileDialog::AcceptMode mode) {
     QFileDialog dialog(owner, fromWindows1252(options.title));
-    PlainTextBoxes plainTextBoxes(&dialog);
-    dialog.installEventFilter(&plainTextBoxes);
-    // Qt's own dialog matches patterns without regard to case, so "*.BDS" also lists ".bds".
-    // Chosen before anything else so that no native dialog is prepared.
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    QStringList filters;
+    QStringList filterNames;
+    for (const FileFilter& filter : options.filters) {
+        filters << nameFilter(filter);
+        filterNames << fromWindows1252(filter.name);
+    }
+    FileDialogTexts texts(&dialog, filterNames);
+    dialog.installEventFilter(&texts);
     dialog.setAcceptMode(mode);
     // Any typed name comes back, so that the editor's own refusal answers one that does not exist.
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !options.confirmOverwrite);
-    QStringList filters;
-    for (const FileFilter& filter : options.filters) {
-        filters << nameFilter(filter);
-    }
     dialog.setNameFilters(filters);
     if (options.filterIndex >= 1 && options.filterIndex <= filters.size()) {
         dialog.selectNameFilter(filters.at(options.filterIndex - 1));
@@ -91,9 +114,13 @@ std::optional<std::string> runFileDialog(QWidget* owner, const FileDialogOptions
 QMessageBox::StandardButton showMessageBox(QWidget* owner, QMessageBox::Icon icon,
                                            std::string_view text,
                                            QMessageBox::StandardButtons buttons,
-                                           QMessageBox::StandardButton defaultButton) {
+                                           QMessageBox::StandardButton defaultButton,
+                                           std::string_view details = {}) {
     QMessageBox box(icon, QString::fromLatin1(programTitle), fromWindows1252(text), buttons, owner);
     box.setTextFormat(Qt::PlainText);
+    if (!details.empty()) {
+        box.setDetailedText(fromWindows1252(details));
+    }
     box.setDefaultButton(defaultButton);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
@@ -125,6 +152,10 @@ void flushToDisplay() {
 } // namespace
 
 QtPlatform::QtPlatform() : font_(pictureFont()) {
+    // Qt's file dialog keeps its history in "QtProject" settings of the user's, written whenever
+    // one closes; the editor writes settings only under its own name, from an explicit path, so
+    // the user's default place for settings is one that cannot be created.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
     QObject::connect(&iconTimer_, &QTimer::timeout, [this] {
         if (window_) {
             window_->send(WM_TIMER, static_cast<WParam>(timerId_), 0);
@@ -175,6 +206,11 @@ void QtPlatform::showRefusal(std::string_view text) {
     showMessageBox(window_.get(), QMessageBox::Warning, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
+void QtPlatform::showRefusalWithDetails(std::string_view text, std::string_view details) {
+    showMessageBox(window_.get(), QMessageBox::Warning, text, QMessageBox::Ok, QMessageBox::Ok,
+                   details);
+}
+
 void QtPlatform::beep() {
     QApplication::beep();
 }
@@ -220,9 +256,52 @@ void QtPlatform::moveMainWindow(int x, int y) {
     window_->move(x, y);
 }
 
+namespace {
+
+constexpr int clipboardDelayMs = 200;
+
+} // namespace
+
 void QtPlatform::showMainWindow() {
     window_->show();
     window_->canvas()->setFocus();
+    // What the clipboard holds is asked once the window is up and drawn (the clipboard needs a
+    // window of its own, and its owner may take a while to answer), and again on every change.
+    QTimer::singleShot(clipboardDelayMs, window_.get(), [this] {
+        QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, window_.get(),
+                         [this] { window_->send(WM_APP_CLIPBOARD, 0, 0); });
+        window_->send(WM_APP_CLIPBOARD, 0, 0);
+    });
+}
+
+namespace {
+
+const QString boardMimeType = QStringLiteral("application/x-plinkor2-board");
+
+} // namespace
+
+void QtPlatform::putBoardOnClipboard(std::string_view text, const Bytes& cells) {
+    auto* data = new QMimeData;
+    data->setText(QString::fromUtf8(text.data(), qsizetype(text.size())));
+    data->setData(boardMimeType,
+                  QByteArray(reinterpret_cast<const char*>(cells.data()), qsizetype(cells.size())));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+Platform::ClipboardBoard QtPlatform::clipboardBoard() {
+    ClipboardBoard board;
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (data == nullptr) {
+        return board;
+    }
+    if (data->hasFormat(boardMimeType)) {
+        const QByteArray cells = data->data(boardMimeType);
+        board.cells = Bytes(cells.begin(), cells.end());
+    }
+    if (data->hasText()) {
+        board.text = data->text().toStdString();
+    }
+    return board;
 }
 
 void QtPlatform::setWindowTitle(std::string_view title) {
@@ -247,9 +326,15 @@ bool QtPlatform::loadIcon(int iconId) {
 }
 
 void QtPlatform::setWindowIcon(int iconId) {
+    // Every 350 ms while the editor runs, so as little as the desktop needs: the native window's
+    // icon alone (the widgets inside have no use for the change), sent when the event loop next
+    // flushes the connection, as it does after each pass.
     if (const QIcon* found = icon(iconId)) {
-        window_->setWindowIcon(*found);
-        flushToDisplay();
+        if (QWindow* window = window_->windowHandle()) {
+            window->setIcon(*found);
+        } else {
+            window_->setWindowIcon(*found);
+        }
     }
 }
 
@@ -263,6 +348,46 @@ void QtPlatform::checkMenuItem(int commandId, bool checked) {
     if (QAction* action = window_->action(commandId)) {
         action->setChecked(checked);
     }
+}
+
+void QtPlatform::setMenuItem(int commandId, std::string_view text, std::string_view tip,
+                             bool shown) {
+    if (QAction* action = window_->action(commandId)) {
+        action->setText(fromWindows1252(text));
+        action->setToolTip(fromWindows1252(tip));
+        action->setStatusTip(fromWindows1252(tip));
+        action->setVisible(shown);
+    }
+}
+
+namespace {
+
+// Under the editor's own name, $XDG_CONFIG_HOME/boardset-editor/boardset-editor.conf, named in
+// full because the user's default place is closed to Qt's own settings (see the constructor).
+QString settingsFile() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/boardset-editor/boardset-editor.conf");
+}
+
+} // namespace
+
+std::vector<std::string> QtPlatform::readSettingList(std::string_view key) {
+    const QSettings settings(settingsFile(), QSettings::IniFormat);
+    std::vector<std::string> values;
+    for (const QString& value :
+         settings.value(QString::fromLatin1(key.data(), qsizetype(key.size()))).toStringList()) {
+        values.push_back(toPathBytes(value));
+    }
+    return values;
+}
+
+void QtPlatform::writeSettingList(std::string_view key, const std::vector<std::string>& values) {
+    QSettings settings(settingsFile(), QSettings::IniFormat);
+    QStringList list;
+    for (const std::string& value : values) {
+        list << fromPathBytes(value);
+    }
+    settings.setValue(QString::fromLatin1(key.data(), qsizetype(key.size())), list);
 }
 
 void QtPlatform::showDocument(std::string_view path, bool modified) {

@@ -30,6 +30,7 @@ class QtPlatform : public Platform {
 
     Answer askQuestion(std::string_view text) override;
     void showRefusal(std::string_view text) override;
+    void showRefusalWithDetails(std::string_view text, std::string_view details) override;
     void beep() override;
     void setCursor(Cursor cursor) override;
     void reportStartupFailure(std::string_view text) override;
@@ -44,6 +45,12 @@ class QtPlatform : public Platform {
     void setWindowIcon(int iconId) override;
     void enableMenuItem(int commandId, bool enabled) override;
     void checkMenuItem(int commandId, bool checked) override;
+    void setMenuItem(int commandId, std::string_view text, std::string_view tip,
+                     bool shown) override;
+    void putBoardOnClipboard(std::string_view text, const Bytes& cells) override;
+    ClipboardBoard clipboardBoard() override;
+    std::vector<std::string> readSettingList(std::string_view key) override;
+    void writeSettingList(std::string_view key, const std::vector<std::string>& values) override;
     void showDocument(std::string_view path, bool modified) override;
     std::optional<std::string> droppedFile() override;
     void invalidate(const Rect& rect) override;

@@ -1,5 +1,6 @@
 #include "shell/main_window_proc.h"
 
+#include "editor/board_commands.h"
 #include "editor/commands.h"
 #include "editor/editor.h"
 #include "editor/file_commands.h"
@@ -156,6 +157,9 @@ bool windowMessage(Editor& editor, Platform& platform, Message message, WParam w
         return onRightButtonUp(editor, platform);
     case WM_DROPFILES:
         dropFileCommand(editor, platform);
+        return true;
+    case WM_APP_CLIPBOARD:
+        clipboardChanged(editor, platform);
         return true;
     case WM_DESTROY:
         platform.quit(0);

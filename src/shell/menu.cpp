@@ -8,6 +8,20 @@ namespace bse {
 
 namespace {
 
+// Placeholders until the editor names the files; hidden while the list is shorter.
+constexpr std::array recentItems{
+    MenuItem{"Recent &1", ID_FILE_RECENT_FIRST, {}, false, false, true},
+    MenuItem{"Recent &2", ID_FILE_RECENT_FIRST + 1, {}, false, false, true},
+    MenuItem{"Recent &3", ID_FILE_RECENT_FIRST + 2, {}, false, false, true},
+    MenuItem{"Recent &4", ID_FILE_RECENT_FIRST + 3, {}, false, false, true},
+    MenuItem{"Recent &5", ID_FILE_RECENT_FIRST + 4, {}, false, false, true},
+    MenuItem{"Recent &6", ID_FILE_RECENT_FIRST + 5, {}, false, false, true},
+    MenuItem{"Recent &7", ID_FILE_RECENT_FIRST + 6, {}, false, false, true},
+    MenuItem{"Recent &8", ID_FILE_RECENT_LAST, {}, false, false, true},
+    MenuItem{"", menuSeparator},
+    MenuItem{"&Clear List", ID_FILE_RECENT_CLEAR, {}, true},
+};
+
 constexpr std::array fileItems{
     MenuItem{"&New", ID_FILE_NEW, "Ctrl+N"},
     MenuItem{"&Open...", ID_FILE_OPEN, "Ctrl+O"},
@@ -16,6 +30,7 @@ constexpr std::array fileItems{
     MenuItem{"", menuSeparator},
     MenuItem{"Import...", ID_FILE_IMPORT},
     MenuItem{"&Revert", ID_FILE_REVERT},
+    MenuItem{"Recen&t BoardSets", 0, {}, false, false, false, recentItems},
     MenuItem{"", menuSeparator},
     MenuItem{"&Exit", ID_FILE_EXIT, "Ctrl+Q"},
 };

@@ -17,6 +17,10 @@ struct MenuItem {
     bool startsGreyed = false;
     // A check item, unchecked until the editor checks it.
     bool checkable = false;
+    // Not in the menu until the editor shows it.
+    bool startsHidden = false;
+    // A submenu, with its own items, in place of a command.
+    std::span<const MenuItem> submenu = {};
 };
 
 // A drop-down menu of the menu bar, or a command on the bar itself (no items, a command id).

@@ -3,6 +3,7 @@
 #include "editor/editor.h"
 #include "editor/file_commands.h"
 #include "editor/safekeeping.h"
+#include "editor/recent_files.h"
 #include "editor/screen.h"
 #include "editor/title.h"
 #include "platform/dialog_template.h"
@@ -79,6 +80,7 @@ Status initialiseMainWindow(Editor& editor, Platform& platform) {
     setDefaultStrings(editor.boardSet);
     updateTitle(editor, platform);
     platform.enableMenuItem(ID_EDIT_PASTEBOARD, false);
+    loadRecentFiles(editor, platform);
     return Done{};
 }
 

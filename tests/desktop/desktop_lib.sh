@@ -8,7 +8,7 @@ if [ -z "${BSE_IN_XVFB:-}" ]; then
 fi
 editor=$1 probe=$2 started="" failures=0 question="BoardSet Editor for Plinkor 2"
 work=$(mktemp -d)
-export XDG_STATE_HOME=$work/state # recovery copies of these editors only
+export XDG_STATE_HOME=$work/state XDG_CONFIG_HOME=$work/config # their own recovery copies and recent files
 trap 'kill $started 2>/dev/null || true; rm -rf "$work"' EXIT
 
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }

@@ -2,14 +2,30 @@
 # The editor installed as a desktop sees it: `cmake --install` into a temporary prefix, the
 # desktop entry and the AppStream metadata validated, .BDS files known to the MIME database, and
 # the command line answered with no display at all, or with one that does not answer.
-#   install_test.sh BUILD_DIR
+#   install_test.sh BUILD_DIR    install_test.sh --readme (README's run.sh build, then install)
 set -euo pipefail
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 share=$prefix/share id=org.example.boardset_editor failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
-cmake --install "$1" --prefix "$prefix" >/dev/null
+build=$1
+if [ "$1" = --readme ]; then
+    cd "$(dirname "$0")/../.." && build=build
+    # Without a display it builds, says how to start the editor, and ends with code 2.
+    env -u DISPLAY -u WAYLAND_DISPLAY bash scripts/run.sh >/dev/null 2>&1 || [ $? = 2 ]
+fi
+cmake --install "$build" --prefix "$prefix" >/dev/null
+for file in bin/boardset lib/boardset/boardset-render.so share/doc/boardset-editor/LICENSE \
+    share/zsh/site-functions/_boardset; do
+    [ -f "$prefix/$file" ] || fail "$file not installed"
+done
+said=$(groff -ww -z -man "$share"/man/man1/*.1 2>&1) && [ -z "$said" ] || fail "man pages: $said"
+# shellcheck source=/dev/null
+source "$share/bash-completion/completions/boardset"
+COMP_WORDS=(boardset "") COMP_CWORD=1 && _boardset
+[ "${COMPREPLY[*]}" = "info check convert render export import --help --version" ] ||
+    fail "bash completion offers '${COMPREPLY[*]}'"
 for size in 16 48 256; do
     [ -f "$share/icons/hicolor/${size}x${size}/apps/$id.png" ] || fail "no $size x $size icon"
 done
@@ -20,6 +36,7 @@ said=$(appstreamcli validate --no-net --pedantic "$share/metainfo/$id.metainfo.x
 
 # Known by the name without regard to case, and by the header alone.
 update-mime-database "$share/mime" 2>/dev/null
+update-desktop-database "$share/applications"
 printf 'not a BoardSet' >"$prefix/level.BDS"
 printf 'BDST\x02\x00\x00\x00' >"$prefix/header"
 for file in level.BDS header; do
@@ -27,6 +44,9 @@ for file in level.BDS header; do
         xdg-mime query filetype "$prefix/$file")
     [ "$found" = application/x-plinkor2-boardset ] || fail "$file is of type '$found'"
 done
+found=$(env -u XDG_CURRENT_DESKTOP XDG_DATA_HOME="$share" XDG_DATA_DIRS="$share:/usr/share" \
+    xdg-mime query default application/x-plinkor2-boardset)
+[ "$found" = "$id.desktop" ] || fail "BoardSets open with '$found'"
 
 # Settings of the environment, arguments, the exit code, and a pattern for stdout and for stderr
 # (empty: nothing printed there; "any": anything). A platform of its own needs no display: the

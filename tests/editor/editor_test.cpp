@@ -41,6 +41,9 @@ std::map<std::string, int> commandNames() {
         add(entry.text, entry.commandId);
         for (const MenuItem& item : entry.items) {
             add(item.text, item.commandId);
+            for (const MenuItem& inner : item.submenu) {
+                add(inner.text, inner.commandId);
+            }
         }
     }
     return names;
@@ -238,6 +241,14 @@ void act(FakePlatform& platform, Editor& editor, const std::string& line) {
         platform.recoveryCopies[name] = count ? encodeRecoveryCopy(set, rest(in)) : Bytes(9);
     } else if (verb == "remove") {
         platform.files.erase(rest(in));
+    } else if (verb == "recent") { // PATH...: the list kept from an earlier run
+        for (std::string path; in >> path;) {
+            platform.settings["recentFiles"].push_back(path);
+        }
+    } else if (verb == "clipboard-text") { // TEXT, '|' between lines
+        std::string text = rest(in);
+        std::replace(text.begin(), text.end(), '|', '\n');
+        platform.clipboard = {std::nullopt, text};
     } else if (verb == "no-window") {
         platform.failWindowCreation = true;
     } else {

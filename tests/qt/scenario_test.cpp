@@ -118,6 +118,15 @@ std::string controls(QWidget& dialog) {
     return text + '\n';
 }
 
+QStringList shownFilters(QFileDialog& files) {
+    QStringList texts;
+    auto* types = files.findChild<QComboBox*>("fileTypeCombo");
+    for (int i = 0; types && i < types->count(); ++i) {
+        texts << types->itemText(i);
+    }
+    return texts;
+}
+
 std::string dump(QWidget& top, bool menu) {
     if (auto* box = qobject_cast<QMessageBox*>(&top)) {
         return cat("box \"", box->windowTitle(), "\" ", key(box->icon()), ' ',
@@ -128,13 +137,15 @@ std::string dump(QWidget& top, bool menu) {
         return cat("file dialog \"", files->windowTitle(), "\" ", key(files->acceptMode()), ' ',
                    key(files->options()), " suffix \"", files->defaultSuffix(), "\"\n  filters ",
                    files->nameFilters().join(" | "), ", selected ", files->selectedNameFilter(),
-                   '\n');
+                   "\n  shown ", shownFilters(*files).join(" | "), '\n');
     }
-    const std::string text =
-        cat('"', top.windowHandle()->title(), "\" ", top.width(), 'x', top.height(),
-            top.minimumSize() == top.maximumSize() ? " fixed" : "",
-            top.isVisible() ? "" : " hidden", top.isModal() ? " modal " : " ",
-            key(top.windowFlags()), " icon ", iconName(top.windowIcon()));
+    const std::string text = cat(
+        '"', top.windowHandle()->title(), "\" ", top.width(), 'x', top.height(),
+        top.minimumSize() == top.maximumSize() ? " fixed" : "", top.isVisible() ? "" : " hidden",
+        top.isModal() ? " modal " : " ", key(top.windowFlags()), " icon ",
+        iconName(qobject_cast<MainWindow*>(&top) && top.windowHandle()
+                     ? top.windowHandle()->icon() // the animation sets the window's alone
+                     : top.windowIcon()));
     if (auto* dialog = qobject_cast<TemplateDialog*>(&top)) {
         const Rect frame = dialog->frame();
         return cat(text, ", frame ", rect({frame.left, frame.top, frame.width(), frame.height()}),
@@ -151,11 +162,12 @@ std::string dump(QWidget& top, bool menu) {
 std::string message(Message m, WParam w, LParam l, const std::string& note) {
     static const std::map<Message, const char*> names{
 #define NAMED(m) {m, #m}
-        NAMED(WM_DESTROY),   NAMED(WM_KEYDOWN),       NAMED(WM_INITDIALOG),
-        NAMED(WM_COMMAND),   NAMED(WM_MOUSEMOVE),     NAMED(WM_LBUTTONDOWN),
-        NAMED(WM_LBUTTONUP), NAMED(WM_LBUTTONDBLCLK), NAMED(WM_RBUTTONDOWN),
-        NAMED(WM_RBUTTONUP), NAMED(WM_RBUTTONDBLCLK), NAMED(WM_MBUTTONDOWN),
-        NAMED(WM_MBUTTONUP), NAMED(WM_MBUTTONDBLCLK), NAMED(WM_DROPFILES)};
+        NAMED(WM_DESTROY),      NAMED(WM_KEYDOWN),       NAMED(WM_INITDIALOG),
+        NAMED(WM_COMMAND),      NAMED(WM_MOUSEMOVE),     NAMED(WM_LBUTTONDOWN),
+        NAMED(WM_LBUTTONUP),    NAMED(WM_LBUTTONDBLCLK), NAMED(WM_RBUTTONDOWN),
+        NAMED(WM_RBUTTONUP),    NAMED(WM_RBUTTONDBLCLK), NAMED(WM_MBUTTONDOWN),
+        NAMED(WM_MBUTTONUP),    NAMED(WM_MBUTTONDBLCLK), NAMED(WM_DROPFILES),
+        NAMED(WM_APP_CLIPBOARD)};
     const bool pointer = m >= WM_MOUSEMOVE && m <= WM_MBUTTONDBLCLK;
     return cat(names.at(m), ' ', w, pointer ? cat(" at ", pointerX(l), ',', pointerY(l)) : "",
                note.empty() ? "" : cat(" (", note, ')'));
@@ -174,7 +186,7 @@ FileDialogOptions textFilterThird() { // and the name of that filter leaves its 
 class Scenarios {
   public:
     Scenarios() {
-        for (const char* name : {"a.BDS", "b.bds", "c.txt"}) {
+        for (const char* name : {"a.BDS", "b.bds", "c.txt", "BOARDS"}) {
             QFile(folder.filePath(name)).open(QIODevice::WriteOnly);
         }
         QFile::copy(QString::fromStdString(dataPath("qt/dropped.BDS")), folder.filePath("d.BDS"));
@@ -272,12 +284,13 @@ class Scenarios {
     // The main loop: the window is never modal, so the next actions run inside it.
     int loop() { return underWay.back() = window(), platform->runMessageLoop(); }
 
-    // The only-recording window's handler: every message but paints and timer ticks.
+    // The only-recording window's handler: every message but paints, timer ticks and news of the
+    // clipboard (they come when the desktop sends them).
     const MessageHandler recorder = [this](Message m, WParam w, LParam l) {
         const QAction* action = m == WM_COMMAND ? window()->action(int(w)) : nullptr;
         const auto file = m == WM_DROPFILES ? platform->droppedFile() : std::nullopt;
         const std::string note = action ? cat(action->text()) : file ? "file " + *file : "";
-        if (m != WM_PAINT && m != WM_TIMER) {
+        if (m != WM_PAINT && m != WM_TIMER && m != WM_APP_CLIPBOARD) {
             line(message(m, w, l, note));
         }
         return true;
@@ -466,7 +479,14 @@ class Scenarios {
         {"reject", [this] { dialog()->reject(); }},
         // In a file dialog, and in a message box.
         {"list", [this] { line(cat(listed(n(0)), " files listed")); }},
-        {"filter", [this] { files()->selectNameFilter(all().c_str()); }},
+        {"filter", [this] { files()->selectNameFilter(all().c_str()); }}, // as shown
+        {"clipboard",
+         [this] { // TEXT: put with 1600 bytes of cells, and read back
+             platform->putBoardOnClipboard(all(), Bytes(1600, 7));
+             const Platform::ClipboardBoard back = platform->clipboardBoard();
+             line(cat(back.text.value_or("no text"), ", cells ",
+                      back.cells.value_or(Bytes{}).size()));
+         }},
         {"answer",
          [this] { box()->button(QMessageBox::StandardButton(parse<Buttons>(0)))->click(); }},
     };

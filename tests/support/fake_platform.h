@@ -105,6 +105,8 @@ class FakePlatform : public Platform {
     bool failWindowCreation = false;
     std::optional<std::string> dropped;         // what droppedFile gives
     std::deque<int> menuChoices;                // what popupMenu gives; 0 when empty
+    std::map<std::string, std::vector<std::string>> settings; // kept between runs, by key
+    ClipboardBoard clipboard;                                 // the desktop's
     std::function<void(FakePlatform&)> session; // run by runMessageLoop: the user's session
 
     // Safekeeping: on when asked; the copies of editors that stopped by name, newest last.
@@ -122,6 +124,9 @@ class FakePlatform : public Platform {
 
     Answer askQuestion(std::string_view text) override;
     void showRefusal(std::string_view text) override { note("showRefusal", text); }
+    void showRefusalWithDetails(std::string_view text, std::string_view details) override {
+        note("showRefusal", std::string(text) + "\n  details: " + std::string(details));
+    }
     void beep() override { note("beep"); }
     void setCursor(Cursor cursor) override {
         note(cursor == Cursor::Wait ? "setCursor wait" : "setCursor arrow");
@@ -149,6 +154,22 @@ class FakePlatform : public Platform {
     }
     void checkMenuItem(int commandId, bool checked) override {
         note("checkMenuItem", commandId, checked ? "on" : "off");
+    }
+    void setMenuItem(int commandId, std::string_view text, std::string_view tip,
+                     bool shown) override {
+        note("setMenuItem", commandId, shown ? line(text, "tip", tip) : "hidden");
+    }
+    void putBoardOnClipboard(std::string_view text, const Bytes& cells) override {
+        note("putBoardOnClipboard", text.size(), "bytes of text,", cells.size(), "of cells");
+        clipboard = {cells, std::string(text)};
+    }
+    ClipboardBoard clipboardBoard() override { return clipboard; }
+    std::vector<std::string> readSettingList(std::string_view key) override {
+        return settings[std::string(key)];
+    }
+    void writeSettingList(std::string_view key, const std::vector<std::string>& values) override {
+        note("writeSettingList", key, values.size());
+        settings[std::string(key)] = values;
     }
     void showDocument(std::string_view path, bool modified) override {
         note("showDocument",

@@ -1,0 +1,94 @@
+#include "editor/recent_files.h"
+
+#include "editor/editor.h"
+#include "editor/file_commands.h"
+#include "platform/platform.h"
+
+#include <algorithm>
+
+namespace bse {
+
+namespace {
+
+constexpr std::string_view settingKey = "recentFiles";
+
+// "&1 name", the name's own '&' doubled so that it shows; the folder is the tip. Only the items
+// that were shown or are shown now change.
+void showRecentFiles(const Editor& editor, Platform& platform, std::size_t shownBefore) {
+    const std::size_t count = editor.recentFiles.size();
+    for (std::size_t i = 0; i < std::max(count, shownBefore); ++i) {
+        const int id = ID_FILE_RECENT_FIRST + static_cast<int>(i);
+        if (i >= count) {
+            platform.setMenuItem(id, "", "", false);
+            continue;
+        }
+        const std::string shown = platform.pathForDisplay(editor.recentFiles[i]);
+        const std::size_t slash = shown.rfind('/');
+        const std::string name = slash == std::string::npos ? shown : shown.substr(slash + 1);
+        const std::string folder = slash == std::string::npos ? "" : shown.substr(0, slash + 1);
+        std::string text = "&" + std::to_string(i + 1) + " ";
+        for (const char c : name) {
+            text += c == '&' ? "&&" : std::string(1, c);
+        }
+        platform.setMenuItem(id, text, folder, true);
+    }
+    if ((count == 0) != (shownBefore == 0)) {
+        platform.enableMenuItem(ID_FILE_RECENT_CLEAR, count != 0);
+    }
+}
+
+void keepRecentFiles(Editor& editor, Platform& platform, std::size_t shownBefore) {
+    platform.writeSettingList(settingKey, editor.recentFiles);
+    showRecentFiles(editor, platform, shownBefore);
+}
+
+} // namespace
+
+void loadRecentFiles(Editor& editor, Platform& platform) {
+    editor.recentFiles = platform.readSettingList(settingKey);
+    if (editor.recentFiles.size() > recentFileLimit) {
+        editor.recentFiles.resize(recentFileLimit);
+    }
+    showRecentFiles(editor, platform, 0); // the menu starts as for an empty list
+}
+
+void rememberRecentFile(Editor& editor, Platform& platform, const std::string& path) {
+    auto& files = editor.recentFiles;
+    if (!files.empty() && files.front() == path) {
+        return; // saving again changes nothing: nothing to write
+    }
+    const std::size_t shownBefore = files.size();
+    std::erase(files, path);
+    files.insert(files.begin(), path);
+    if (files.size() > recentFileLimit) {
+        files.resize(recentFileLimit);
+    }
+    keepRecentFiles(editor, platform, shownBefore);
+}
+
+void forgetRecentFile(Editor& editor, Platform& platform, const std::string& path) {
+    const std::size_t shownBefore = editor.recentFiles.size();
+    if (std::erase(editor.recentFiles, path) > 0) {
+        keepRecentFiles(editor, platform, shownBefore);
+    }
+}
+
+void openRecentFileCommand(Editor& editor, Platform& platform, int commandId) {
+    const auto at = static_cast<std::size_t>(commandId - ID_FILE_RECENT_FIRST);
+    if (at >= editor.recentFiles.size() || !confirmSaveChanges(editor, platform, openQuestion)) {
+        return;
+    }
+    // The list may change on the way: keep the path.
+    const std::string path = editor.recentFiles[at];
+    if (!openBoardSetFile(editor, platform, path)) {
+        forgetRecentFile(editor, platform, path);
+    }
+}
+
+void clearRecentFilesCommand(Editor& editor, Platform& platform) {
+    const std::size_t shownBefore = editor.recentFiles.size();
+    editor.recentFiles.clear();
+    keepRecentFiles(editor, platform, shownBefore);
+}
+
+} // namespace bse
