@@ -1,8 +1,8 @@
 #pragma once
 
 #include "editor/history.h"
-#include "io/file_identity.h"
 #include "editor/overview.h"
+#include "io/file_identity.h"
 #include "model/board_set.h"
 #include "platform/ids.h"
 #include "view/drawing.h"

@@ -2,8 +2,8 @@
 
 #include "editor/editor.h"
 #include "editor/file_commands.h"
-#include "editor/safekeeping.h"
 #include "editor/recent_files.h"
+#include "editor/safekeeping.h"
 #include "editor/screen.h"
 #include "editor/title.h"
 #include "platform/dialog_template.h"

@@ -103,8 +103,8 @@ class FakePlatform : public Platform {
     std::set<int> missingIcons;
     std::map<int, Picture> pictures; // what loadPicture finds; synthetic by default
     bool failWindowCreation = false;
-    std::optional<std::string> dropped;         // what droppedFile gives
-    std::deque<int> menuChoices;                // what popupMenu gives; 0 when empty
+    std::optional<std::string> dropped;                       // what droppedFile gives
+    std::deque<int> menuChoices;                              // what popupMenu gives; 0 when empty
     std::map<std::string, std::vector<std::string>> settings; // kept between runs, by key
     ClipboardBoard clipboard;                                 // the desktop's
     std::function<void(FakePlatform&)> session; // run by runMessageLoop: the user's session
