@@ -8,6 +8,8 @@
 #include "model/board_tools.h"
 #include "platform/platform.h"
 
+#include <algorithm>
+
 namespace bse {
 
 namespace {
@@ -27,18 +29,27 @@ template <class Change> void changeCells(Editor& editor, Platform& platform, Cha
 }
 
 // The current board swapped with its neighbour `delta` away, staying current; at either end the
-// bell. A swap with an equal board changes nothing but the number shown: no step.
+// bell.
 void moveBoardBy(Editor& editor, Platform& platform, int delta) {
-    BoardSet& set = editor.boardSet;
-    const int from = set.currentBoard;
+    const int from = editor.boardSet.currentBoard;
     const int to = from + delta;
-    const bool equal = to >= 0 && to <= set.lastBoardIndex &&
-                       set.board(to).cells == set.board(from).cells &&
-                       set.board(to).background == set.board(from).background;
-    if (!moveBoard(set, from, to)) {
+    if (to < 0 || to > editor.boardSet.lastBoardIndex) {
         platform.beep();
         return;
     }
+    moveBoardTo(editor, platform, from, to);
+}
+
+} // namespace
+
+void moveBoardTo(Editor& editor, Platform& platform, int from, int to) {
+    BoardSet& set = editor.boardSet;
+    bool equal = true;
+    for (int k = std::min(from, to); k <= std::max(from, to); ++k) {
+        equal = equal && set.board(k).cells == set.board(from).cells &&
+                set.board(k).background == set.board(from).background;
+    }
+    moveBoard(set, from, to);
     editor.modified = editor.modified || !equal;
     redrawBoard(editor, platform);
     updateTitle(editor, platform);
@@ -46,8 +57,6 @@ void moveBoardBy(Editor& editor, Platform& platform, int delta) {
         recordStep(editor, platform, MoveStep{from, to});
     }
 }
-
-} // namespace
 
 void mirrorPaintingCommand(Editor& editor, Platform& platform) {
     editor.mirrorPainting = !editor.mirrorPainting;

@@ -16,5 +16,8 @@ void shiftDownCommand(Editor& editor, Platform& platform);
 void duplicateBoardCommand(Editor& editor, Platform& platform);
 void moveBoardEarlierCommand(Editor& editor, Platform& platform);
 void moveBoardLaterCommand(Editor& editor, Platform& platform);
+// Board `from` moved to place `to`, both inside the BoardSet, and current there: one step, unless
+// the boards it passes are all equal to it (only the number shown changes).
+void moveBoardTo(Editor& editor, Platform& platform, int from, int to);
 
 } // namespace bse

@@ -1,5 +1,6 @@
 #include "editor/overview.h"
 
+#include "editor/designer_commands.h"
 #include "editor/editor.h"
 #include "editor/screen.h"
 #include "editor/title.h"
@@ -160,27 +161,7 @@ void overviewKey(Editor& editor, Platform& platform, WParam key, int boardsPerRo
     }
 }
 
-namespace {
-
-// Move Board to any place, as the designer's Move Board does to the next: one step, unless the
-// boards it passes are all equal to it.
-void moveBoardTo(Editor& editor, Platform& platform, int from, int to) {
-    BoardSet& set = editor.boardSet;
-    bool equal = true;
-    for (int k = std::min(from, to); k <= std::max(from, to); ++k) {
-        equal = equal && set.board(k).cells == set.board(from).cells &&
-                set.board(k).background == set.board(from).background;
-    }
-    moveBoard(set, from, to);
-    editor.modified = editor.modified || !equal;
-    redrawBoard(editor, platform);
-    updateTitle(editor, platform);
-    if (!equal) {
-        recordStep(editor, platform, MoveStep{from, to});
-    }
-}
-
-} // namespace
+namespace {} // namespace
 
 void overviewDrop(Editor& editor, Platform& platform, int board, int before) {
     const BoardSet& set = editor.boardSet;
