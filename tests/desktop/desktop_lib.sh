@@ -26,11 +26,26 @@ placed() {
     eval "$(xdotool getwindowgeometry --shell "$window")"
     [ "$WIDTH" = 640 ] && [ "$X" = $((640 - WIDTH / 2)) ] && [ "$Y" = $((512 - HEIGHT / 2)) ]
 }
+# The editor's window, or nothing once the editor has ended.
+window_of_editor() {
+    for _ in $(seq 200); do
+        visible "$question - Board" && return
+        kill -0 "$pid" 2>/dev/null || return 1
+        sleep 0.05
+    done
+    false
+}
 # Starts the editor; waits for its window, fixed at 640 wide and centred on the 1280 x 1024 screen.
+# A start that ends at once is tried again: a loaded Xvfb turns away a few connections.
 start_editor() { # [argument...]
-    "$editor" "$@" &
-    pid=$! started="$started $!"
-    window=$(until_true visible "$question - Board") || { fail "no editor window"; exit 1; }
+    window=""
+    for _ in 1 2 3; do
+        "$editor" "$@" &
+        pid=$! started="$started $!"
+        window=$(window_of_editor) || ! kill -0 "$pid" 2>/dev/null || break
+        [ -z "$window" ] || break
+    done
+    [ -n "$window" ] || { fail "no editor window"; exit 1; }
     until_true placed || fail "window of $WIDTH x $HEIGHT at $X, $Y"
     cx=$X cy=$((Y + HEIGHT - 400)) # the canvas sits under the menu bar
 }
