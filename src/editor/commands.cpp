@@ -14,10 +14,6 @@ namespace bse {
 
 namespace {
 
-template <int n> void openRecent(Editor& editor, Platform& platform) {
-    openRecentFileCommand(editor, platform, ID_FILE_RECENT_FIRST + n);
-}
-
 constexpr std::array commands{
     CommandRoute{ID_FILE_NEW, newCommand},
     CommandRoute{ID_FILE_OPEN, openCommand},
@@ -26,14 +22,6 @@ constexpr std::array commands{
     CommandRoute{ID_FILE_IMPORT, importCommand},
     CommandRoute{ID_FILE_REVERT, revertCommand},
     CommandRoute{ID_FILE_EXIT, exitCommand},
-    CommandRoute{ID_FILE_RECENT_FIRST, openRecent<0>},
-    CommandRoute{ID_FILE_RECENT_FIRST + 1, openRecent<1>},
-    CommandRoute{ID_FILE_RECENT_FIRST + 2, openRecent<2>},
-    CommandRoute{ID_FILE_RECENT_FIRST + 3, openRecent<3>},
-    CommandRoute{ID_FILE_RECENT_FIRST + 4, openRecent<4>},
-    CommandRoute{ID_FILE_RECENT_FIRST + 5, openRecent<5>},
-    CommandRoute{ID_FILE_RECENT_FIRST + 6, openRecent<6>},
-    CommandRoute{ID_FILE_RECENT_LAST, openRecent<7>},
     CommandRoute{ID_FILE_RECENT_CLEAR, clearRecentFilesCommand},
     CommandRoute{IDCANCEL, exitCommand}, // the close box
     CommandRoute{ID_EDIT_UNDO, undoCommand},
@@ -67,13 +55,14 @@ constexpr std::array commands{
 
 } // namespace
 
-std::span<const CommandRoute> commandTable() {
-    return commands;
-}
-
 void sendCommand(Editor& editor, Platform& platform, WParam command) {
     // A command in the middle of a drag comes after the cells painted so far.
     finishStroke(editor, platform);
+    // File > Recent BoardSets: the files by their places in the list.
+    if (command >= ID_FILE_RECENT_FIRST && command <= ID_FILE_RECENT_LAST) {
+        openRecentFileCommand(editor, platform, static_cast<int>(command));
+        return;
+    }
     for (const CommandRoute& route : commands) {
         if (command == static_cast<WParam>(route.commandId)) {
             route.handler(editor, platform);

@@ -2,8 +2,6 @@
 
 #include "platform/ids.h"
 
-#include <span>
-
 namespace bse {
 
 struct Editor;
@@ -15,9 +13,6 @@ struct CommandRoute {
     int commandId;
     CommandHandler handler;
 };
-
-// Every command of the editor by its id: the menu items, the close box and the screen buttons.
-std::span<const CommandRoute> commandTable();
 
 // Runs a command to its end before returning, as the menu would: also from inside a command.
 // The whole wParam is compared, so only plain menu commands and the close request match.
