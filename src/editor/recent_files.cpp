@@ -26,7 +26,8 @@ void showRecentFiles(const Editor& editor, Platform& platform, std::size_t shown
         const std::size_t slash = shown.rfind('/');
         const std::string name = slash == std::string::npos ? shown : shown.substr(slash + 1);
         const std::string folder = slash == std::string::npos ? "" : shown.substr(0, slash + 1);
-        std::string text = "&" + std::to_string(i + 1) + " ";
+        std::string text = "&";
+        text.append(std::to_string(i + 1)).push_back(' ');
         for (const char c : name) {
             text += c == '&' ? "&&" : std::string(1, c);
         }
