@@ -8,7 +8,6 @@ namespace bse {
 std::string composeTitle(const Editor& editor) {
     const BoardSet& boardSet = editor.boardSet;
     std::string title;
-    title.reserve(boardSet.boardSetName.size() + 64);
     title += boardSet.boardSetName;
     title += " - ";
     title += programTitle;

@@ -90,7 +90,7 @@ TEST(BoardTools, FlipsAndShiftsMoveEveryCell) {
     const auto up = [](BoardCells& c) { shiftCells(c, 0, -1); };
     const auto down = [](BoardCells& c) { shiftCells(c, 0, 1); };
     const Case cases[] = {
-        {"flip left and right", flipLeftRight, flipLeftRight, 2, 5, 17, 5},
+        {"flip left and right, the middle columns too", flipLeftRight, flipLeftRight, 9, 5, 10, 5},
         {"flip top and bottom", flipTopBottom, flipTopBottom, 2, 5, 2, 14},
         {"shift left wraps round", left, right, 0, 7, 19, 7},
         {"shift down wraps round", down, up, 4, 19, 4, 0},
