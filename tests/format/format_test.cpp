@@ -1,4 +1,6 @@
 #include "format/board_set_format.h"
+#include "format/board_text.h"
+#include "format/recovery_copy.h"
 #include "format/version1_import.h"
 #include "support/board_set_checks.h"
 #include "support/golden.h"
@@ -111,3 +113,43 @@ TEST(Version1Import, TranslatesEveryCodeRowByRow) {
 
 } // namespace
 } // namespace bse::test
+
+namespace bse {
+namespace {
+
+// A recovery copy gives back the BoardSet, its current board and its file; a damaged one is
+// refused.
+TEST(RecoveryCopy, KeepsBoardsCurrentBoardAndFileAndRefusesDamage) {
+    BoardSet set = check::markedBoardSet();
+    set.currentBoard = set.lastBoardIndex;
+    const std::vector<std::uint8_t> bytes = encodeRecoveryCopy(set, "/w/a b.BDS");
+    const Result<RecoveredWork> read = readRecoveryCopy(bytes);
+    ASSERT_TRUE(read) << read.reason();
+    BoardSet saved = *readBoardSet(encodeBoardSet(set)); // what a Save would keep of it
+    saved.currentBoard = set.currentBoard;
+    EXPECT_EQ(check::firstDifference(read->boardSet, saved), "");
+    EXPECT_EQ(read->fileName, "/w/a b.BDS");
+    const std::string head = "BoardSet recovery copy 1\nboard ";
+    const auto refusal = [&](const std::string& text) {
+        return readRecoveryCopy(std::vector<std::uint8_t>(text.begin(), text.end())).reason();
+    };
+    EXPECT_EQ(refusal("BoardSet"), "It is not a recovery copy of this editor.");
+    EXPECT_EQ(refusal(head + "1\npath 9\n/w/a.BDS"), "Its description of the BoardSet is damaged.");
+    std::vector<std::uint8_t> other = bytes;
+    other[head.size()] = '9'; // of 6 boards
+    EXPECT_EQ(readRecoveryCopy(other).reason(), "Its current board 9 is not in the BoardSet.");
+}
+
+// The clipboard's own type: four bytes a cell, lowest first, whatever a damaged file put there.
+TEST(BoardCellBytes, KeepEveryBitOfEveryCell) {
+    BoardCells cells{};
+    cells[1] = 0x01020304;
+    const std::vector<std::uint8_t> bytes = boardCellBytes(cells);
+    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin() + 4, bytes.begin() + 8),
+              (std::vector<std::uint8_t>{4, 3, 2, 1}));
+    EXPECT_EQ(boardFromCellBytes(bytes), cells);
+    EXPECT_EQ(boardFromCellBytes({1, 2, 3}), std::nullopt);
+}
+
+} // namespace
+} // namespace bse
