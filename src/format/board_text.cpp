@@ -69,7 +69,6 @@ std::optional<Result<BoardCells>> boardFromText(std::string_view text) {
 
 std::vector<std::uint8_t> boardCellBytes(const BoardCells& cells) {
     std::vector<std::uint8_t> bytes;
-    bytes.reserve(cells.size() * 4);
     for (const BlockCode code : cells) {
         for (int shift = 0; shift < 32; shift += 8) {
             bytes.push_back(std::uint8_t(code >> shift));
