@@ -2,6 +2,7 @@
 
 #include "view/geometry.h"
 
+#include <cassert>
 #include <cstdint>
 #include <vector>
 
@@ -43,6 +44,8 @@ struct Picture {
     bool isIndexed() const { return !indices.empty(); }
     std::size_t rowLength() const { return static_cast<std::size_t>(width); }
     std::size_t offset(int x, int y) const {
+        // A column past the edge would land in the next row; Debug builds stop there.
+        assert(x >= 0 && x < width && y >= 0 && y < height);
         return static_cast<std::size_t>(y) * rowLength() + static_cast<std::size_t>(x);
     }
 

@@ -33,6 +33,9 @@ TEST(Picture, CopyRectCopiesWhatLiesInsideBothPictures) {
     const Picture source = filled(30, 20, [](int x, int y) { return rgb(1, x, y); });
     Picture indexed = Picture::indexed(30, 20, {rgb(1, 2, 3), rgb(9, 9, 9)});
     indexed.indexRow(4)[5] = 1;
+    indexed.indexRow(4)[6] = 255; // a palette of 256, black past the colours given
+    ASSERT_EQ(indexed.palette.size(), 256u);
+    EXPECT_EQ(indexed.at(6, 4), rgb(0, 0, 0));
     for (const Picture* from : std::array<const Picture*, 2>{&source, &indexed}) {
         for (std::size_t k = 0; k < std::size(cases); ++k) {
             const Rect& c = cases[k];
