@@ -26,9 +26,13 @@ Result<BoardSet> readBoardSetFile(const std::string& path, Input* read) {
     return set;
 }
 
+int writeFailed(const std::string& path, const std::string& reason) {
+    return fail(shownName(path, true), "could not be written: " + reason);
+}
+
 int write(const std::string& path, std::span<const std::uint8_t> bytes) {
     if (const Status written = writeOutput(path, bytes); !written) {
-        return fail(shownName(path, true), "could not be written: " + written.reason());
+        return writeFailed(path, written.reason());
     }
     return exitSuccess;
 }

@@ -19,6 +19,9 @@ int fail(const std::string& file, const std::string& reason, int code = exitRefu
 // receives what was read.
 Result<BoardSet> readBoardSetFile(const std::string& path, Input* input = nullptr);
 
+// Says that the output `path` could not be written, and why; returns the exit code.
+int writeFailed(const std::string& path, const std::string& reason);
+
 // Writes an output, or says why it could not; returns the exit code.
 int write(const std::string& path, std::span<const std::uint8_t> bytes);
 int write(const std::string& path, std::string_view text);

@@ -22,7 +22,7 @@ int main(int argc, char* argv[]) {
     const int code = usage ? *usage : bse::cli::runCommand(std::get<bse::cli::Request>(parsed));
     // Every byte for standard output is checked, the last ones here; a closed pipe has ended the
     // program by SIGPIPE before, as it ends other tools.
-    if (std::fflush(stdout) != 0 || std::ferror(stdout) || std::fclose(stdout) != 0) {
+    if (std::ferror(stdout) || std::fclose(stdout) != 0) { // closing flushes
         std::fprintf(stderr, "boardset: standard output: %s\n", std::strerror(errno ? errno : EIO));
         return bse::cli::exitRefused;
     }

@@ -28,19 +28,16 @@ int renderCommand(const Request& request) {
     if (!blockStrip) {
         return fail("render", "the block pictures could not be loaded");
     }
-    makeTrueColour(*blockStrip);
     Picture picture = request.all ? overviewSheet(*set, *blockStrip)
                                   : boardPicture(set->board(request.board - 1), *blockStrip);
     QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
+    QBuffer buffer(&png); // opened by the writer
     QImageWriter writer(&buffer, "png");
     // zlib level 1: on a sheet of 200 boards twice as fast as Qt's default level, a quarter
     // larger.
     writer.setQuality(85);
     if (!writer.write(imageOver(picture))) {
-        return fail(shownName(request.output, true),
-                    "could not be written: " + writer.errorString().toStdString());
+        return writeFailed(request.output, writer.errorString().toStdString());
     }
     return write(request.output, std::span(reinterpret_cast<const std::uint8_t*>(png.constData()),
                                            static_cast<std::size_t>(png.size())));

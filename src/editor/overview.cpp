@@ -111,15 +111,14 @@ void refreshOverview(Editor& editor, Platform& platform, bool onlyCurrentBoard) 
     }
 }
 
-bool showBoard(Editor& editor, Platform& platform, int board) {
+void showBoard(Editor& editor, Platform& platform, int board) {
     BoardSet& set = editor.boardSet;
     if (board < 0 || board > set.lastBoardIndex) {
-        return false;
+        return;
     }
     moveToBoard(set, board);
     redrawBoard(editor, platform);
     updateTitle(editor, platform);
-    return true;
 }
 
 void overviewClick(Editor& editor, Platform& platform, int board) {
@@ -160,8 +159,6 @@ void overviewKey(Editor& editor, Platform& platform, WParam key, int boardsPerRo
         setFrame(editor, platform, frame);
     }
 }
-
-namespace {} // namespace
 
 void overviewDrop(Editor& editor, Platform& platform, int board, int before) {
     const BoardSet& set = editor.boardSet;

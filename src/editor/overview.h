@@ -45,7 +45,7 @@ void refreshOverview(Editor& editor, Platform& platform, bool onlyCurrentBoard =
 void overviewClick(Editor& editor, Platform& platform, int board);
 void overviewKey(Editor& editor, Platform& platform, WParam key, int boardsPerRow);
 void overviewDrop(Editor& editor, Platform& platform, int board, int before);
-// Makes a board current as Jump to Board does; false when there is no such board.
-bool showBoard(Editor& editor, Platform& platform, int board);
+// Makes a board current as Jump to Board does; nothing happens when there is no such board.
+void showBoard(Editor& editor, Platform& platform, int board);
 
 } // namespace bse

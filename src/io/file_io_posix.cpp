@@ -104,12 +104,14 @@ int createTemporary(const std::string& folder, const std::string& name, std::str
         tempPath = temporaryName(folder, name, tail);
         // 0666 and the umask, as any new file; an existing target's mode replaces it below.
         const int fd = ::open(tempPath.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 && !lockedAndLinked(fd)) {
-            ::close(fd);
-            continue;
-        }
-        if (fd >= 0 || errno != EEXIST) {
+        if (fd == -1) {
+            if (errno != EEXIST) {
+                return -1;
+            }
+        } else if (lockedAndLinked(fd)) {
             return fd;
+        } else {
+            ::close(fd);
         }
     }
     errno = EEXIST;

@@ -12,6 +12,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <utility>
 
 namespace bse::io {
@@ -90,8 +91,9 @@ std::string RecoveryStore::lockPath(const std::string& name) const {
 
 std::vector<std::string> RecoveryStore::orphanedCopies() const {
     std::vector<std::pair<std::int64_t, std::string>> found;
-    if (DIR* dir = ::opendir(folder_.c_str())) {
-        while (const dirent* entry = ::readdir(dir)) {
+    if (const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder_.c_str()), ::closedir);
+        dir) {
+        while (const dirent* entry = ::readdir(dir.get())) {
             const std::string file = entry->d_name;
             const std::size_t suffix = file.size() - std::min(file.size(), std::strlen(copySuffix));
             if (file.size() > std::strlen(copySuffix) && file.substr(suffix) == copySuffix) {
@@ -101,7 +103,6 @@ std::vector<std::string> RecoveryStore::orphanedCopies() const {
                 }
             }
         }
-        ::closedir(dir);
     }
     std::sort(found.rbegin(), found.rend());
     std::vector<std::string> names;

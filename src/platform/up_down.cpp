@@ -1,18 +1,13 @@
 #include "platform/up_down.h"
 
+#include <algorithm>
+
 namespace bse {
 
 int stepUpDown(int current, int delta, int lowest, int highest, bool wrap) {
-    if (highest < lowest) {
-        return lowest;
-    }
-    if (current < lowest) {
-        return delta > 0 ? lowest : (wrap ? highest : lowest);
-    }
-    if (current > highest) {
-        return delta < 0 ? highest : (wrap ? lowest : highest);
-    }
-    const long long next = static_cast<long long>(current) + delta;
+    highest = std::max(highest, lowest); // no range at all is the one value `lowest`
+    // A value outside the range (typed by hand) counts as one step beyond its nearest end.
+    const long long next = std::clamp<long long>(current, lowest - 1LL, highest + 1LL) + delta;
     if (next > highest) {
         return wrap ? lowest : highest;
     }

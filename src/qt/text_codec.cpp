@@ -8,7 +8,6 @@ namespace bse {
 
 QString fromWindows1252(std::string_view bytes) {
     QString text;
-    text.reserve(static_cast<qsizetype>(bytes.size()));
     for (const char byte : bytes) {
         text.append(
             QChar(static_cast<char16_t>(windows1252Character(static_cast<unsigned char>(byte)))));
@@ -18,7 +17,6 @@ QString fromWindows1252(std::string_view bytes) {
 
 std::string toWindows1252(const QString& text) {
     std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(text.size()));
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar unit = text.at(i);
         if (unit.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
