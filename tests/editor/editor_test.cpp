@@ -11,6 +11,8 @@
 #include "support/board_set_checks.h"
 #include "support/fake_platform.h"
 #include "support/golden.h"
+#include "view/board_tile.h"
+#include "view/drawing.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -230,6 +232,19 @@ void act(FakePlatform& platform, Editor& editor, const std::string& line) {
         for (int x = 0, y = 0; in >> x >> y;) {
             platform.note("pixel", x, y, colourText(platform.screen.at(x, y)));
         }
+    } else if (verb == "tile") { // BOARD: its overview tile against every fourth pixel of its grid
+        const int board = number(in);
+        Picture grid(canvasWidth, canvasHeight);
+        drawBoardCells(grid, editor.pictures.blockStrip, editor.boardSet.board(board - 1));
+        const Picture& tile = platform.tiles.at(board - 1);
+        int wrong = 0;
+        for (int y = 0; y < tileHeight; ++y) {
+            for (int x = 0; x < tileWidth; ++x) {
+                wrong +=
+                    tile.at(x, y) != grid.at(boardGridRect.left + 4 * x, boardGridRect.top + 4 * y);
+            }
+        }
+        platform.note("tile", board, wrong, "pixels wrong");
     } else if (verb == "safekeeping") { // [WHAT A FAILED RECOVERY WRITE SAYS]
         platform.safekeeping = editor.safekeeping.on = true;
         platform.failedRecovery = rest(in);

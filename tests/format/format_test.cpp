@@ -134,10 +134,30 @@ TEST(RecoveryCopy, KeepsBoardsCurrentBoardAndFileAndRefusesDamage) {
         return readRecoveryCopy(std::vector<std::uint8_t>(text.begin(), text.end())).reason();
     };
     EXPECT_EQ(refusal("BoardSet"), "It is not a recovery copy of this editor.");
-    EXPECT_EQ(refusal(head + "1\npath 9\n/w/a.BDS"), "Its description of the BoardSet is damaged.");
+    // The path's length past the end, to the end, or short of its line end.
+    for (const char* damaged :
+         {"1\npath 9\n/w/a.BDS", "1\npath 8\n/w/a.BDS", "1\npath 3\n/w/a.BDS\n"}) {
+        SCOPED_TRACE(damaged);
+        EXPECT_EQ(refusal(head + damaged), "Its description of the BoardSet is damaged.");
+    }
     std::vector<std::uint8_t> other = bytes;
     other[head.size()] = '9'; // of 6 boards
     EXPECT_EQ(readRecoveryCopy(other).reason(), "Its current board 9 is not in the BoardSet.");
+}
+
+// Text from other programs: Windows line ends read as the others.
+TEST(BoardText, ReadsWindowsLineEnds) {
+    BoardCells cells{};
+    cells[0] = 2;
+    cells[cellsPerBoard - 1] = 43;
+    std::string text;
+    for (const char c : boardText(cells)) {
+        text += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    }
+    const auto read = boardFromText(text), unix = boardFromText(boardText(cells));
+    ASSERT_TRUE(read && *read) << (read ? read->reason() : "not a board");
+    EXPECT_EQ(read->value(), unix->value());
+    EXPECT_EQ(read->value()[0], 2u);
 }
 
 // The clipboard's own type: four bytes a cell, lowest first, whatever a damaged file put there.

@@ -2,6 +2,7 @@
 // sparse file, a full tmpfs, someone else's file behind a link), and under system calls made to
 // fail by support/fault_injection.cpp, which CTest preloads. How the editor reports a failed read
 // or write is tested in the core, through the fake desktop.
+#include "io/file_identity.h"
 #include "io/file_io.h"
 #include "support/golden.h"
 
@@ -52,6 +53,19 @@ class Files : public ::testing::Test {
 };
 using FileFaults = Files;
 using WriteFileAtomically = Files;
+
+// A file as last seen: its device and inode, size, and time to the nanosecond; nothing for none.
+TEST_F(Files, IdentityNamesTheFileItsSizeAndTimeToTheNanosecond) {
+    const fs::path path = folder / "a.BDS";
+    put(path, Bytes(3, 'a'));
+    const timespec times[2] = {{1, 5}, {1, 5}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+    struct stat status {};
+    ASSERT_EQ(::stat(path.c_str(), &status), 0);
+    EXPECT_EQ(fileIdentity(path.string()),
+              (FileIdentity{status.st_dev, status.st_ino, 3, 1'000'000'005}));
+    EXPECT_EQ(fileIdentity((folder / "none.BDS").string()), std::nullopt);
+}
 
 // A real full disk: a tmpfs of 16 KB with 4 KB left, as a nearly full disk has.
 TEST_F(WriteFileAtomically, AFullDiskIsRefusedWithTheSystemsReasonAndTheOldFileStays) {

@@ -29,6 +29,8 @@ TEST(RecoveryFiles, AnEditorsCopyIsOfferedToOthersOnceItStoppedAFullDiskIsReport
     writer.post(other.copyPath("own"), std::vector<std::uint8_t>(5000, 'n'));
     writer.waitUntilIdle();
     unsetenv("BSE_FAULT");
+    writer.post(other.copyPath("gone"), std::nullopt); // a removal finding nothing says nothing
+    writer.waitUntilIdle();
     EXPECT_EQ(reasons, std::vector<std::string>{"No space left on device"});
     EXPECT_TRUE(other.orphanedCopies().empty()) << "set aside, and nothing written";
     std::filesystem::remove_all(folder);

@@ -20,7 +20,8 @@
 //   ask|refuse|fail BYTES      a message box. Then: answer BUTTON
 //   show [menu] | grab         the top window as text | its pixels against the picture painted
 //   draw L T R B Left|Centre BYTES   white text drawn on grey: where it landed, and how
-//   round-trip BYTES | to-1252 TEXT | path BYTES | picture N     Windows-1252, paths, pictures
+//   round-trip BYTES | to-1252 TEXT | to-1252-units HEX... | path BYTES | picture N
+//                              Windows-1252 (from UTF-8 or UTF-16 units), paths, pictures
 //   cursor wait|arrow          QtPlatform::setCursor, and whether a cursor overrides the others
 #include "editor/editor.h"
 #include "editor/file_commands.h"
@@ -169,8 +170,9 @@ std::string message(Message m, WParam w, LParam l, const std::string& note) {
         NAMED(WM_MBUTTONUP),    NAMED(WM_MBUTTONDBLCLK), NAMED(WM_DROPFILES),
         NAMED(WM_APP_CLIPBOARD)};
     const bool pointer = m >= WM_MOUSEMOVE && m <= WM_MBUTTONDBLCLK;
+    const bool shift = m == WM_KEYDOWN && l == static_cast<LParam>(MK_SHIFT);
     return cat(names.at(m), ' ', w, pointer ? cat(" at ", pointerX(l), ',', pointerY(l)) : "",
-               note.empty() ? "" : cat(" (", note, ')'));
+               shift ? " with Shift" : "", note.empty() ? "" : cat(" (", note, ')'));
 }
 
 const char* answers[] = {"Yes", "No", "Cancel"};
@@ -442,6 +444,14 @@ class Scenarios {
         {"draw", [this] { draw(); }},
         {"round-trip", [this] { line(percent(toWindows1252(fromWindows1252(bytes(all()))))); }},
         {"to-1252", [this] { line(percent(toWindows1252(QString::fromStdString(all())))); }},
+        {"to-1252-units", // UTF-16 code units in hex, where lone surrogates can be written
+         [this] {
+             QString text;
+             for (const QString& unit : QString::fromStdString(all()).split(' ')) {
+                 text.append(QChar(static_cast<char16_t>(unit.toUShort(nullptr, 16))));
+             }
+             line(percent(toWindows1252(text)));
+         }},
         {"path", [this] { line(percent(platform->pathForDisplay(bytes(all())))); }},
         {"picture", [this] { line(cat("loaded ", platform->loadPicture(n(0)).has_value())); }},
         {"cursor",
@@ -498,6 +508,25 @@ TEST(QtScenarios, Replay) {
         SCOPED_TRACE(name.toStdString());
         expectGolden("qt/" + name.toStdString(), scenarios.replay("qt/" + name.toStdString()));
     }
+}
+
+// A picture painted at a fractional scale keeps hard edges: no colour between two of its own.
+TEST(PaintPicture, ScalesWithoutSmoothing) {
+    Picture picture(4, 4);
+    for (int k = 0; k < 16; ++k) {
+        picture.set(k % 4, k / 4, (k + k / 4) % 2 != 0 ? rgb(255, 255, 255) : rgb(0, 0, 0));
+    }
+    QImage target(6, 6, QImage::Format_RGB32);
+    target.setDevicePixelRatio(1.5);
+    QPainter painter(&target);
+    paintPicture(painter, picture);
+    painter.end();
+    int blended = 0;
+    for (int k = 0; k < 36; ++k) {
+        const QRgb pixel = target.pixel(k % 6, k / 6);
+        blended += pixel != qRgb(0, 0, 0) && pixel != qRgb(255, 255, 255);
+    }
+    EXPECT_EQ(blended, 0);
 }
 
 } // namespace

@@ -118,6 +118,7 @@ class FakePlatform : public Platform {
     std::vector<std::string> log;
     std::optional<int> quitCode;
     Picture screen{canvasWidth, canvasHeight}; // what the last paint showed
+    std::map<int, Picture> tiles;              // the overview's, by board index
     MessageHandler handler;
 
     bool send(Message message, WParam wParam = 0, LParam lParam = 0);
@@ -227,7 +228,8 @@ class FakePlatform : public Platform {
     void hideOverview() override { note("hideOverview"); }
     void setOverviewTitle(std::string_view title) override { note("setOverviewTitle", title); }
     void setOverviewCount(int count) override { note("setOverviewCount", count); }
-    void setOverviewTile(int board, const Picture&, std::string_view label) override {
+    void setOverviewTile(int board, const Picture& picture, std::string_view label) override {
+        tiles[board] = picture;
         note("setOverviewTile", board, label);
     }
     void setOverviewFrame(int board) override { note("setOverviewFrame", board); }
