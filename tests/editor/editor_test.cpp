@@ -131,6 +131,13 @@ DialogScript dialogScript(const std::string& actions) {
     };
 }
 
+// A message the window's procedure leaves to the system's own handling shows in the log.
+void send(FakePlatform& platform, Message message, WParam wParam = 0, LParam lParam = 0) {
+    if (!platform.send(message, wParam, lParam)) {
+        platform.note("not handled");
+    }
+}
+
 void act(FakePlatform& platform, Editor& editor, const std::string& line) {
     std::istringstream in(line);
     std::string verb;
@@ -138,7 +145,7 @@ void act(FakePlatform& platform, Editor& editor, const std::string& line) {
     // Messages go through the window's handler, as the desktop delivers them.
     if (commandIds.contains(verb)) { // [TIMES]
         for (int times = (in >> std::ws).eof() ? 1 : number(in); times > 0; --times) {
-            platform.send(WM_COMMAND, static_cast<WParam>(commandIds.at(verb)));
+            send(platform, WM_COMMAND, static_cast<WParam>(commandIds.at(verb)));
         }
     } else if (pointerMessages.contains(verb)) { // X Y [+KEYS], for a move X Y BUTTONS; again...
         const auto [message, held] = pointerMessages.at(verb);
@@ -153,14 +160,14 @@ void act(FakePlatform& platform, Editor& editor, const std::string& line) {
             if (several) {
                 platform.note("at", x, y);
             }
-            platform.send(message, buttons, makePointerParam(x, y));
+            send(platform, message, buttons, makePointerParam(x, y));
             if (verb == "lc") {
-                platform.send(WM_LBUTTONUP, 0, makePointerParam(x, y));
+                send(platform, WM_LBUTTONUP, 0, makePointerParam(x, y));
             }
         }
     } else if (verb == "key") { // KEY [4 with Shift]
         const auto key = static_cast<WParam>(number(in));
-        platform.send(WM_KEYDOWN, key, (in >> std::ws).eof() ? 0 : number(in));
+        send(platform, WM_KEYDOWN, key, (in >> std::ws).eof() ? 0 : number(in));
     } else if (verb == "boards") { // COUNT CURRENT
         const int count = number(in);
         markBoards(editor.boardSet, count, number(in));
@@ -220,7 +227,7 @@ void act(FakePlatform& platform, Editor& editor, const std::string& line) {
     } else if (verb == "drop") { // PATH, or nothing: what the desktop hands over
         const std::string path = rest(in);
         platform.dropped = path.empty() ? std::nullopt : std::optional(path);
-        platform.send(WM_DROPFILES);
+        send(platform, WM_DROPFILES);
     } else if (verb == "missing-picture") {
         platform.pictures.erase(number(in));
     } else if (verb == "missing-icon") {

@@ -29,8 +29,12 @@ TEST(RecoveryFiles, AnEditorsCopyIsOfferedToOthersOnceItStoppedAFullDiskIsReport
     writer.post(other.copyPath("own"), std::vector<std::uint8_t>(5000, 'n'));
     writer.waitUntilIdle();
     unsetenv("BSE_FAULT");
-    writer.post(other.copyPath("gone"), std::nullopt); // a removal finding nothing says nothing
+    // Removals say nothing, the one that finds nothing too; the full disk's errno is still there.
+    ASSERT_TRUE(writeFileAtomically(other.copyPath("old"), std::vector<std::uint8_t>{1}));
+    writer.post(other.copyPath("old"), std::nullopt);
+    writer.post(other.copyPath("old"), std::nullopt);
     writer.waitUntilIdle();
+    EXPECT_FALSE(std::filesystem::exists(other.copyPath("old")));
     EXPECT_EQ(reasons, std::vector<std::string>{"No space left on device"});
     EXPECT_TRUE(other.orphanedCopies().empty()) << "set aside, and nothing written";
     std::filesystem::remove_all(folder);

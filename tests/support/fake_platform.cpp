@@ -103,7 +103,11 @@ void FakeDialog::press(int controlId) {
 }
 
 bool FakeDialog::send(Message message, WParam wParam, LParam lParam) {
-    return procedure_(*this, message, wParam, lParam);
+    const bool handled = procedure_(*this, message, wParam, lParam);
+    if (!handled && message != WM_DESTROY) { // what the system's own handling would take up
+        note("message", message, wParam, "not handled");
+    }
+    return handled;
 }
 
 std::string FakeDialog::text(int controlId) const {
