@@ -1,11 +1,16 @@
 #pragma once
 
 #include "editor/editor.h"
+#include "platform/platform.h"
 #include "qt/qt_platform.h"
 
 #include <memory>
 #include <optional>
 #include <string>
+
+namespace benchmark {
+class State;
+}
 
 namespace bse::bench {
 
@@ -26,5 +31,15 @@ struct Session {
 };
 
 Session& session();
+
+// A message to the main window, as the desktop delivers it.
+bool send(Session& s, Message message, WParam wParam, LParam lParam = 0);
+
+// Times either the undo or the redo of the newest step, with its redraw; the other one puts the
+// history back between the timings (for UseManualTime).
+void timeUndoOrRedo(benchmark::State& state, Session& s, bool timeUndo);
+
+// Times `command` on the first board, from `lastBoardIndex` again before each time.
+void timeCommandOnFirstBoard(benchmark::State& state, Session& s, int lastBoardIndex, int command);
 
 } // namespace bse::bench

@@ -4,14 +4,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
-
 namespace bse::bench {
 namespace {
-
-bool send(Session& s, Message message, WParam wParam, LParam lParam) {
-    return MainWindowProc(*s.editor, s.platform, message, wParam, lParam);
-}
 
 LParam cellAt(int column, int row) {
     return makePointerParam(25 + 30 * column, 10 + 15 * row);
@@ -104,14 +98,7 @@ BENCHMARK(moveBoardAt200Boards)->Unit(benchmark::kMicrosecond);
 
 // Duplicate Board on the first of 199 boards: every board after it moves.
 void duplicateBoardAt199Boards(benchmark::State& state) {
-    Session& s = boardsSession(0);
-    for (auto _ : state) {
-        state.PauseTiming();
-        s.editor->boardSet.lastBoardIndex = 198;
-        s.editor->boardSet.currentBoard = 0;
-        state.ResumeTiming();
-        send(s, WM_COMMAND, ID_EDIT_DUPLICATEBOARD, 0);
-    }
+    timeCommandOnFirstBoard(state, boardsSession(0), 198, ID_EDIT_DUPLICATEBOARD);
 }
 BENCHMARK(duplicateBoardAt199Boards)->Unit(benchmark::kMicrosecond);
 
@@ -127,13 +114,7 @@ void undoRedoMoveOrDuplicate(benchmark::State& state) {
     if (!timeUndo) {
         send(s, WM_COMMAND, ID_EDIT_UNDO, 0);
     }
-    for (auto _ : state) {
-        const auto start = std::chrono::steady_clock::now();
-        send(s, WM_COMMAND, timeUndo ? ID_EDIT_UNDO : ID_EDIT_REDO, 0);
-        const auto end = std::chrono::steady_clock::now();
-        send(s, WM_COMMAND, timeUndo ? ID_EDIT_REDO : ID_EDIT_UNDO, 0);
-        state.SetIterationTime(std::chrono::duration<double>(end - start).count());
-    }
+    timeUndoOrRedo(state, s, timeUndo);
 }
 BENCHMARK(undoRedoMoveOrDuplicate)
     ->ArgNames({"redo", "duplicate"})

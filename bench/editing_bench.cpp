@@ -10,10 +10,6 @@
 namespace bse::bench {
 namespace {
 
-bool send(Session& s, Message message, WParam wParam, LParam lParam) {
-    return MainWindowProc(*s.editor, s.platform, message, wParam, lParam);
-}
-
 // A left drag of 400 moves across the whole grid, each move painting one cell and rewriting the
 // status line; the time is per move.
 void dragOf400Moves(benchmark::State& state) {
@@ -64,26 +60,14 @@ void fillTo200Boards(Session& s) {
 void insertBoardAt199Boards(benchmark::State& state) {
     Session& s = session();
     fillTo200Boards(s);
-    for (auto _ : state) {
-        state.PauseTiming();
-        s.editor->boardSet.lastBoardIndex = 198;
-        s.editor->boardSet.currentBoard = 0;
-        state.ResumeTiming();
-        send(s, WM_COMMAND, ID_EDIT_INSERTBOARD, 0);
-    }
+    timeCommandOnFirstBoard(state, s, 198, ID_EDIT_INSERTBOARD);
 }
 BENCHMARK(insertBoardAt199Boards)->Unit(benchmark::kMicrosecond);
 
 void deleteBoardAt200Boards(benchmark::State& state) {
     Session& s = session();
     fillTo200Boards(s);
-    for (auto _ : state) {
-        state.PauseTiming();
-        s.editor->boardSet.lastBoardIndex = 199;
-        s.editor->boardSet.currentBoard = 0;
-        state.ResumeTiming();
-        send(s, WM_COMMAND, ID_EDIT_DELETEBOARD, 0);
-    }
+    timeCommandOnFirstBoard(state, s, 199, ID_EDIT_DELETEBOARD);
 }
 BENCHMARK(deleteBoardAt200Boards)->Unit(benchmark::kMicrosecond);
 

@@ -14,10 +14,6 @@
 namespace bse::bench {
 namespace {
 
-bool send(Session& s, Message message, WParam wParam, LParam lParam = 0) {
-    return MainWindowProc(*s.editor, s.platform, message, wParam, lParam);
-}
-
 void fill200Boards(Session& s) {
     BoardSet& set = s.editor->boardSet;
     for (int k = 0; k < maxBoards; ++k) {

@@ -4,15 +4,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <malloc.h>
 
 namespace bse::bench {
 namespace {
-
-bool send(Session& s, Message message, WParam wParam, LParam lParam) {
-    return MainWindowProc(*s.editor, s.platform, message, wParam, lParam);
-}
 
 LParam cellAt(int cell) {
     return makePointerParam(25 + 30 * (cell % 20), 10 + 15 * (cell / 20 % 20));
@@ -40,25 +35,13 @@ Session& freshSession() {
     return s;
 }
 
-// Times either the undo or the redo of the one step in the history, with its redraw.
-void timeUndoOrRedo(benchmark::State& state, bool timeUndo) {
-    Session& s = session();
-    for (auto _ : state) {
-        const auto start = std::chrono::steady_clock::now();
-        send(s, WM_COMMAND, timeUndo ? ID_EDIT_UNDO : ID_EDIT_REDO, 0);
-        const auto end = std::chrono::steady_clock::now();
-        send(s, WM_COMMAND, timeUndo ? ID_EDIT_REDO : ID_EDIT_UNDO, 0);
-        state.SetIterationTime(std::chrono::duration<double>(end - start).count());
-    }
-}
-
 void undoRedoDeleteBoardAt200Boards(benchmark::State& state) {
     Session& s = freshSession();
     send(s, WM_COMMAND, ID_EDIT_DELETEBOARD, 0);
     if (state.range(0) == 1) {
         send(s, WM_COMMAND, ID_EDIT_UNDO, 0); // timing the redo: start undone
     }
-    timeUndoOrRedo(state, state.range(0) == 0);
+    timeUndoOrRedo(state, s, state.range(0) == 0);
 }
 BENCHMARK(undoRedoDeleteBoardAt200Boards)
     ->ArgName("redo")
@@ -74,7 +57,7 @@ void undoRedoStrokeOf400Cells(benchmark::State& state) {
     if (state.range(0) == 1) {
         send(s, WM_COMMAND, ID_EDIT_UNDO, 0);
     }
-    timeUndoOrRedo(state, state.range(0) == 0);
+    timeUndoOrRedo(state, s, state.range(0) == 0);
 }
 BENCHMARK(undoRedoStrokeOf400Cells)
     ->ArgName("redo")
