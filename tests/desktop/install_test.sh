@@ -50,7 +50,8 @@ found=$(env -u XDG_CURRENT_DESKTOP XDG_DATA_HOME="$share" XDG_DATA_DIRS="$share:
 
 # Settings of the environment, arguments, the exit code, and a pattern for stdout and for stderr
 # (empty: nothing printed there; "any": anything). A platform of its own needs no display: the
-# editor runs until stopped.
+# editor runs until stopped. A Wayland socket cannot be reached without a runtime folder for a
+# relative name, or by a name too long for a socket address.
 printed() { [ "$2" = any ] || if [ -z "$2" ]; then [ ! -s "$1" ]; else grep -q "$2" "$1"; fi; }
 while IFS='|' read -r settings arguments code out err; do
     # shellcheck disable=SC2086 # the settings and arguments are words
@@ -66,6 +67,8 @@ done <<'END'
 |a.bds b.bds|2||only one FILE
 DISPLAY=:987||2||cannot be reached
 ||2||no display found
+-u XDG_RUNTIME_DIR WAYLAND_DISPLAY=wayland-0||2||Wayland compositor
+WAYLAND_DISPLAY=/tmp/a-socket-address-holds-no-name-this-long-a-socket-address-holds-no-name-this-long-a-socket-address-holds-no-name-this-long-||2||Wayland compositor
 QT_QPA_PLATFORM=offscreen timeout 3||124||any
 END
 [ "$failures" = 0 ] && echo "install test passed"
