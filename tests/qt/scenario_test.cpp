@@ -23,15 +23,18 @@
 //   round-trip BYTES | to-1252 TEXT | to-1252-units HEX... | path BYTES | picture N
 //                              Windows-1252 (from UTF-8 or UTF-16 units), paths, pictures
 //   cursor wait|arrow          QtPlatform::setCursor, and whether a cursor overrides the others
+//   overview COUNT FRAME | framed   the overview window: shown with plain tiles | which are framed
 #include "editor/editor.h"
 #include "editor/file_commands.h"
 #include "qt/dialog_builder.h"
 #include "qt/main_window.h"
+#include "qt/overview_window.h"
 #include "qt/picture_loader.h"
 #include "qt/qt_platform.h"
 #include "qt/text_codec.h"
 #include "shell/startup.h"
 #include "support/golden.h"
+#include "view/board_tile.h"
 
 #include <QTest>
 #include <QtWidgets>
@@ -163,16 +166,17 @@ std::string dump(QWidget& top, bool menu) {
 std::string message(Message m, WParam w, LParam l, const std::string& note) {
     static const std::map<Message, const char*> names{
 #define NAMED(m) {m, #m}
-        NAMED(WM_DESTROY),      NAMED(WM_KEYDOWN),       NAMED(WM_INITDIALOG),
-        NAMED(WM_COMMAND),      NAMED(WM_MOUSEMOVE),     NAMED(WM_LBUTTONDOWN),
-        NAMED(WM_LBUTTONUP),    NAMED(WM_LBUTTONDBLCLK), NAMED(WM_RBUTTONDOWN),
-        NAMED(WM_RBUTTONUP),    NAMED(WM_RBUTTONDBLCLK), NAMED(WM_MBUTTONDOWN),
-        NAMED(WM_MBUTTONUP),    NAMED(WM_MBUTTONDBLCLK), NAMED(WM_DROPFILES),
-        NAMED(WM_APP_CLIPBOARD)};
+        NAMED(WM_DESTROY),       NAMED(WM_KEYDOWN),       NAMED(WM_INITDIALOG),
+        NAMED(WM_COMMAND),       NAMED(WM_MOUSEMOVE),     NAMED(WM_LBUTTONDOWN),
+        NAMED(WM_LBUTTONUP),     NAMED(WM_LBUTTONDBLCLK), NAMED(WM_RBUTTONDOWN),
+        NAMED(WM_RBUTTONUP),     NAMED(WM_RBUTTONDBLCLK), NAMED(WM_MBUTTONDOWN),
+        NAMED(WM_MBUTTONUP),     NAMED(WM_MBUTTONDBLCLK), NAMED(WM_DROPFILES),
+        NAMED(WM_APP_CLIPBOARD), NAMED(WM_OVERVIEW_KEY)};
     const bool pointer = m >= WM_MOUSEMOVE && m <= WM_MBUTTONDBLCLK;
     const bool shift = m == WM_KEYDOWN && l == static_cast<LParam>(MK_SHIFT);
     return cat(names.at(m), ' ', w, pointer ? cat(" at ", pointerX(l), ',', pointerY(l)) : "",
-               shift ? " with Shift" : "", note.empty() ? "" : cat(" (", note, ')'));
+               shift ? " with Shift" : "", m == WM_OVERVIEW_KEY ? cat(" in rows of ", l) : "",
+               note.empty() ? "" : cat(" (", note, ')'));
 }
 
 const char* answers[] = {"Yes", "No", "Cancel"};
@@ -392,7 +396,8 @@ class Scenarios {
     std::vector<std::string> words; // of the text
     std::size_t read = 0;           // of the words, by the action
     std::string log;
-    Picture picture; // what the dialog procedure paints
+    Picture picture;                                          // what the dialog procedure paints
+    const Picture tile{tileWidth, tileHeight, rgb(0, 90, 0)}; // every board's in the overview
     int paints = 0;
     QTimer timer;
 
@@ -454,6 +459,29 @@ class Scenarios {
          }},
         {"path", [this] { line(percent(platform->pathForDisplay(bytes(all())))); }},
         {"picture", [this] { line(cat("loaded ", platform->loadPicture(n(0)).has_value())); }},
+        {"overview", // COUNT FRAME: shows COUNT boards, FRAME framed; named "boards" for input
+         [this] {
+             platform->showOverview("Boards");
+             platform->setOverviewCount(n(0));
+             for (int k = 0; k < n(0); ++k) {
+                 platform->setOverviewTile(k, tile, std::to_string(k + 1));
+             }
+             platform->setOverviewFrame(n(1));
+             platform->overviewWindow()->boards()->setObjectName("boards");
+         }},
+        {"framed", // the boards with the highlight's colour at their left edge
+         [this] {
+             OverviewBoards& boards = *platform->overviewWindow()->boards();
+             const QImage shown = boards.grab().toImage();
+             std::string framed = "framed";
+             for (int k = 0; boards.tileRect(k).bottom() < shown.height(); ++k) {
+                 const QPoint edge = boards.tileRect(k).topLeft() + QPoint(-2, 9);
+                 framed += shown.pixel(edge) == boards.palette().highlight().color().rgb()
+                               ? cat(' ', k)
+                               : "";
+             }
+             line(framed);
+         }},
         {"cursor",
          [this] {
              platform->setCursor(word(0) == "wait" ? Cursor::Wait : Cursor::Arrow);
