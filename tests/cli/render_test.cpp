@@ -93,12 +93,14 @@ TEST(Render, SheetLabelsEachBoardWithItsNumber) {
     test::expectGolden("cli/sheet_labels.txt", labels);
 }
 
-// zlib's fastest level (the stream's header says so): a sheet of 200 boards is written at once.
+// zlib's fastest level, compressed (as the stream's header and first block say): a sheet of 200
+// boards is written at once.
 TEST(Render, WritesPngAtTheFastestCompression) {
     const QByteArray png = renderedFile({"--board", "1"});
     const qsizetype data = png.indexOf("IDAT") + 4;
     ASSERT_GT(data, 4);
     EXPECT_EQ(static_cast<unsigned char>(png.at(data + 1)) >> 6, 0) << "zlib level above 1";
+    EXPECT_NE(static_cast<unsigned char>(png.at(data + 2)) >> 1 & 3, 0) << "stored uncompressed";
 }
 
 } // namespace
