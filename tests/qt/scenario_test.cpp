@@ -6,7 +6,7 @@
 // canvas or dialog; NAME: a control's id or Qt object name; BYTES: %XX for bytes and blanks;
 // Qt's names of events, buttons and modifiers, "|" between flags):
 //   window | editor            a main window that only records | the editor, started on QtPlatform
-//   mouse EVENT X Y BUTTONS [MODIFIERS]     a mouse event on the canvas or the dialog
+//   mouse EVENT X Y BUTTONS [MODIFIERS [NAME]]   a mouse event on NAME, else the canvas or dialog
 //   key KEYS... [NAME]         "Ctrl+Shift+Z", "Num+Enter"... to NAME, else the dialog or canvas
 //   click NAME | type NAME BYTES | fill NAME BYTES | text NAME    controls; "type" gives the text
 //                              as an input method does, "fill" sets it
@@ -171,7 +171,7 @@ std::string message(Message m, WParam w, LParam l, const std::string& note) {
         NAMED(WM_LBUTTONUP),     NAMED(WM_LBUTTONDBLCLK), NAMED(WM_RBUTTONDOWN),
         NAMED(WM_RBUTTONUP),     NAMED(WM_RBUTTONDBLCLK), NAMED(WM_MBUTTONDOWN),
         NAMED(WM_MBUTTONUP),     NAMED(WM_MBUTTONDBLCLK), NAMED(WM_DROPFILES),
-        NAMED(WM_APP_CLIPBOARD), NAMED(WM_OVERVIEW_KEY)};
+        NAMED(WM_APP_CLIPBOARD), NAMED(WM_OVERVIEW_KEY),  NAMED(WM_OVERVIEW_CLICK)};
     const bool pointer = m >= WM_MOUSEMOVE && m <= WM_MBUTTONDBLCLK;
     const bool shift = m == WM_KEYDOWN && l == static_cast<LParam>(MK_SHIFT);
     return cat(names.at(m), ' ', w, pointer ? cat(" at ", pointerX(l), ',', pointerY(l)) : "",
@@ -308,9 +308,10 @@ class Scenarios {
         const auto button = Qt::MouseButton(type == QEvent::MouseMove ? 0 : buttons.toInt());
         const auto held = type == QEvent::MouseButtonRelease ? Qt::NoButton : buttons;
         const QPointF at(n(1), n(2));
-        QMouseEvent event(type, at, target()->mapToGlobal(at), button, held,
+        QWidget* to = words.size() > 5 ? named(5) : target();
+        QMouseEvent event(type, at, to->mapToGlobal(at), button, held,
                           Qt::KeyboardModifiers::fromInt(parse<Qt::KeyboardModifiers>(4)));
-        QApplication::sendEvent(target(), &event);
+        QApplication::sendEvent(to, &event);
     }
 
     void drop() {
