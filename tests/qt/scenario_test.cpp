@@ -110,7 +110,9 @@ std::string controls(QWidget& dialog) {
         text += cat("  ", c->objectName(), ' ', c->metaObject()->className(), ' ',
                     rect(c->geometry()), ' ', key(c->focusPolicy()),
                     c->property("default").toBool() ? " default" : "", cut ? " cut" : "",
-                    arrows ? cat(" arrows ", rect(arrows->upArrow()->geometry()), " and ",
+                    arrows ? cat(" arrows ", key(arrows->upArrow()->arrowType()), ' ',
+                                 rect(arrows->upArrow()->geometry()), " and ",
+                                 key(arrows->downArrow()->arrowType()), ' ',
                                  rect(arrows->downArrow()->geometry()))
                            : cat(" \"", shown, "\""),
                     '\n');
