@@ -483,7 +483,11 @@ class Scenarios {
                                ? cat(' ', k)
                                : "";
              }
-             line(framed);
+             const QRgb highlight = boards.palette().highlight().color().rgb();
+             const auto pixels = reinterpret_cast<const QRgb*>(shown.constBits());
+             line(cat(framed, ", ",
+                      std::count(pixels, pixels + shown.width() * shown.height(), highlight),
+                      " highlight pixels"));
          }},
         {"cursor",
          [this] {
