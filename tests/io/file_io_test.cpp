@@ -190,9 +190,13 @@ TEST_F(FileFaults, AWriteThatFailsAnywhereLeavesTheOldFileAndSaysWhy) {
         {"rename EACCES", "Permission denied"},
         {"rename EXDEV", "Invalid cross-device link"},
     };
-    // Written through an unnamed file, a named one, and in place for a file with two names.
-    for (const char* way : {"unnamed", "named", "in place"}) {
+    // Written through an unnamed file; a named one where the file system makes no unnamed files,
+    // as each says so; and in place for a file with two names.
+    for (const char* way : {"unnamed", "EOPNOTSUPP", "EISDIR", "EINVAL", "in place"}) {
         const bool linked = *way == 'i';
+        if (*way == 'E') {
+            setenv("BSE_NO_TMPFILE", way, 1);
+        }
         for (auto [fault, reason] : cases) {
             SCOPED_TRACE(std::string(way) + ": " + fault);
             put(path, old);
@@ -210,7 +214,6 @@ TEST_F(FileFaults, AWriteThatFailsAnywhereLeavesTheOldFileAndSaysWhy) {
                 << "a temporary file is left";
             fs::remove(folder / "link.BDS");
         }
-        setenv("BSE_NO_TMPFILE", "1", 1);
     }
     unsetenv("BSE_NO_TMPFILE");
 }
