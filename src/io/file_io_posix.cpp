@@ -260,7 +260,8 @@ Status writeInto(const std::string& path, std::span<const std::uint8_t> bytes) {
     return fd.close() == 0 ? Status{Done{}} : failure(errno);
 }
 
-// Copies `size` bytes from the start of one file to the start of another, in the kernel.
+// Copies `size` bytes from the start of one file to the start of another, empty one, in the
+// kernel.
 Status copyFile(int from, int to, std::uint64_t size) {
     loff_t in = 0, out = 0;
     while (static_cast<std::uint64_t>(in) < size) {
@@ -273,8 +274,7 @@ Status copyFile(int from, int to, std::uint64_t size) {
             return failure(copied < 0 ? errno : EIO);
         }
     }
-    return ::ftruncate(to, static_cast<off_t>(size)) == 0 && ::fsync(to) == 0 ? Status{Done{}}
-                                                                              : failure(errno);
+    return ::fsync(to) == 0 ? Status{Done{}} : failure(errno);
 }
 
 // The length of the longest start of the file that holds `bytes`.
@@ -356,7 +356,7 @@ Status writeInPlace(const std::string& target, const std::string& folder, const 
         written = failure(errno);
     }
     if (!written) {
-        Descriptor restore(::open(target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC));
+        Descriptor restore(::open(target.c_str(), O_WRONLY | O_TRUNC | O_NOCTTY | O_CLOEXEC));
         if (restore.get() < 0 ||
             !copyFile(copy.get(), restore.get(), static_cast<std::uint64_t>(old.st_size))) {
             copyName.renamed = true; // the only whole copy of the old bytes: kept

@@ -244,9 +244,6 @@ Status FakePlatform::writeFileAtomically(const std::string& path, const Bytes& b
 
 Status FakePlatform::restoreKeptCopy(const std::string& path, const std::string& copy) {
     note("restoreKeptCopy", path, copy);
-    if (const auto failing = failingWrites.find(path); failing != failingWrites.end()) {
-        return refuse(failing->second);
-    }
     files[path] = files[copy];
     files.erase(copy);
     std::erase(kept[path], copy);

@@ -9,7 +9,6 @@
 //                       write       the bytes that fit, then ERROR
 //                       shortwrite  the most one call takes
 //                       lyingwrite  the bytes really written, while every call claims its count
-//                     and for the other calls N: only the Nth such call since BSE_FAULT changed
 //   BSE_NO_TMPFILE    the folder's file system makes no unnamed files (O_TMPFILE), and says so
 //                     with this error: EISDIR (old kernels), EINVAL, or else EOPNOTSUPP
 // Byte counts start again at each file created under the folder. The code under test opens its
@@ -84,18 +83,8 @@ int failWith(int error) {
 
 // The error to give when `call` is the chosen fault and its file is in the folder, or 0.
 template <class InFolder> int faultFor(const char* call, InFolder inFolder) {
-    static std::string counted;
-    static long calls = 0;
-    const char* value = std::getenv("BSE_FAULT");
-    if (counted != (value != nullptr ? value : "")) {
-        counted = value != nullptr ? value : "", calls = 0;
-    }
     const Fault fault = chosen();
-    if (fault.call != call || !inFolder()) {
-        return 0;
-    }
-    ++calls;
-    return fault.bytes == 0 || calls == fault.bytes ? fault.error : 0;
+    return fault.call == call && inFolder() ? fault.error : 0;
 }
 
 } // namespace
