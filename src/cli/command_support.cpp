@@ -34,6 +34,9 @@ int write(const std::string& path, std::span<const std::uint8_t> bytes) {
     if (const Status written = writeOutput(path, bytes); !written) {
         return writeFailed(path, written.reason());
     }
+    if (const std::string warning = keptCopyWarning(path, true); !warning.empty()) {
+        fail(shownName(path, true), warning);
+    }
     return exitSuccess;
 }
 

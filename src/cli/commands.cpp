@@ -94,6 +94,9 @@ int check(const Request& request) {
                         " bytes follow the last board, and the editor ignores them";
             }
         }
+        if (const std::string warning = keptCopyWarning(path, false); !warning.empty()) {
+            line += "; " + warning;
+        }
         print(line + "\n");
     }
     return code;

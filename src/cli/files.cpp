@@ -112,6 +112,21 @@ Status writeOutput(const std::string& path, std::span<const std::uint8_t> bytes)
     return io::writeFileAtomically(path, bytes, io::NotRegular::WriteInto);
 }
 
+std::string keptCopyWarning(const std::string& path, bool saved) {
+    const std::vector<std::string> kept =
+        path == "-" ? std::vector<std::string>{} : io::keptCopies(path);
+    if (kept.empty()) {
+        return {};
+    }
+    const std::string copy = shownText(kept.front());
+    return "warning: a save of it was interrupted, and the bytes it held before that save are "
+           "kept in " +
+           copy +
+           (saved ? "; remove that copy once you no longer need it"
+                  : "; if the file is incomplete, `cp " + copy + " " + shownName(path) +
+                        "` puts them back; remove the copy once the file is as it should be");
+}
+
 std::string shownName(const std::string& path, bool output) {
     if (path == "-") {
         return output ? "standard output" : "standard input";

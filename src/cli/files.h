@@ -28,6 +28,10 @@ Result<Input> readInput(const std::string& path, std::size_t limit, bool readHea
 // the disk.
 Status writeOutput(const std::string& path, std::span<const std::uint8_t> bytes);
 
+// Where an interrupted save of `path` kept the file's old bytes: a warning that names the copy
+// and what to do with it (`saved`: the file has just been written whole); empty when none is.
+std::string keptCopyWarning(const std::string& path, bool saved);
+
 // The name of a file in messages, made safe for a terminal as shownText makes it.
 std::string shownName(const std::string& path, bool output = false);
 

@@ -61,6 +61,38 @@ bool writeBoardSet(Editor& editor, Platform& platform, const std::string& path) 
     editor.history.markClean();
     noteFileKnown(editor, platform, path);
     rememberRecentFile(editor, platform, path);
+    if (const std::vector<std::string> kept = platform.keptCopies(path); !kept.empty()) {
+        platform.showRefusal(platform.pathForDisplay(path) +
+                             " is saved. An earlier save of it was interrupted, and the bytes the "
+                             "file held before that save are still kept in " +
+                             platform.pathForDisplay(kept.front()) +
+                             "; delete that copy once you no longer need it.");
+    }
+    return true;
+}
+
+// An interrupted save kept the file's old bytes beside it, and the file may be torn: Open offers
+// to put them back. False when they were to be put back and could not be.
+bool offerKeptCopy(Platform& platform, const std::string& path) {
+    const std::vector<std::string> kept = platform.keptCopies(path);
+    if (kept.empty()) {
+        return true;
+    }
+    const std::string file = platform.pathForDisplay(path);
+    const std::string copy = platform.pathForDisplay(kept.front());
+    if (platform.askYesNo("A save of " + file +
+                          " was interrupted, so the file may be incomplete. The bytes it held "
+                          "before that save are kept in " +
+                          copy + ".\n\nPut them back into " + file +
+                          " and remove the copy? No opens the file as it is and keeps the copy.") !=
+        Answer::Yes) {
+        return true;
+    }
+    if (const Status restored = platform.restoreKeptCopy(path, kept.front()); !restored) {
+        platform.showRefusal("The bytes kept in " + copy + " could not be put back into " + file +
+                             ".\n\n" + restored.reason());
+        return false;
+    }
     return true;
 }
 
@@ -129,6 +161,9 @@ void openCommand(Editor& editor, Platform& platform) {
 }
 
 bool openBoardSetFile(Editor& editor, Platform& platform, const std::string& path) {
+    if (!offerKeptCopy(platform, path)) {
+        return false;
+    }
     if (const Status loaded = loadBoardSetFile(editor, platform, path); !loaded) {
         platform.showRefusalWithDetails(openRefusal, loaded.reason());
         return false;

@@ -41,11 +41,22 @@ enum class NotRegular {
 // byte is on the disk. The new bytes go into an unnamed file where the file system allows it, so a
 // crash leaves nothing behind; otherwise a named one, and a later save removes what a dead save
 // left. Keeps the old file's mode bits and, where the system allows, its owner and group (Windows:
-// its attributes and access rights). On POSIX a symbolic link is followed: its target is replaced.
-// A file the saver may not write is refused ("The file is read-only"); a file with several hard
-// links keeps them: it is written in place after its space is reserved, with a copy of the old
-// bytes beside it until the new ones are down.
+// its attributes and access rights). On POSIX a symbolic link is followed: its target is replaced,
+// or created when it does not exist; this program's own descriptors (/dev/stdout, /dev/fd/N,
+// /proc/self/fd/N) are written into where `notRegular` allows it, never reopened or replaced.
+// A file the saver may not write is refused ("The file is read-only"). A file with several hard
+// links keeps them, and is the one exception to the whole-or-nothing promise: it is written in
+// place after its space is reserved, with a copy of the old bytes beside it (".NAME.XXXXXX.old",
+// of the file's mode and owner) from before the first byte changes until the new ones are down.
+// A failure puts the old bytes back; a crash in between leaves the copy, which keptCopies finds.
 Status writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
                            NotRegular notRegular = NotRegular::Refuse);
+
+// The copies of old bytes that interrupted in-place saves of `path` left beside it (while they
+// are there, the file may be torn), oldest first; a save still running keeps its own out of this.
+std::vector<std::string> keptCopies(const std::string& path);
+
+// Puts a kept copy's bytes back into `path`, as a save writes them, then removes the copy.
+Status restoreKeptCopy(const std::string& path, const std::string& copy);
 
 } // namespace bse::io

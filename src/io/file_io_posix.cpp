@@ -13,7 +13,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <limits>
 #include <string_view>
+#include <tuple>
 #include <utility>
 
 // Writes go through plain POSIX calls rather than QSaveFile: Qt 6.4's buffered QSaveFile accepts
@@ -73,9 +75,30 @@ std::pair<std::string, std::string> splitPath(const std::string& path) {
 constexpr char temporaryLetters[] =
     "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
 constexpr std::size_t temporarySuffix = 6;
+constexpr std::string_view keptTail = ".old";
+constexpr std::size_t longestName = 255; // NAME_MAX of the file systems a BoardSet lives on
 
-// A name beside the target that no file has: ".NAME.XXXXXX" and `tail`.
-std::string temporaryName(const std::string& folder, const std::string& name, const char* tail) {
+// What the temporary names of `name` start with: the name itself, or, where ".NAME.XXXXXX.old"
+// would not fit in a name, the name's start and a hash of the whole name.
+std::string temporaryStem(const std::string& name) {
+    constexpr std::size_t added = 2 + temporarySuffix + keptTail.size();
+    if (name.size() + added <= longestName) {
+        return name;
+    }
+    std::uint32_t hash = 2166136261u; // FNV-1a
+    for (const char c : name) {
+        hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    }
+    static constexpr char hex[] = "0123456789abcdef";
+    std::string stem = name.substr(0, longestName - added - 9) + "~";
+    for (int shift = 28; shift >= 0; shift -= 4) {
+        stem += hex[(hash >> shift) & 15];
+    }
+    return stem;
+}
+
+// A name beside the target that no file has: ".STEM.XXXXXX".
+std::string temporaryName(const std::string& folder, const std::string& stem) {
     static std::atomic<unsigned> counter{0};
     timespec now{};
     ::clock_gettime(CLOCK_REALTIME, &now);
@@ -86,7 +109,17 @@ std::string temporaryName(const std::string& folder, const std::string& name, co
     for (std::size_t i = 0; i < temporarySuffix; ++i) {
         suffix += temporaryLetters[(seed >> (10 + 6 * i)) % (sizeof temporaryLetters - 1)];
     }
-    return folder + "/." + name + "." + suffix + tail;
+    return folder + "/." + stem + "." + suffix;
+}
+
+// Whether `found` is ".STEM.XXXXXX" and `tail`.
+bool isTemporaryOf(std::string_view found, const std::string& stem, std::string_view tail) {
+    const std::size_t prefix = stem.size() + 2;
+    return found.size() == prefix + temporarySuffix + tail.size() && found[0] == '.' &&
+           found.substr(1, stem.size()) == stem && found[prefix - 1] == '.' &&
+           found.substr(prefix, temporarySuffix).find_first_not_of(temporaryLetters) ==
+               std::string_view::npos &&
+           found.ends_with(tail);
 }
 
 // Locks a temporary file for the life of its save: a later save removes only the unlocked ones.
@@ -98,12 +131,12 @@ bool lockedAndLinked(int fd) {
 
 // A new file beside the target, as mkstemp makes one; opened here so every system call on the
 // way is our own (and so visible to the tests' fault injection).
-int createTemporary(const std::string& folder, const std::string& name, std::string& tempPath,
-                    const char* tail = "") {
+int createTemporary(const std::string& folder, const std::string& stem, std::string& tempPath,
+                    mode_t mode = 0666) {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        tempPath = temporaryName(folder, name, tail);
+        tempPath = temporaryName(folder, stem);
         // 0666 and the umask, as any new file; an existing target's mode replaces it below.
-        const int fd = ::open(tempPath.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd = ::open(tempPath.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd == -1) {
             if (errno != EEXIST) {
                 return -1;
@@ -118,17 +151,16 @@ int createTemporary(const std::string& folder, const std::string& name, std::str
     return -1;
 }
 
-// Removes the temporary files that dead saves of `name` left: those that no save holds locked.
-void removeDeadTemporaries(const std::string& folder, const std::string& name) {
+// Calls `found` with the folder's descriptor and each name of a regular file in it that `wanted`
+// accepts and no save holds locked.
+template <class Wanted, class Found>
+void forEachUnlocked(const std::string& folder, Wanted wanted, Found found) {
     DIR* directory = ::opendir(folder.c_str());
     if (directory == nullptr) {
         return;
     }
-    const std::string prefix = "." + name + ".";
     while (const dirent* entry = ::readdir(directory)) {
-        const std::string_view found = entry->d_name;
-        if (found.size() != prefix.size() + temporarySuffix || !found.starts_with(prefix) ||
-            found.find_first_not_of(temporaryLetters, prefix.size()) != std::string_view::npos) {
+        if (!wanted(std::string_view(entry->d_name))) {
             continue;
         }
         Descriptor fd(::openat(::dirfd(directory), entry->d_name,
@@ -136,10 +168,21 @@ void removeDeadTemporaries(const std::string& folder, const std::string& name) {
         struct stat status {};
         if (fd.get() >= 0 && ::flock(fd.get(), LOCK_EX | LOCK_NB) == 0 &&
             ::fstat(fd.get(), &status) == 0 && S_ISREG(status.st_mode)) {
-            ::unlinkat(::dirfd(directory), entry->d_name, 0);
+            found(::dirfd(directory), entry->d_name, status);
         }
     }
     ::closedir(directory);
+}
+
+// Removes the temporary files that dead saves of `name` left: those that no save holds locked.
+// Kept copies of old bytes stay: the file may need them.
+void removeDeadTemporaries(const std::string& folder, const std::string& name) {
+    const std::string stem = temporaryStem(name);
+    forEachUnlocked(
+        folder, [&](std::string_view found) { return isTemporaryOf(found, stem, ""); },
+        [](int directory, const char* found, const struct stat&) {
+            ::unlinkat(directory, found, 0);
+        });
 }
 
 // Unlinks the temporary file unless it has become the target.
@@ -217,7 +260,8 @@ Status writeInto(const std::string& path, std::span<const std::uint8_t> bytes) {
     return fd.close() == 0 ? Status{Done{}} : failure(errno);
 }
 
-// Copies `size` bytes from the start of one file to the start of another, in the kernel.
+// Copies `size` bytes from the start of one file to the start of another, empty one, in the
+// kernel.
 Status copyFile(int from, int to, std::uint64_t size) {
     loff_t in = 0, out = 0;
     while (static_cast<std::uint64_t>(in) < size) {
@@ -230,8 +274,7 @@ Status copyFile(int from, int to, std::uint64_t size) {
             return failure(copied < 0 ? errno : EIO);
         }
     }
-    return ::ftruncate(to, static_cast<off_t>(size)) == 0 && ::fsync(to) == 0 ? Status{Done{}}
-                                                                              : failure(errno);
+    return ::fsync(to) == 0 ? Status{Done{}} : failure(errno);
 }
 
 // The length of the longest start of the file that holds `bytes`.
@@ -243,9 +286,31 @@ std::size_t bytesInPlace(int fd, std::span<const std::uint8_t> bytes) {
                                     read.begin());
 }
 
+// Makes new and removed names in the folder durable.
+void syncFolder(const std::string& folder) {
+    Descriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (directory.get() >= 0) {
+        ::fsync(directory.get());
+    }
+}
+
+// A file that may be written, beside which no new file may be made: it cannot be replaced safely.
+Status creationFailure(const std::string& folder, int number, bool replacing) {
+    if (!replacing || (number != EACCES && number != EPERM)) {
+        return failure(number);
+    }
+    char* resolved = ::realpath(folder.c_str(), nullptr);
+    const std::string shown = resolved != nullptr ? resolved : folder;
+    std::free(resolved);
+    return refuse("The folder " + shown +
+                  " does not allow a safe replacement: " + systemReason(number));
+}
+
 // A file with several names keeps them all: its own inode takes the new bytes. Its space is
 // reserved first, so a full disk refuses before a byte changes, and a copy of the old bytes waits
-// beside it until the new ones are down; a failure puts the old bytes back from it.
+// beside it until the new ones are down; a failure puts the old bytes back from it. The copy is
+// made whole under a temporary name (a dead save's is removed as any) and only then named as a
+// kept copy, so a kept copy is always whole, and never readable by more users than the file.
 Status writeInPlace(const std::string& target, const std::string& folder, const std::string& name,
                     const struct stat& old, std::span<const std::uint8_t> bytes) {
     Descriptor fd(::open(target.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC));
@@ -253,15 +318,26 @@ Status writeInPlace(const std::string& target, const std::string& folder, const 
         return failure(errno);
     }
     TemporaryName copyName;
-    Descriptor copy(createTemporary(folder, name, copyName.path, ".old"));
+    Descriptor copy(createTemporary(folder, temporaryStem(name), copyName.path, 0600));
     if (copy.get() < 0) {
         copyName.path.clear();
-        return failure(errno);
+        return creationFailure(folder, errno, true);
+    }
+    if (Status kept = keepOwnerAndMode(copy.get(), old); !kept) {
+        return kept;
     }
     if (Status copied = copyFile(fd.get(), copy.get(), static_cast<std::uint64_t>(old.st_size));
         !copied) {
         return copied;
     }
+    // link() never replaces a file, and a file system of hard links has it.
+    const std::string keptPath = copyName.path + std::string(keptTail);
+    if (::link(copyName.path.c_str(), keptPath.c_str()) != 0) {
+        return failure(errno);
+    }
+    ::unlink(copyName.path.c_str());
+    copyName.path = keptPath;
+    syncFolder(folder);
     if (const int error = ::posix_fallocate(fd.get(), 0, static_cast<off_t>(bytes.size()));
         error != 0 && error != EOPNOTSUPP && error != EINVAL) {
         return failure(error);
@@ -280,7 +356,7 @@ Status writeInPlace(const std::string& target, const std::string& folder, const 
         written = failure(errno);
     }
     if (!written) {
-        Descriptor restore(::open(target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC));
+        Descriptor restore(::open(target.c_str(), O_WRONLY | O_TRUNC | O_NOCTTY | O_CLOEXEC));
         if (restore.get() < 0 ||
             !copyFile(copy.get(), restore.get(), static_cast<std::uint64_t>(old.st_size))) {
             copyName.renamed = true; // the only whole copy of the old bytes: kept
@@ -288,6 +364,58 @@ Status writeInPlace(const std::string& target, const std::string& folder, const 
         }
     }
     return written;
+}
+
+// What a write goes to once symbolic links are followed: a path (a dangling link's target is
+// created, as `cat >` creates it), or one of this program's open descriptors.
+struct Target {
+    std::string path;
+    int descriptor = -1;
+};
+
+// Whether `folder` is this process's folder of descriptors (/proc/self/fd, /dev/fd), whose
+// entries are links to what each descriptor has open: reopening one would start at its first
+// byte or truncate it, where the descriptor itself appends or goes on from where it is.
+bool descriptorFolder(const std::string& folder) {
+    char* resolved = ::realpath(folder.c_str(), nullptr);
+    if (resolved == nullptr) {
+        return false;
+    }
+    const std::string real = resolved;
+    std::free(resolved);
+    const std::string own = "/proc/" + std::to_string(::getpid());
+    return real == own + "/fd" || (real.starts_with(own + "/task/") && real.ends_with("/fd"));
+}
+
+Target resolveTarget(const std::string& path) {
+    Target target{path};
+    for (int hop = 0; hop < 40; ++hop) {
+        const auto [folder, name] = splitPath(target.path);
+        if (!name.empty() && name.size() < 10 &&
+            name.find_first_not_of("0123456789") == std::string::npos && descriptorFolder(folder)) {
+            target.descriptor = std::stoi(name);
+            return target;
+        }
+        struct stat status {};
+        if (::lstat(target.path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) {
+            return target;
+        }
+        std::string link(PATH_MAX, '\0');
+        const ssize_t length = ::readlink(target.path.c_str(), link.data(), link.size());
+        if (length <= 0 || static_cast<std::size_t>(length) == link.size()) {
+            return target;
+        }
+        link.resize(static_cast<std::size_t>(length));
+        target.path = link.front() == '/' ? link : folder + "/" + link;
+    }
+    return target; // a loop of links: opening it says so
+}
+
+// Kept copies by the time each was made, then by name.
+bool olderThan(const std::pair<timespec, std::string>& a,
+               const std::pair<timespec, std::string>& b) {
+    return std::tie(a.first.tv_sec, a.first.tv_nsec, a.second) <
+           std::tie(b.first.tv_sec, b.first.tv_nsec, b.second);
 }
 
 } // namespace
@@ -333,16 +461,18 @@ Result<FileHead, ReadFailure> readFile(const std::string& path, std::size_t limi
 
 Status writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
                            NotRegular notRegular) {
-    // Replace what a symbolic link points at, not the link.
-    std::string target = path;
-    struct stat old {};
-    if (::lstat(path.c_str(), &old) == 0 && S_ISLNK(old.st_mode)) {
-        if (char* resolved = ::realpath(path.c_str(), nullptr)) {
-            target = resolved;
-            std::free(resolved);
-        }
+    const Target resolved = resolveTarget(path);
+    if (resolved.descriptor >= 0) {
+        return notRegular == NotRegular::WriteInto
+                   ? writeAll(resolved.descriptor, bytes)
+                   : refuse("Not a regular file, but a descriptor of this program");
     }
+    const std::string& target = resolved.path;
+    struct stat old {};
     const bool replacing = ::stat(target.c_str(), &old) == 0;
+    if (!replacing && errno != ENOENT) {
+        return failure(errno);
+    }
     if (replacing && !S_ISREG(old.st_mode)) {
         return notRegular == NotRegular::WriteInto ? writeInto(target, bytes)
                                                    : refuse(notRegularReason(old.st_mode));
@@ -357,17 +487,18 @@ Status writeFileAtomically(const std::string& path, std::span<const std::uint8_t
     }
 
     // Unnamed until it is whole, where the file system allows it; named and locked where not.
+    const std::string stem = temporaryStem(name);
     TemporaryName temporary;
     Descriptor fd(::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
     const bool unnamed = fd.get() >= 0 && ::flock(fd.get(), LOCK_EX) == 0;
     if (!unnamed) {
         if (fd.get() < 0 && errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
-            return failure(errno);
+            return creationFailure(folder, errno, replacing);
         }
-        fd.reset(createTemporary(folder, name, temporary.path));
+        fd.reset(createTemporary(folder, stem, temporary.path));
         if (fd.get() < 0) {
             temporary.path.clear(); // nothing was created
-            return failure(errno);
+            return creationFailure(folder, errno, replacing);
         }
     }
     if (replacing) {
@@ -391,7 +522,7 @@ Status writeFileAtomically(const std::string& path, std::span<const std::uint8_t
                       std::to_string(bytes.size()) + " bytes");
     }
     while (unnamed) {
-        temporary.path = temporaryName(folder, name, "");
+        temporary.path = temporaryName(folder, stem);
         const std::string self = "/proc/self/fd/" + std::to_string(fd.get());
         if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temporary.path.c_str(), AT_SYMLINK_FOLLOW) ==
             0) {
@@ -412,11 +543,40 @@ Status writeFileAtomically(const std::string& path, std::span<const std::uint8_t
     temporary.renamed = true;
     // Makes the rename itself durable. Its failure is not reported: the file is already whole under
     // its name, and a crash now would leave either the old file or the new one, both whole.
-    Descriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (directory.get() >= 0) {
-        ::fsync(directory.get());
-    }
+    syncFolder(folder);
     return Done{};
+}
+
+std::vector<std::string> keptCopies(const std::string& path) {
+    const Target resolved = resolveTarget(path);
+    if (resolved.descriptor >= 0) {
+        return {};
+    }
+    const auto [folder, name] = splitPath(resolved.path);
+    const std::string stem = temporaryStem(name);
+    std::vector<std::pair<timespec, std::string>> found;
+    forEachUnlocked(
+        folder, [&](std::string_view entry) { return isTemporaryOf(entry, stem, keptTail); },
+        [&](int, const char* entry, const struct stat& status) {
+            found.emplace_back(status.st_mtim, folder + "/" + entry);
+        });
+    std::sort(found.begin(), found.end(), olderThan);
+    std::vector<std::string> copies;
+    for (auto& [time, copy] : found) {
+        copies.push_back(std::move(copy));
+    }
+    return copies;
+}
+
+Status restoreKeptCopy(const std::string& path, const std::string& copy) {
+    const auto read = readFile(copy, std::numeric_limits<std::size_t>::max());
+    if (!read) {
+        return refuse(read.reason());
+    }
+    if (Status written = writeFileAtomically(path, read->bytes); !written) {
+        return written;
+    }
+    return ::unlink(copy.c_str()) == 0 ? Status{Done{}} : failure(errno);
 }
 
 } // namespace bse::io

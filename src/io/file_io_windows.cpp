@@ -9,6 +9,9 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdint>
+#include <limits>
+#include <string_view>
 #include <utility>
 
 namespace bse::io {
@@ -141,8 +144,31 @@ std::pair<std::wstring, std::wstring> splitPath(const std::wstring& path) {
     return {path.substr(0, slash + 1), path.substr(slash + 1)};
 }
 
-std::wstring temporaryName(const std::wstring& folder, const std::wstring& name,
-                           const wchar_t* tail) {
+// What the temporary names of `name` start with: the name itself, or, where ".NAME.XXXXXX.old"
+// would not fit in the 255 characters of a name, the name's start and a hash of the whole name.
+std::wstring temporaryStem(const std::wstring& name) {
+    constexpr std::size_t longestName = 255, added = 12;
+    if (name.size() + added <= longestName) {
+        return name;
+    }
+    std::uint32_t hash = 2166136261u; // FNV-1a
+    for (const wchar_t c : name) {
+        hash = (hash ^ static_cast<std::uint16_t>(c)) * 16777619u;
+    }
+    std::wstring stem = name.substr(0, longestName - added - 9) + L"~";
+    for (int shift = 28; shift >= 0; shift -= 4) {
+        stem += L"0123456789abcdef"[(hash >> shift) & 15];
+    }
+    return stem;
+}
+
+std::wstring inFolder(const std::wstring& folder) {
+    const bool separated = folder.ends_with(L'/') || folder.ends_with(L'\\');
+    return folder + (separated ? L"" : L"\\");
+}
+
+// A name beside the target that no file has: ".STEM.XXXXXX".
+std::wstring temporaryName(const std::wstring& folder, const std::wstring& stem) {
     static std::atomic<unsigned> counter{0};
     constexpr wchar_t letters[] = L"abcdefghijklmnopqrstuvwxyz0123456789";
     std::uint64_t seed = ::GetTickCount64() ^ (std::uint64_t{::GetCurrentProcessId()} << 32);
@@ -151,16 +177,14 @@ std::wstring temporaryName(const std::wstring& folder, const std::wstring& name,
     for (int i = 0; i < 6; ++i) {
         suffix += letters[(seed >> (10 + 6 * i)) % (sizeof letters / sizeof *letters - 1)];
     }
-    const bool separated = folder.ends_with(L'/') || folder.ends_with(L'\\');
-    return folder + (separated ? L"" : L"\\") + L"." + name + L"." + suffix + tail;
+    return inFolder(folder) + L"." + stem + L"." + suffix;
 }
 
 // A new file beside the target, opened for this save alone: while it is open no other save can
 // remove it, and a dead save's file is removed by the next one.
-HANDLE createTemporary(const std::wstring& folder, const std::wstring& name, std::wstring& path,
-                       const wchar_t* tail = L"") {
+HANDLE createTemporary(const std::wstring& folder, const std::wstring& stem, std::wstring& path) {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        path = temporaryName(folder, name, tail);
+        path = temporaryName(folder, stem);
         const HANDLE handle = ::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                                             CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle != INVALID_HANDLE_VALUE || ::GetLastError() != ERROR_FILE_EXISTS) {
@@ -170,21 +194,44 @@ HANDLE createTemporary(const std::wstring& folder, const std::wstring& name, std
     return INVALID_HANDLE_VALUE;
 }
 
-void removeDeadTemporaries(const std::wstring& folder, const std::wstring& name) {
-    const bool separated = folder.ends_with(L'/') || folder.ends_with(L'\\');
-    const std::wstring prefix = folder + (separated ? L"" : L"\\");
+// Calls `found` with the path and data of each file ".STEM.XXXXXX" and `tail` beside `name`.
+template <class Found>
+void forEachTemporary(const std::wstring& folder, const std::wstring& name, const wchar_t* tail,
+                      Found found) {
+    const std::wstring prefix = inFolder(folder), stem = temporaryStem(name);
+    const std::wstring pattern = L"." + stem + L".??????" + tail;
     WIN32_FIND_DATAW entry{};
-    const HANDLE search = ::FindFirstFileW((prefix + L"." + name + L".??????").c_str(), &entry);
+    const HANDLE search = ::FindFirstFileW((prefix + pattern).c_str(), &entry);
     if (search == INVALID_HANDLE_VALUE) {
         return;
     }
     do {
-        // A running save holds its file open unshared, and the deletion fails.
-        if (std::wstring_view(entry.cFileName).size() == name.size() + 8) {
-            ::DeleteFileW((prefix + entry.cFileName).c_str());
+        if (std::wstring_view(entry.cFileName).size() == pattern.size()) {
+            found(prefix + entry.cFileName, entry);
         }
     } while (::FindNextFileW(search, &entry) != 0);
     ::FindClose(search);
+}
+
+// A running save holds its file open unshared, and the deletion fails. Kept copies of old bytes
+// stay: the file may need them.
+void removeDeadTemporaries(const std::wstring& folder, const std::wstring& name) {
+    forEachTemporary(folder, name, L"", [](const std::wstring& path, const WIN32_FIND_DATAW&) {
+        ::DeleteFileW(path.c_str());
+    });
+}
+
+// A file that may be written, beside which no new file may be made: it cannot be replaced safely.
+Status creationFailure(const std::wstring& folder, DWORD error, bool replacing) {
+    if (!replacing || error != ERROR_ACCESS_DENIED) {
+        return failure(error);
+    }
+    std::wstring shown = folder;
+    if (shown.size() > 1 && (shown.ends_with(L'/') || shown.ends_with(L'\\'))) {
+        shown.pop_back();
+    }
+    return refuse("The folder " + utf8(shown.c_str(), static_cast<int>(shown.size())) +
+                  " does not allow a safe replacement: " + systemReason(error));
 }
 
 // Removes the temporary file unless it has become the target.
@@ -214,16 +261,28 @@ Status writeInto(const std::wstring& path, std::span<const std::uint8_t> bytes) 
 // reserved and with a copy of the old bytes beside it until the new ones are down.
 Status writeInPlace(const std::wstring& target, const std::wstring& folder,
                     const std::wstring& name, std::span<const std::uint8_t> bytes) {
+    // Made whole under a temporary name, then named as a kept copy: a kept copy is always whole.
     TemporaryName copy;
-    Handle reserved(createTemporary(folder, name, copy.path, L".old"));
+    Handle reserved(createTemporary(folder, temporaryStem(name), copy.path));
     if (!reserved.valid()) {
+        const DWORD error = ::GetLastError();
         copy.path.clear();
-        return failure();
+        return creationFailure(folder, error, true);
     }
     reserved.close();
     if (::CopyFileW(target.c_str(), copy.path.c_str(), FALSE) == 0) {
         return failure();
     }
+    Handle copied(
+        ::CreateFileW(copy.path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!copied.valid() || ::FlushFileBuffers(copied.get()) == 0 || !copied.close()) {
+        return failure();
+    }
+    const std::wstring kept = copy.path + L".old";
+    if (::MoveFileExW(copy.path.c_str(), kept.c_str(), MOVEFILE_WRITE_THROUGH) == 0) {
+        return failure();
+    }
+    copy.path = kept;
     Handle handle(::CreateFileW(target.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
                                 nullptr, OPEN_EXISTING, 0, nullptr));
     if (!handle.valid()) {
@@ -324,11 +383,11 @@ Status writeFileAtomically(const std::string& path, std::span<const std::uint8_t
     }
 
     TemporaryName temporary;
-    Handle handle(createTemporary(folder, name, temporary.path));
+    Handle handle(createTemporary(folder, temporaryStem(name), temporary.path));
     if (!handle.valid()) {
         const DWORD error = ::GetLastError();
         temporary.path.clear(); // nothing was created
-        return failure(error);
+        return creationFailure(folder, error, old.exists);
     }
     if (Status written = writeAll(handle.get(), bytes); !written) {
         return written;
@@ -358,6 +417,40 @@ Status writeFileAtomically(const std::string& path, std::span<const std::uint8_t
     }
     temporary.kept = true;
     return Done{};
+}
+
+// A save in progress elsewhere cannot be told from a dead one here: its copy is listed too.
+std::vector<std::string> keptCopies(const std::string& path) {
+    const Result<std::wstring> wide = widePath(path);
+    if (!wide) {
+        return {};
+    }
+    const auto [folder, name] = splitPath(*wide);
+    std::vector<std::pair<std::uint64_t, std::string>> found;
+    forEachTemporary(
+        folder, name, L".old", [&](const std::wstring& copy, const WIN32_FIND_DATAW& entry) {
+            found.emplace_back(std::uint64_t{entry.ftLastWriteTime.dwHighDateTime} << 32 |
+                                   entry.ftLastWriteTime.dwLowDateTime,
+                               utf8(copy.c_str(), static_cast<int>(copy.size())));
+        });
+    std::sort(found.begin(), found.end());
+    std::vector<std::string> copies;
+    for (auto& [time, copy] : found) {
+        copies.push_back(std::move(copy));
+    }
+    return copies;
+}
+
+Status restoreKeptCopy(const std::string& path, const std::string& copy) {
+    const auto read = readFile(copy, std::numeric_limits<std::size_t>::max());
+    if (!read) {
+        return refuse(read.reason());
+    }
+    if (Status written = writeFileAtomically(path, read->bytes); !written) {
+        return written;
+    }
+    const Result<std::wstring> wide = widePath(copy);
+    return wide && ::DeleteFileW(wide->c_str()) != 0 ? Status{Done{}} : failure();
 }
 
 } // namespace bse::io

@@ -123,6 +123,12 @@ class Platform : public TextPainter {
     virtual Result<FileHead, ReadFailure> readFile(const std::string& path, std::size_t limit,
                                                    LongFile longFile) = 0;
     virtual Status writeFileAtomically(const std::string& path, const Bytes& bytes) = 0;
+    // The copies of old bytes that interrupted saves of `path` kept beside it (the file may be
+    // torn while one is there), oldest first; and putting one back, which removes it.
+    virtual std::vector<std::string> keptCopies(const std::string& /*path*/) { return {}; }
+    virtual Status restoreKeptCopy(const std::string& /*path*/, const std::string& /*copy*/) {
+        return refuse("No kept copies here.");
+    }
     // A path as text for a message (Windows-1252).
     virtual std::string pathForDisplay(const std::string& path) { return path; }
 

@@ -494,6 +494,18 @@ Status QtPlatform::writeFileAtomically(const std::string& path, const Bytes& byt
     return Done{};
 }
 
+std::vector<std::string> QtPlatform::keptCopies(const std::string& path) {
+    return io::keptCopies(path);
+}
+
+Status QtPlatform::restoreKeptCopy(const std::string& path, const std::string& copy) {
+    const Status restored = io::restoreKeptCopy(path, copy);
+    if (!restored) {
+        return refuse(reasonText(restored.reason()));
+    }
+    return Done{};
+}
+
 std::string QtPlatform::pathForDisplay(const std::string& path) {
     return toWindows1252(QDir::toNativeSeparators(fromPathBytes(path)));
 }

@@ -67,6 +67,8 @@ class QtPlatform : public Platform {
     Result<FileHead, ReadFailure> readFile(const std::string& path, std::size_t limit,
                                            LongFile longFile) override;
     Status writeFileAtomically(const std::string& path, const Bytes& bytes) override;
+    std::vector<std::string> keptCopies(const std::string& path) override;
+    Status restoreKeptCopy(const std::string& path, const std::string& copy) override;
     std::string pathForDisplay(const std::string& path) override;
 
     std::optional<Picture> loadPicture(int pictureId) override;

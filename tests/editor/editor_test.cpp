@@ -190,6 +190,12 @@ void act(FakePlatform& platform, Editor& editor, const std::string& line) {
         int count = 0;
         in >> path >> count;
         platform.files[path] = boardSetFile(count, rest(in));
+    } else if (verb == "kept-copy") { // FILE COPY COUNT NAME: a copy an interrupted save kept
+        std::string path, copy;
+        int count = 0;
+        in >> path >> copy >> count;
+        platform.files[copy] = boardSetFile(count, rest(in));
+        platform.kept[path].push_back(copy);
     } else if (verb == "bytes-file") { // PATH SIZE, then the first bytes; the rest repeat them
         std::string path;
         std::size_t size = 0;

@@ -14,8 +14,11 @@
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -123,6 +126,11 @@ TEST_F(WriteFileAtomically, AReplacementKeepsModeOwnerAndGroupAndTheLinkToIt) {
         EXPECT_EQ(status.st_uid, 65534u);
         EXPECT_EQ(status.st_gid, 4u);
     }
+    // A document never goes into one of the program's descriptors (boardset's -o does, through
+    // the descriptor: the transcripts show it).
+    const Status descriptor = writeFileAtomically("/dev/fd/1", Bytes(5, 'n'));
+    EXPECT_EQ(descriptor ? "" : descriptor.reason(),
+              "Not a regular file, but a descriptor of this program");
 }
 
 // Devices made here (root only), never the system's own; a FIFO with a reader.
@@ -178,8 +186,10 @@ TEST_F(FileFaults, AWriteThatFailsAnywhereLeavesTheOldFileAndSaysWhy) {
     const std::string path = folder / "set.BDS";
     const Bytes old{'o', 'l', 'd'}, fresh(4929, 'n');
     // BSE_FAULT as the library's head describes it, and the reason given (none: written).
+    const std::string noReplacement =
+        "The folder " + folder.string() + " does not allow a safe replacement: Permission denied";
     const std::pair<const char*, const char*> cases[] = {
-        {"open EACCES", "Permission denied"},
+        {"open EACCES", noReplacement.c_str()}, // the file opens in place; nothing opens beside it
         {"write ENOSPC", "No space left on device"},
         {"write ENOSPC 4096", "No space left on device"},
         {"write EIO 1000", "Input/output error"},
@@ -202,7 +212,10 @@ TEST_F(FileFaults, AWriteThatFailsAnywhereLeavesTheOldFileAndSaysWhy) {
             put(path, old);
             if (linked) {
                 fs::create_hard_link(path, folder / "link.BDS");
-                reason = std::string_view(fault).starts_with("rename") ? "" : reason;
+                const std::string_view call = fault;
+                reason = call.starts_with("rename") ? ""
+                         : call.starts_with("open") ? "Permission denied"
+                                                    : reason;
             }
             setenv("BSE_FAULT", fault, 1);
             const Status written = writeFileAtomically(path, fresh);
@@ -216,6 +229,65 @@ TEST_F(FileFaults, AWriteThatFailsAnywhereLeavesTheOldFileAndSaysWhy) {
         }
     }
     unsetenv("BSE_NO_TMPFILE");
+}
+
+// A save killed on its way, as by a power cut, on names as long as the file system allows: the
+// file is old and whole, or may be torn in place while a kept copy of its old bytes, whole and as
+// private as the file, waits beside it until it is restored. Later saves clear what dead saves
+// left, but no kept copy.
+TEST_F(FileFaults, AKilledSaveLeavesTheOldFileOrAKeptCopyOfIt) {
+    const fs::path path = folder / (std::string(251, 's') + ".BDS"), link = folder / "link.BDS";
+    const Bytes old(3000, 'o'), fresh(2000, 'n');
+    Bytes torn = old, longer = fresh;
+    std::fill_n(torn.begin(), 1000, 'n');
+    longer.resize(old.size(), 'o');
+    const struct Case {
+        const char* fault;
+        bool linked;
+        Bytes after;
+    } cases[] = {
+        {"write SIGKILL 1000", false, old}, // a named temporary file
+        {"fsync SIGKILL 1", true, old},     // the copy not yet whole: not kept
+        {"write SIGKILL 1000", true, torn},
+        {"ftruncate SIGKILL", true, longer}, // not yet cut to its new length
+    };
+    const bool root = ::geteuid() == 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.fault) + (c.linked ? " in place" : ""));
+        fs::remove_all(folder), fs::create_directory(folder), put(path, old);
+        ASSERT_EQ(::chmod(path.c_str(), 0600), 0);
+        ASSERT_TRUE(!root || ::chown(path.c_str(), 65534, 4) == 0);
+        if (c.linked) {
+            fs::create_hard_link(path, link);
+        }
+        const pid_t child = ::fork();
+        if (child == 0) {
+            setenv("BSE_NO_TMPFILE", "EOPNOTSUPP", 1);
+            setenv("BSE_FAULT", c.fault, 1);
+            _exit(writeFileAtomically(path.string(), fresh) ? 0 : 1);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << status;
+        EXPECT_EQ(test::fileContents(path), c.after);
+        const std::vector<std::string> kept = keptCopies(path.string());
+        ASSERT_EQ(kept.size(), c.after != old);
+        struct stat copy {};
+        if (!kept.empty() && ::stat(kept[0].c_str(), &copy) == 0) {
+            EXPECT_EQ(test::fileContents(kept[0]), old);
+            EXPECT_EQ(copy.st_mode & 07777, 0600u);
+            EXPECT_EQ(copy.st_uid, root ? 65534u : ::geteuid());
+        }
+        ASSERT_TRUE(writeFileAtomically(path.string(), fresh));
+        EXPECT_EQ(test::fileContents(path), fresh);
+        EXPECT_EQ(keptCopies(path.string()), kept);
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 1 + c.linked + kept.size());
+        if (!kept.empty()) {
+            ASSERT_TRUE(restoreKeptCopy(path.string(), kept[0]));
+            EXPECT_EQ(test::fileContents(link), old);
+            EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 2);
+        }
+    }
 }
 
 TEST_F(FileFaults, AReadRefusesWhatIsNoRegularFileSaysWhyItFailsAndReadsOnlyAsFarAsAsked) {

@@ -242,6 +242,14 @@ Status FakePlatform::writeFileAtomically(const std::string& path, const Bytes& b
     return Done{};
 }
 
+Status FakePlatform::restoreKeptCopy(const std::string& path, const std::string& copy) {
+    note("restoreKeptCopy", path, copy);
+    files[path] = files[copy];
+    files.erase(copy);
+    std::erase(kept[path], copy);
+    return Done{};
+}
+
 std::optional<Picture> FakePlatform::loadPicture(int pictureId) {
     note("loadPicture", pictureId);
     const auto found = pictures.find(pictureId);

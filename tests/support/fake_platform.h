@@ -96,10 +96,11 @@ class FakePlatform : public Platform {
     std::deque<DialogScript> dialogScripts;
     std::deque<std::optional<std::string>> openChoices;
     std::deque<std::optional<std::string>> saveChoices;
-    std::map<std::string, Bytes> files;               // also where writes land
-    std::map<std::string, std::string> failingReads;  // path -> reason
-    std::map<std::string, std::string> failingWrites; // path -> reason
-    std::set<std::string> notRegularFiles;            // of failingReads: FIFOs, folders
+    std::map<std::string, Bytes> files;                   // also where writes land
+    std::map<std::string, std::string> failingReads;      // path -> reason
+    std::map<std::string, std::string> failingWrites;     // path -> reason
+    std::set<std::string> notRegularFiles;                // of failingReads: FIFOs, folders
+    std::map<std::string, std::vector<std::string>> kept; // a file's kept copies, among files
     std::set<int> missingIcons;
     std::map<int, Picture> pictures; // what loadPicture finds; synthetic by default
     bool failWindowCreation = false;
@@ -197,6 +198,8 @@ class FakePlatform : public Platform {
     Result<FileHead, ReadFailure> readFile(const std::string& path, std::size_t limit,
                                            LongFile longFile) override;
     Status writeFileAtomically(const std::string& path, const Bytes& bytes) override;
+    std::vector<std::string> keptCopies(const std::string& path) override { return kept[path]; }
+    Status restoreKeptCopy(const std::string& path, const std::string& copy) override;
     std::optional<Picture> loadPicture(int pictureId) override;
     bool startSafekeeping() override { return safekeeping && (note("startSafekeeping"), true); }
     std::vector<std::string> orphanedRecoveryCopies() override {

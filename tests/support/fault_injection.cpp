@@ -3,8 +3,9 @@
 // call:
 //   BSE_FAULT_FOLDER  absolute folder whose files are affected; nothing else is touched
 //   BSE_FAULT         "CALL ERROR [BYTES]": the call, one of open, read, write, shortwrite,
-//                     lyingwrite, fsync, close, rename; the error it gives, one of ENOSPC, EIO,
-//                     EACCES, EXDEV ("-" when it gives none); BYTES for the writes:
+//                     lyingwrite, fsync, ftruncate, close, rename; the error it gives, one of
+//                     ENOSPC, EIO, EACCES, EXDEV ("-" when it gives none), or SIGKILL: the
+//                     process dies there, as in a power cut; BYTES for the writes:
 //                       write       the bytes that fit, then ERROR
 //                       shortwrite  the most one call takes
 //                       lyingwrite  the bytes really written, while every call claims its count
@@ -17,6 +18,8 @@
 #include <fcntl.h>
 #include <limits.h>
 #include <unistd.h>
+
+#include <signal.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -46,6 +49,8 @@ bool fdUnderFolder(int fd) {
            underFolder(target);
 }
 
+constexpr int killed = -1; // the "error" SIGKILL
+
 struct Fault {
     std::string call;
     int error = 0;
@@ -60,19 +65,26 @@ Fault chosen() {
     }
     const std::string e = error;
     fault.call = call;
-    fault.error = e == "ENOSPC" ? ENOSPC : e == "EACCES" ? EACCES : e == "EXDEV" ? EXDEV : EIO;
+    fault.error = e == "ENOSPC"    ? ENOSPC
+                  : e == "EACCES"  ? EACCES
+                  : e == "EXDEV"   ? EXDEV
+                  : e == "SIGKILL" ? killed
+                                   : EIO;
     return fault;
+}
+
+int failWith(int error) {
+    if (error == killed) {
+        raise(SIGKILL);
+    }
+    errno = error;
+    return -1;
 }
 
 // The error to give when `call` is the chosen fault and its file is in the folder, or 0.
 template <class InFolder> int faultFor(const char* call, InFolder inFolder) {
     const Fault fault = chosen();
     return fault.call == call && inFolder() ? fault.error : 0;
-}
-
-int failWith(int error) {
-    errno = error;
-    return -1;
 }
 
 } // namespace
@@ -119,7 +131,7 @@ ssize_t write(int fd, const void* buffer, size_t count) {
     }
     const auto fits = static_cast<size_t>(std::max(0L, fault.bytes - bytesWritten));
     if (fault.call == "write" && fits == 0) {
-        return failWith(fault.error);
+        return failWith(fault.error); // SIGKILL: after the bytes that fit
     }
     // A filling disk takes what fits first; a short write takes at most its bytes.
     const size_t taken =
@@ -134,6 +146,13 @@ int fsync(int fd) {
         return failWith(error);
     }
     return real<int (*)(int)>("fsync")(fd);
+}
+
+int ftruncate(int fd, off_t length) {
+    if (const int error = faultFor("ftruncate", [&] { return fdUnderFolder(fd); })) {
+        return failWith(error);
+    }
+    return real<int (*)(int, off_t)>("ftruncate")(fd, length);
 }
 
 int close(int fd) {
