@@ -29,7 +29,6 @@
 #include <QPainter>
 #include <QScreen>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QWindow>
 
 #include <iostream>
@@ -360,34 +359,12 @@ void QtPlatform::setMenuItem(int commandId, std::string_view text, std::string_v
     }
 }
 
-namespace {
-
-// Under the editor's own name, $XDG_CONFIG_HOME/boardset-editor/boardset-editor.conf, named in
-// full because the user's default place is closed to Qt's own settings (see the constructor).
-QString settingsFile() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/boardset-editor/boardset-editor.conf");
-}
-
-} // namespace
-
 std::vector<std::string> QtPlatform::readSettingList(std::string_view key) {
-    const QSettings settings(settingsFile(), QSettings::IniFormat);
-    std::vector<std::string> values;
-    for (const QString& value :
-         settings.value(QString::fromLatin1(key.data(), qsizetype(key.size()))).toStringList()) {
-        values.push_back(toPathBytes(value));
-    }
-    return values;
+    return settings_.readList(key);
 }
 
 void QtPlatform::writeSettingList(std::string_view key, const std::vector<std::string>& values) {
-    QSettings settings(settingsFile(), QSettings::IniFormat);
-    QStringList list;
-    for (const std::string& value : values) {
-        list << fromPathBytes(value);
-    }
-    settings.setValue(QString::fromLatin1(key.data(), qsizetype(key.size())), list);
+    settings_.writeList(key, values);
 }
 
 void QtPlatform::showDocument(std::string_view path, bool modified) {
