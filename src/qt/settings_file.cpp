@@ -21,16 +21,24 @@ std::string settingsPath() {
                        QStringLiteral("/boardset-editor/boardset-editor.conf"));
 }
 
-QString keyText(std::string_view key) {
-    return QString::fromLatin1(key.data(), qsizetype(key.size()));
-}
+// A copy of `bytes` for QSettings, in a folder for this user alone that goes with it.
+struct PrivateCopy {
+    QTemporaryDir folder;
+    QString path = folder.filePath(QStringLiteral("settings.conf"));
+    bool made = false;
+    explicit PrivateCopy(const QByteArray& bytes) {
+        QFile file(path);
+        made = folder.isValid() && file.open(QIODevice::WriteOnly) &&
+               file.write(bytes) == bytes.size() && file.flush();
+    }
+};
 
 } // namespace
 
-// The file as it is now, copied to `copy`; false once the file was refused.
-bool SettingsFile::copyTo(const QString& copy) {
+// The file's bytes now; nothing once it was refused.
+std::optional<QByteArray> SettingsFile::current() {
     if (refused_) {
-        return false;
+        return std::nullopt;
     }
     const std::string path = settingsPath();
     const auto read = io::readSettingsFile(path);
@@ -39,58 +47,67 @@ bool SettingsFile::copyTo(const QString& copy) {
         std::cerr << "boardset-editor: the settings file " << path
                   << " is left alone, and the recent BoardSets are kept for this run only: "
                   << read.reason() << '\n';
-        return false;
+        return std::nullopt;
     }
-    QFile file(copy);
-    const auto size = qsizetype(*read ? (*read)->size() : 0);
-    return file.open(QIODevice::WriteOnly) &&
-           (size == 0 || file.write(reinterpret_cast<const char*>((*read)->data()), size) == size);
+    return *read ? QByteArray(reinterpret_cast<const char*>((*read)->data()),
+                              static_cast<qsizetype>((*read)->size()))
+                 : QByteArray();
+}
+
+void SettingsFile::keep(const QSettings& settings, const QByteArray& bytes) {
+    kept_.clear();
+    for (const QString& key : settings.allKeys()) {
+        auto& values = kept_[key.toStdString()];
+        for (const QString& value : settings.value(key).toStringList()) {
+            values.push_back(toPathBytes(value));
+        }
+    }
+    parsed_ = bytes;
 }
 
 std::vector<std::string> SettingsFile::readList(std::string_view key) {
-    const QTemporaryDir scratch; // for this user alone, and gone at the end
-    const QString copy = scratch.filePath(QStringLiteral("settings.conf"));
-    auto& kept = kept_[std::string(key)];
-    if (scratch.isValid() && copyTo(copy)) {
-        kept.clear();
-        for (const QString& value :
-             QSettings(copy, QSettings::IniFormat).value(keyText(key)).toStringList()) {
-            kept.push_back(toPathBytes(value));
+    // Read in QSettings' own way only when the bytes changed since.
+    if (const auto bytes = current(); bytes && *bytes != parsed_) {
+        if (bytes->isEmpty()) {
+            kept_.clear();
+            parsed_.clear();
+        } else if (const PrivateCopy copy(*bytes); copy.made) {
+            keep(QSettings(copy.path, QSettings::IniFormat), *bytes);
         }
     }
-    return kept;
+    const auto kept = kept_.find(key);
+    return kept == kept_.end() ? std::vector<std::string>() : kept->second;
 }
 
 void SettingsFile::writeList(std::string_view key, const std::vector<std::string>& values) {
     kept_[std::string(key)] = values;
-    const QTemporaryDir scratch;
-    const QString copy = scratch.filePath(QStringLiteral("settings.conf"));
-    if (!scratch.isValid() || !copyTo(copy)) {
+    const auto bytes = current();
+    if (!bytes) {
         return;
     }
-    {
-        QSettings settings(copy, QSettings::IniFormat);
-        QStringList list;
-        for (const std::string& value : values) {
-            list << fromPathBytes(value);
-        }
-        settings.setValue(keyText(key), list);
-        settings.sync();
-        if (settings.status() != QSettings::NoError) {
-            return;
-        }
+    // Until the file changes, the list stays as set here even when it cannot be written.
+    parsed_ = *bytes;
+    const PrivateCopy copy(*bytes);
+    QSettings settings(copy.path, QSettings::IniFormat);
+    settings.setAtomicSyncRequired(false); // a private copy: the real file is replaced below
+    QStringList list;
+    for (const std::string& value : values) {
+        list << fromPathBytes(value);
     }
-    QFile file(copy);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return;
+    settings.setValue(QString::fromStdString(std::string(key)), list);
+    settings.sync();
+    QFile written(copy.path);
+    if (!copy.made || settings.status() != QSettings::NoError ||
+        !written.open(QIODevice::ReadOnly)) {
+        return; // as before, a list that cannot be kept costs nothing but the list
     }
-    const QByteArray bytes = file.readAll();
+    const QByteArray fresh = written.readAll();
     const std::string path = settingsPath();
-    if (io::makePrivateFolders(path.substr(0, path.rfind('/')))) {
-        // As before, a list that cannot be kept costs nothing but the list.
-        (void)io::writeFileAtomically(
-            path, std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                            static_cast<std::size_t>(bytes.size())));
+    if (io::makePrivateFolders(path.substr(0, path.rfind('/'))) &&
+        io::writeFileAtomically(path,
+                                std::span(reinterpret_cast<const std::uint8_t*>(fresh.constData()),
+                                          static_cast<std::size_t>(fresh.size())))) {
+        keep(settings, fresh);
     }
 }
 

@@ -1,12 +1,15 @@
 #pragma once
 
-#include <QString>
+#include <QByteArray>
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+class QSettings;
 
 namespace bse {
 
@@ -21,10 +24,12 @@ class SettingsFile {
     void writeList(std::string_view key, const std::vector<std::string>& values);
 
   private:
-    bool copyTo(const QString& copy);
+    std::optional<QByteArray> current();
+    void keep(const QSettings& settings, const QByteArray& bytes);
 
     bool refused_ = false;
-    std::map<std::string, std::vector<std::string>, std::less<>> kept_; // as last read or written
+    QByteArray parsed_; // the bytes that `kept_` was read from
+    std::map<std::string, std::vector<std::string>, std::less<>> kept_;
 };
 
 } // namespace bse
