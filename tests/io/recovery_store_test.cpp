@@ -39,7 +39,11 @@ TEST_F(Recovery, AnEditorsCopyIsOfferedToOthersOnceItStoppedAFullDiskIsReported)
     std::optional<RecoveryStore> stopping(std::in_place, other.folder());
     ASSERT_TRUE(stopping->claim());
     const std::string name = stopping->ownName();
+    // Named while it is written, where the file system makes no unnamed files.
+    setenv("BSE_FAULT_FOLDER", folder.c_str(), 1);
+    setenv("BSE_NO_TMPFILE", "EOPNOTSUPP", 1);
     ASSERT_TRUE(stopping->writeCopy(Bytes{1}));
+    unsetenv("BSE_NO_TMPFILE");
     EXPECT_EQ(fs::status(folder / "state").permissions(), fs::perms::owner_all);
     EXPECT_EQ(fs::status(folder / "state" / (name + ".recovery")).permissions(),
               fs::perms::owner_read | fs::perms::owner_write);
@@ -51,7 +55,6 @@ TEST_F(Recovery, AnEditorsCopyIsOfferedToOthersOnceItStoppedAFullDiskIsReported)
     ASSERT_TRUE(other.claim());
     std::vector<std::string> reasons;
     BackgroundWriter writer([&reasons](const std::string& reason) { reasons.push_back(reason); });
-    setenv("BSE_FAULT_FOLDER", folder.c_str(), 1);
     setenv("BSE_FAULT", "write ENOSPC", 1);
     writer.post("own", [&other] { return other.writeCopy(Bytes(5000, 'n')); });
     writer.waitUntilIdle();
