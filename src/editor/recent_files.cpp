@@ -43,35 +43,56 @@ void keepRecentFiles(Editor& editor, Platform& platform, std::size_t shownBefore
     showRecentFiles(editor, platform, shownBefore);
 }
 
+// The list as it is kept now: another editor may have changed it since this one last looked.
+std::vector<std::string> keptRecentFiles(Platform& platform) {
+    std::vector<std::string> files = platform.readSettingList(settingKey);
+    if (files.size() > recentFileLimit) {
+        files.resize(recentFileLimit);
+    }
+    return files;
+}
+
+// Another editor's changes to the list, shown without writing it.
+void showChangedList(Editor& editor, Platform& platform, std::vector<std::string> files) {
+    if (files != editor.recentFiles) {
+        const std::size_t shownBefore = editor.recentFiles.size();
+        editor.recentFiles = std::move(files);
+        showRecentFiles(editor, platform, shownBefore);
+    }
+}
+
 } // namespace
 
 void loadRecentFiles(Editor& editor, Platform& platform) {
-    editor.recentFiles = platform.readSettingList(settingKey);
-    if (editor.recentFiles.size() > recentFileLimit) {
-        editor.recentFiles.resize(recentFileLimit);
-    }
+    editor.recentFiles = keptRecentFiles(platform);
     showRecentFiles(editor, platform, 0); // the menu starts as for an empty list
 }
 
 void rememberRecentFile(Editor& editor, Platform& platform, const std::string& path) {
-    auto& files = editor.recentFiles;
+    auto files = keptRecentFiles(platform);
     if (!files.empty() && files.front() == path) {
-        return; // saving again changes nothing: nothing to write
+        showChangedList(editor, platform, std::move(files)); // saving again writes nothing
+        return;
     }
-    const std::size_t shownBefore = files.size();
     std::erase(files, path);
     files.insert(files.begin(), path);
     if (files.size() > recentFileLimit) {
         files.resize(recentFileLimit);
     }
+    const std::size_t shownBefore = editor.recentFiles.size();
+    editor.recentFiles = std::move(files);
     keepRecentFiles(editor, platform, shownBefore);
 }
 
 void forgetRecentFile(Editor& editor, Platform& platform, const std::string& path) {
-    const std::size_t shownBefore = editor.recentFiles.size();
-    if (std::erase(editor.recentFiles, path) > 0) {
-        keepRecentFiles(editor, platform, shownBefore);
+    auto files = keptRecentFiles(platform);
+    if (std::erase(files, path) == 0) {
+        showChangedList(editor, platform, std::move(files));
+        return;
     }
+    const std::size_t shownBefore = editor.recentFiles.size();
+    editor.recentFiles = std::move(files);
+    keepRecentFiles(editor, platform, shownBefore);
 }
 
 void openRecentFileCommand(Editor& editor, Platform& platform, int commandId) {

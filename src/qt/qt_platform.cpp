@@ -29,7 +29,6 @@
 #include <QPainter>
 #include <QScreen>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QWindow>
 
 #include <iostream>
@@ -360,34 +359,12 @@ void QtPlatform::setMenuItem(int commandId, std::string_view text, std::string_v
     }
 }
 
-namespace {
-
-// Under the editor's own name, $XDG_CONFIG_HOME/boardset-editor/boardset-editor.conf, named in
-// full because the user's default place is closed to Qt's own settings (see the constructor).
-QString settingsFile() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/boardset-editor/boardset-editor.conf");
-}
-
-} // namespace
-
 std::vector<std::string> QtPlatform::readSettingList(std::string_view key) {
-    const QSettings settings(settingsFile(), QSettings::IniFormat);
-    std::vector<std::string> values;
-    for (const QString& value :
-         settings.value(QString::fromLatin1(key.data(), qsizetype(key.size()))).toStringList()) {
-        values.push_back(toPathBytes(value));
-    }
-    return values;
+    return settings_.readList(key);
 }
 
 void QtPlatform::writeSettingList(std::string_view key, const std::vector<std::string>& values) {
-    QSettings settings(settingsFile(), QSettings::IniFormat);
-    QStringList list;
-    for (const std::string& value : values) {
-        list << fromPathBytes(value);
-    }
-    settings.setValue(QString::fromLatin1(key.data(), qsizetype(key.size())), list);
+    settings_.writeList(key, values);
 }
 
 void QtPlatform::showDocument(std::string_view path, bool modified) {
@@ -613,8 +590,12 @@ bool QtPlatform::startSafekeeping() {
 void QtPlatform::reportRecoveryFailure(const std::string& reason) {
     {
         const std::lock_guard lock(failureMutex_);
-        recoveryFailure_ = "The recovery copy of the unsaved changes could not be written in " +
-                           pathForDisplay(recoveryStore_->folder()) + ".\n\n" + reason;
+        const std::string& folder = recoveryStore_->folder();
+        recoveryFailure_ = (folder.empty() ? "No recovery copy of the unsaved changes is kept."
+                                           : "The recovery copy of the unsaved changes could "
+                                             "not be written in " +
+                                                 pathForDisplay(folder) + ".") +
+                           "\n\n" + reason;
     }
     // Told on the writer's thread; the editor hears of it on its own.
     QMetaObject::invokeMethod(
@@ -637,12 +618,7 @@ std::vector<std::string> QtPlatform::orphanedRecoveryCopies() {
 }
 
 Result<Bytes> QtPlatform::readRecoveryCopy(const std::string& name) {
-    constexpr std::size_t limit = 1 << 20; // well over a copy of 200 boards
-    auto read = io::readFile(recoveryStore_->copyPath(name), limit, LongFile::ReadNothing);
-    if (!read) {
-        return refuse(read.error().reason);
-    }
-    return std::move(read->bytes);
+    return recoveryStore_->readCopy(name, 1 << 20); // well over a copy of 200 boards
 }
 
 Status QtPlatform::setRecoveryCopyAside(const std::string& name) {
@@ -654,15 +630,15 @@ void QtPlatform::writeRecoveryCopy(Bytes bytes) {
         reportRecoveryFailure(claimed.reason());
         return;
     }
-    recoveryWriter_->post(recoveryStore_->copyPath(recoveryStore_->ownName()), std::move(bytes));
+    io::RecoveryStore* store = recoveryStore_.get();
+    recoveryWriter_->post(store->ownName(),
+                          [store, bytes = std::move(bytes)] { return store->writeCopy(bytes); });
 }
 
 void QtPlatform::removeRecoveryCopy(const std::string& name) {
-    const std::string& copy = name.empty() ? recoveryStore_->ownName() : name;
-    recoveryWriter_->post(recoveryStore_->copyPath(copy), std::nullopt);
-    if (!name.empty()) {
-        recoveryWriter_->post(recoveryStore_->lockPath(copy), std::nullopt);
-    }
+    io::RecoveryStore* store = recoveryStore_.get();
+    const std::string copy = name.empty() ? store->ownName() : name;
+    recoveryWriter_->post(copy, [store, copy] { return store->removeCopy(copy); });
 }
 
 void QtPlatform::watchFile(const std::string& path) {

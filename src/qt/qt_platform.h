@@ -2,6 +2,7 @@
 
 #include "io/recovery_store.h"
 #include "platform/platform.h"
+#include "qt/settings_file.h"
 
 #include <QFileSystemWatcher>
 #include <QFont>
@@ -117,6 +118,7 @@ class QtPlatform : public Platform {
     std::string recoveryFailure_;
     QFileSystemWatcher watcher_;
     std::string watchedPath_;
+    SettingsFile settings_;
     void reportRecoveryFailure(const std::string& reason);
 };
 

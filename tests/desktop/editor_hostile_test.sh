@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The real editor against a dead Wayland display, and saving onto a read-only file and onto a
-# file with a second name.
+# file with a second name while its settings file is a FIFO.
 #   editor_hostile_test.sh EDITOR X_PROBE
 set -euo pipefail
 # shellcheck source=desktop_lib.sh
@@ -17,7 +17,8 @@ for settings in "-u DISPLAY" "QT_QPA_PLATFORM=wayland"; do
 done
 
 # With a live X server beside it, the editor runs there. A change saved onto the read-only file
-# is refused; onto the linked one, both names show it.
+# is refused; onto the linked one, both names show it. Settings that are a FIFO stay one.
+mkdir -p config/boardset-editor && mkfifo config/boardset-editor/boardset-editor.conf
 for file in ro linked; do
     WAYLAND_DISPLAY=bse-none start_editor $file.bds
     keys alt+b s
@@ -26,5 +27,6 @@ for file in ro linked; do
     if [ $file = ro ]; then dialog "$question" Return && leave n; else leave; fi
 done
 cmp ro.bds old.bds && [ "$(stat -c %a ro.bds)" = 444 ] || fail "the read-only file changed"
+[ -p config/boardset-editor/boardset-editor.conf ] || fail "the settings FIFO was replaced"
 cmp linked.bds other.bds && ! cmp -s linked.bds old.bds || fail "the link was broken"
 finish "editor hostile paths test"

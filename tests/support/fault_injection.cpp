@@ -12,7 +12,7 @@
 //   BSE_NO_TMPFILE    the folder's file system makes no unnamed files (O_TMPFILE), and says so
 //                     with this error: EISDIR (old kernels), EINVAL, or else EOPNOTSUPP
 // Byte counts start again at each file created under the folder. The code under test opens its
-// files with open(2) and full paths.
+// files with open(2) and full paths, or with openat(2) in a folder it opened (BSE_NO_TMPFILE only).
 
 #include <dlfcn.h>
 #include <fcntl.h>
@@ -87,6 +87,16 @@ template <class InFolder> int faultFor(const char* call, InFolder inFolder) {
     return fault.call == call && inFolder() ? fault.error : 0;
 }
 
+// The error BSE_NO_TMPFILE chooses for an unnamed file in the folder, or 0.
+template <class InFolder> int noTemporary(int flags, InFolder inFolder) {
+    const char* no = std::getenv("BSE_NO_TMPFILE");
+    if (no == nullptr || (flags & O_TMPFILE) != O_TMPFILE || !inFolder()) {
+        return 0;
+    }
+    const std::string said = no;
+    return said == "EISDIR" ? EISDIR : said == "EINVAL" ? EINVAL : EOPNOTSUPP;
+}
+
 } // namespace
 
 extern "C" {
@@ -105,15 +115,26 @@ int open(const char* path, int flags, ...) {
     if (const int error = faultFor("open", [&] { return underFolder(path); })) {
         return failWith(error);
     }
-    if (const char* no = std::getenv("BSE_NO_TMPFILE");
-        no != nullptr && (flags & O_TMPFILE) == O_TMPFILE && underFolder(path)) {
-        const std::string said = no;
-        return failWith(said == "EISDIR" ? EISDIR : said == "EINVAL" ? EINVAL : EOPNOTSUPP);
+    if (const int error = noTemporary(flags, [&] { return underFolder(path); })) {
+        return failWith(error);
     }
     if (((flags & O_CREAT) != 0 || (flags & O_TMPFILE) == O_TMPFILE) && underFolder(path)) {
         bytesWritten = 0;
     }
     return real<int (*)(const char*, int, ...)>("open")(path, flags, mode);
+}
+
+// Files opened through their folder's descriptor: only BSE_NO_TMPFILE applies.
+int openat(int folder, const char* path, int flags, ...) {
+    va_list arguments;
+    va_start(arguments, flags);
+    const mode_t mode =
+        (flags & (O_CREAT | O_TMPFILE)) != 0 ? static_cast<mode_t>(va_arg(arguments, int)) : 0;
+    va_end(arguments);
+    if (const int error = noTemporary(flags, [&] { return fdUnderFolder(folder); })) {
+        return failWith(error);
+    }
+    return real<int (*)(int, const char*, int, ...)>("openat")(folder, path, flags, mode);
 }
 
 ssize_t read(int fd, void* buffer, size_t count) {
