@@ -151,8 +151,8 @@ bool handlePointer(Editor& editor, Platform& platform, int x, int y, WParam stat
     std::string_view hint;
 
     const GridCell cell = gridCellAt(x, y);
-    if (editor.rectangle.active) {
-        state = 0; // the drag draws the rectangle alone
+    if (editor.rectangle.active || editor.rectangle.cancelled) {
+        state = 0; // the drag draws the rectangle alone, and one given up draws nothing
     }
     if (state == leftOnly && cell.valid()) {
         paint(editor, platform, cell, editor.leftBlock);
@@ -187,6 +187,7 @@ bool handlePointer(Editor& editor, Platform& platform, int x, int y, WParam stat
 // A press on the grid with Ctrl fills, with Shift starts a rectangle; else it paints as ever.
 void pressButton(Editor& editor, Platform& platform, int x, int y, WParam state, WParam button) {
     finishStroke(editor, platform); // each press starts a stroke of its own
+    editor.rectangle.cancelled = false;
     const GridCell cell = gridCellAt(x, y);
     const BlockCode code = button == leftOnly ? editor.leftBlock : editor.rightBlock;
     if (cell.valid() && (state & MK_CONTROL) != 0) {
@@ -196,6 +197,7 @@ void pressButton(Editor& editor, Platform& platform, int x, int y, WParam state,
     }
     if (cell.valid() && (state & MK_SHIFT) != 0) {
         editor.rectangle = {false,
+                            false,
                             button,
                             code,
                             editor.boardSet.currentBoard,
@@ -210,6 +212,13 @@ void pressButton(Editor& editor, Platform& platform, int x, int y, WParam state,
     handlePointer(editor, platform, x, y, button);
 }
 
+// The release of a rectangle's button, also one seen only as a move without it.
+void releaseRectangle(Editor& editor, WParam buttonState) {
+    if ((buttonState & editor.rectangle.button) == 0) {
+        editor.rectangle.cancelled = false;
+    }
+}
+
 } // namespace
 
 bool onPointerMove(Editor& editor, Platform& platform, int x, int y, WParam buttonState) {
@@ -220,6 +229,7 @@ bool onPointerMove(Editor& editor, Platform& platform, int x, int y, WParam butt
     if ((buttonState & (MK_LBUTTON | MK_RBUTTON)) == 0 || rectangleReleased) {
         finishStroke(editor, platform);
     }
+    releaseRectangle(editor, buttonState);
     if (editor.rectangle.active && (buttonState & editor.rectangle.button) != 0) {
         previewRectangle(editor, platform, x, y);
     }
@@ -258,6 +268,7 @@ void cancelRectangle(Editor& editor, Platform& platform) {
         return;
     }
     drag.active = false;
+    drag.cancelled = true;
     editor.history.takeStroke(); // the press's cell goes back with the rest
     const BoardCells shown = editor.boardSet.current().cells;
     editor.boardSet.current().cells = drag.before;
@@ -266,6 +277,7 @@ void cancelRectangle(Editor& editor, Platform& platform) {
 }
 
 bool onLeftButtonUp(Editor& editor, Platform& platform, int x, int y) {
+    releaseRectangle(editor, rightOnly);
     // Buttons act on the release, judged by where the pointer was last seen.
     if (buttonReleaseZone.contains(editor.pointer.pointerX, editor.pointer.pointerY)) {
         editor.pointer.buttonLatch = true;
@@ -279,6 +291,7 @@ bool onLeftButtonUp(Editor& editor, Platform& platform, int x, int y) {
 }
 
 bool onRightButtonUp(Editor& editor, Platform& platform) {
+    releaseRectangle(editor, leftOnly);
     finishStroke(editor, platform);
     return false;
 }
