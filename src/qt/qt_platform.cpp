@@ -34,6 +34,11 @@
 
 #include <iostream>
 
+#if BSE_XCB && QT_CONFIG(xcb)
+#include <QtGui/qguiapplication_platform.h>
+#include <xcb/xcb.h>
+#endif
+
 namespace bse {
 
 namespace {
@@ -327,14 +332,22 @@ bool QtPlatform::loadIcon(int iconId) {
 
 void QtPlatform::setWindowIcon(int iconId) {
     // Every 350 ms while the editor runs, so as little as the desktop needs: the native window's
-    // icon alone (the widgets inside have no use for the change), sent when the event loop next
-    // flushes the connection, as it does after each pass.
+    // icon alone (the widgets inside have no use for the change). Qt's X11 plugin sends what it
+    // buffered only after input, so a tick with none would show nothing: the property is pushed
+    // out here, without waiting for the server's answer as a sync would.
     if (const QIcon* found = icon(iconId)) {
         if (QWindow* window = window_->windowHandle()) {
             window->setIcon(*found);
         } else {
             window_->setWindowIcon(*found);
         }
+#if BSE_XCB && QT_CONFIG(xcb)
+        // Off X11 there is no connection to push.
+        if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+            x11 != nullptr && x11->connection() != nullptr) {
+            xcb_flush(x11->connection());
+        }
+#endif
     }
 }
 
