@@ -11,6 +11,7 @@
 #include "qt/overview_window.h"
 #include "qt/picture_loader.h"
 #include "qt/text_codec.h"
+#include "view/geometry.h"
 
 #include <QAction>
 #include <QApplication>
@@ -541,13 +542,15 @@ void QtPlatform::showOverview(std::string_view title) {
                 overview_->addAction(action);
             }
         }
-        // Beside the main window, on the screen.
+        // Placed once: a later opening shows it where the user last put it. Its frame will be
+        // as wide as the main window's.
         const QRect main = window_->frameGeometry();
-        const QRect screen = window_->screen()->availableGeometry();
-        const bool right = main.right() + 1 + overview_->width() <= screen.right() + 1;
-        const int x =
-            right ? main.right() + 1 : std::max(screen.left(), main.left() - overview_->width());
-        overview_->move(x, main.top());
+        const QSize frame = main.size() - window_->size();
+        const QRect grid(
+            window_->canvas()->mapToGlobal(QPoint(boardGridRect.left, boardGridRect.top)),
+            QSize(boardGridRect.width(), boardGridRect.height()));
+        overview_->move(overviewPlace(window_->screen()->availableGeometry(), main, grid,
+                                      overview_->size() + frame));
     }
     overview_->boards()->forget();
     setOverviewTitle(title);
