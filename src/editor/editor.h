@@ -27,7 +27,7 @@ struct PointerState {
 // A Shift-drag on the grid: the rectangle from the pressed cell, drawn over the board as it was.
 struct RectangleDrag {
     bool active = false;
-    bool cancelled = false; // by Escape: its button, still held, paints nothing until released
+    bool cancelled = false; // by Escape: nothing is painted until the next press
     WParam button = 0;      // MK_LBUTTON or MK_RBUTTON
     BlockCode code = 0;
     int board = 0;

@@ -186,8 +186,8 @@ bool handlePointer(Editor& editor, Platform& platform, int x, int y, WParam stat
 
 // A press on the grid with Ctrl fills, with Shift starts a rectangle; else it paints as ever.
 void pressButton(Editor& editor, Platform& platform, int x, int y, WParam state, WParam button) {
-    finishStroke(editor, platform); // each press starts a stroke of its own
-    editor.rectangle.cancelled = false;
+    finishStroke(editor, platform);     // each press starts a stroke of its own
+    editor.rectangle.cancelled = false; // its release may have been outside the window
     const GridCell cell = gridCellAt(x, y);
     const BlockCode code = button == leftOnly ? editor.leftBlock : editor.rightBlock;
     if (cell.valid() && (state & MK_CONTROL) != 0) {
@@ -212,13 +212,6 @@ void pressButton(Editor& editor, Platform& platform, int x, int y, WParam state,
     handlePointer(editor, platform, x, y, button);
 }
 
-// The release of a rectangle's button, also one seen only as a move without it.
-void releaseRectangle(Editor& editor, WParam buttonState) {
-    if ((buttonState & editor.rectangle.button) == 0) {
-        editor.rectangle.cancelled = false;
-    }
-}
-
 } // namespace
 
 bool onPointerMove(Editor& editor, Platform& platform, int x, int y, WParam buttonState) {
@@ -229,7 +222,6 @@ bool onPointerMove(Editor& editor, Platform& platform, int x, int y, WParam butt
     if ((buttonState & (MK_LBUTTON | MK_RBUTTON)) == 0 || rectangleReleased) {
         finishStroke(editor, platform);
     }
-    releaseRectangle(editor, buttonState);
     if (editor.rectangle.active && (buttonState & editor.rectangle.button) != 0) {
         previewRectangle(editor, platform, x, y);
     }
@@ -277,7 +269,6 @@ void cancelRectangle(Editor& editor, Platform& platform) {
 }
 
 bool onLeftButtonUp(Editor& editor, Platform& platform, int x, int y) {
-    releaseRectangle(editor, rightOnly);
     // Buttons act on the release, judged by where the pointer was last seen.
     if (buttonReleaseZone.contains(editor.pointer.pointerX, editor.pointer.pointerY)) {
         editor.pointer.buttonLatch = true;
@@ -291,7 +282,6 @@ bool onLeftButtonUp(Editor& editor, Platform& platform, int x, int y) {
 }
 
 bool onRightButtonUp(Editor& editor, Platform& platform) {
-    releaseRectangle(editor, leftOnly);
     finishStroke(editor, platform);
     return false;
 }
