@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes the guide's pictures, docs/images/*.png, from the real program under a virtual X server:
-# the main window with a painted board, each dialog, and a sheet drawn by `boardset render --all`.
+# the main window with a painted board, each dialog, a rectangle being dragged, the overview of a
+# BoardSet of 20 boards, and a sheet drawn by `boardset render --all`.
 # Run it again when the look changes.
 #   scripts/screenshots.sh [BUILD_DIR]    (default build; it builds the two programs there)
 set -euo pipefail
@@ -17,10 +18,10 @@ work=$(mktemp -d)
 pid=""
 trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
 # Settings of this run stay out of the user's.
-export XDG_CONFIG_HOME=$work/config
+export XDG_CONFIG_HOME=$work/config XDG_STATE_HOME=$work/state
 
-# A BoardSet of five boards, written in the text form: a frame, a pyramid, stripes, a checker
-# board and a heart, in the palette's blocks.
+# BoardSets written in the text form: a pyramid, a frame, stripes, a checker board and a diamond,
+# in the palette's blocks, and again in others after every five boards.
 rows() { # board: prints its 20 rows
     local r c line
     for ((r = 0; r < 20; r++)); do
@@ -35,20 +36,25 @@ pyramid() { local d=$(($2 < 10 ? 9 - $2 : $2 - 10)); if (($1 >= 4 + d && $1 < 16
 stripes() { if (($1 % 3 == 0)); then printf '%s' "${blocks:$(($1 / 3)):1}"; else printf '.'; fi; }
 checker() { if ((($1 / 2 + $2 / 2) % 2 == 0 && $1 < 12)); then printf 'P'; else printf '.'; fi; }
 diamond() { local d=$((($1 < 10 ? 9 - $1 : $1 - 10) + ($2 < 10 ? 9 - $2 : $2 - 10))); if ((d < 9)); then printf '%s' "${blocks:$((d % 4 + 9)):1}"; else printf '.'; fi; }
-blocks=123456789ABCDEFG
-{
-    printf '{"name":"Guide Boards","author":"A. Designer",'
-    printf '"brickImagePath":"X:\\\\Plinkor\\\\Boards\\\\TollanBrick.img",'
-    printf '"backgroundImagePath":"X:\\\\Plinkor\\\\Boards\\\\TollanBackground.img","boards":['
-    n=0
-    for board in pyramid frame stripes checker diamond; do
-        [ "$n" = 0 ] || printf ','
-        printf '{"background":%d,"rows":[%s]}' "$n" "$(rows "$board")"
-        n=$((n + 1))
-    done
-    printf ']}\n'
-} >"$work/guide.json"
-"$build/boardset" import "$work/guide.json" -o "$work/guide.bds"
+patterns=(pyramid frame stripes checker diamond)
+all_blocks=123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefg
+board_set() { # name count file
+    local n round
+    {
+        printf '{"name":"%s","author":"A. Designer",' "$1"
+        printf '"brickImagePath":"X:\\\\Plinkor\\\\Boards\\\\TollanBrick.img",'
+        printf '"backgroundImagePath":"X:\\\\Plinkor\\\\Boards\\\\TollanBackground.img","boards":['
+        for ((n = 0; n < $2; n++)); do
+            [ "$n" = 0 ] || printf ','
+            round=$((n / 5)) && blocks=${all_blocks:$((round * 6)):16}
+            printf '{"background":%d,"rows":[%s]}' "$n" "$(rows "${patterns[n % 5]}")"
+        done
+        printf ']}\n'
+    } >"$work/$3.json"
+    "$build/boardset" import "$work/$3.json" -o "$work/$3.bds"
+}
+board_set "Guide Boards" 5 guide
+board_set "Twenty Boards" 20 twenty
 "$build/boardset" render "$work/guide.bds" --all -o "$images/sheet.png"
 
 until_true() { for _ in $(seq 200); do "$@" && return; sleep 0.05; done; false; }
@@ -69,11 +75,14 @@ dialog() { # name key...
 # The file dialog starts where the editor started.
 mkdir "$work/boards" && mv "$work/guide.bds" "$work/boards" && cd "$work/boards"
 
-"$build/boardset-editor" guide.bds &
-pid=$!
-main=$(until_true xdotool search --onlyvisible --name 'Guide Boards') ||
-    { echo "screenshots: no editor window" >&2; exit 1; }
-eval "$(xdotool getwindowgeometry --shell "$main")"
+start() { # file name
+    "$build/boardset-editor" "$1" &
+    pid=$!
+    main=$(until_true xdotool search --onlyvisible --name "$2") ||
+        { echo "screenshots: no editor window" >&2; exit 1; }
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+}
+start guide.bds 'Guide Boards'
 # The pointer over the palette shows its hint in the status line; the first board is drawn.
 xdotool mousemove $((X + 100)) $((Y + HEIGHT - 55))
 sleep 1
@@ -83,4 +92,21 @@ dialog background-dialog alt+b g
 dialog settings-dialog alt+b s
 dialog open-dialog ctrl+o
 dialog about-dialog alt+a
+
+# A rectangle from column 3, row 2 to column 12, row 4, the button still down; Escape takes it back.
+top=$((Y + HEIGHT - 400))
+xdotool windowfocus --sync "$main" mousemove $((X + 95)) $((top + 26)) keydown shift mousedown 1 \
+    keyup shift mousemove $((X + 250)) $((top + 40)) mousemove $((X + 365)) $((top + 56))
+sleep 1
+shoot "$main" rectangle
+xdotool key Escape mouseup 1
+kill "$pid"
+wait "$pid" || true
+
+start "$work/twenty.bds" 'Twenty Boards'
+xdotool windowfocus --sync "$main" key ctrl+b
+overview=$(until_true xdotool search --onlyvisible --name '^Boards - Twenty Boards$') ||
+    { echo "screenshots: no overview" >&2; exit 1; }
+sleep 1
+shoot "$overview" overview
 echo "screenshots: $(ls "$images")"

@@ -61,9 +61,24 @@ bool waylandCompositorAnswers() {
     return answers;
 }
 
+// The program as the user started it, for a command line to copy: its name when found on PATH,
+// else the path given. Quoted for the shell when it holds more than plain characters.
+std::string startedAs(const char* argv0) {
+    const std::string name = argv0 != nullptr && *argv0 != '\0' ? argv0 : "boardset-editor";
+    if (name.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789"
+                               "_-./+,:@%") == std::string::npos) {
+        return name;
+    }
+    std::string quoted = "'";
+    for (const char character : name) {
+        quoted += character == '\'' ? std::string("'\\''") : std::string(1, character);
+    }
+    return quoted + "'";
+}
+
 // Qt aborts when it cannot reach a display: finds one that answers among those Qt would try, and
 // points Qt at it, or says what to do instead.
-std::optional<std::string> displayProblem() {
+std::optional<std::string> displayProblem(const char* argv0) {
     const std::string platform = set("QT_QPA_PLATFORM") ? std::getenv("QT_QPA_PLATFORM") : "";
     const bool xcb = platform.empty() || platform.find("xcb") != std::string::npos;
     const bool wayland = platform.find("wayland") != std::string::npos ||
@@ -79,7 +94,8 @@ std::optional<std::string> displayProblem() {
     if (x || compositor) {
         return std::nullopt;
     }
-    const std::string virtualX = "under a virtual X server:  xvfb-run -a build/boardset-editor\n";
+    const std::string command = "xvfb-run -a " + startedAs(argv0) + "\n";
+    const std::string virtualX = "under a virtual X server:  " + command;
     if (set("DISPLAY") && xcb) {
         return "the X server of DISPLAY=" + std::string(std::getenv("DISPLAY")) +
                " cannot be reached.\nCheck that it is running and that this user may use it, "
@@ -92,13 +108,14 @@ std::optional<std::string> displayProblem() {
                " cannot be reached.\nStart the editor on a desktop, or " + virtualX;
     }
     return "no display found (DISPLAY is not set).\nStart it on a desktop, or without one under a "
-           "virtual X server:\n  xvfb-run -a build/boardset-editor\n";
+           "virtual X server:\n  " +
+           command;
 }
 
 } // namespace
 #else
 namespace {
-std::optional<std::string> displayProblem() {
+std::optional<std::string> displayProblem(const char* /*argv0*/) {
     return std::nullopt;
 }
 } // namespace
@@ -173,7 +190,7 @@ int main(int argc, char* argv[]) {
     if (arguments.exitCode) {
         return *arguments.exitCode;
     }
-    if (const auto problem = displayProblem()) {
+    if (const auto problem = displayProblem(argv[0])) {
         std::cerr << "boardset-editor: " << *problem;
         return 2;
     }

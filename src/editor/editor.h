@@ -27,7 +27,8 @@ struct PointerState {
 // A Shift-drag on the grid: the rectangle from the pressed cell, drawn over the board as it was.
 struct RectangleDrag {
     bool active = false;
-    WParam button = 0; // MK_LBUTTON or MK_RBUTTON
+    bool cancelled = false; // by Escape: nothing is painted until the next press
+    WParam button = 0;      // MK_LBUTTON or MK_RBUTTON
     BlockCode code = 0;
     int board = 0;
     int column = 0; // the pressed cell, 0-based

@@ -151,8 +151,8 @@ bool handlePointer(Editor& editor, Platform& platform, int x, int y, WParam stat
     std::string_view hint;
 
     const GridCell cell = gridCellAt(x, y);
-    if (editor.rectangle.active) {
-        state = 0; // the drag draws the rectangle alone
+    if (editor.rectangle.active || editor.rectangle.cancelled) {
+        state = 0; // the drag draws the rectangle alone, and one given up draws nothing
     }
     if (state == leftOnly && cell.valid()) {
         paint(editor, platform, cell, editor.leftBlock);
@@ -186,7 +186,8 @@ bool handlePointer(Editor& editor, Platform& platform, int x, int y, WParam stat
 
 // A press on the grid with Ctrl fills, with Shift starts a rectangle; else it paints as ever.
 void pressButton(Editor& editor, Platform& platform, int x, int y, WParam state, WParam button) {
-    finishStroke(editor, platform); // each press starts a stroke of its own
+    finishStroke(editor, platform);     // each press starts a stroke of its own
+    editor.rectangle.cancelled = false; // its release may have been outside the window
     const GridCell cell = gridCellAt(x, y);
     const BlockCode code = button == leftOnly ? editor.leftBlock : editor.rightBlock;
     if (cell.valid() && (state & MK_CONTROL) != 0) {
@@ -196,6 +197,7 @@ void pressButton(Editor& editor, Platform& platform, int x, int y, WParam state,
     }
     if (cell.valid() && (state & MK_SHIFT) != 0) {
         editor.rectangle = {false,
+                            false,
                             button,
                             code,
                             editor.boardSet.currentBoard,
@@ -258,6 +260,7 @@ void cancelRectangle(Editor& editor, Platform& platform) {
         return;
     }
     drag.active = false;
+    drag.cancelled = true;
     editor.history.takeStroke(); // the press's cell goes back with the rest
     const BoardCells shown = editor.boardSet.current().cells;
     editor.boardSet.current().cells = drag.before;

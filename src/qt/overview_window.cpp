@@ -38,6 +38,38 @@ WParam overviewKey(int qtKey) {
 
 } // namespace
 
+QPoint overviewPlace(const QRect& screen, const QRect& main, const QRect& grid, const QSize& size) {
+    const auto onScreen = [&](int x, int y) {
+        return QPoint(std::clamp(x, screen.left(),
+                                 std::max(screen.left(), screen.right() + 1 - size.width())),
+                      std::clamp(y, screen.top(),
+                                 std::max(screen.top(), screen.bottom() + 1 - size.height())));
+    };
+    const int right = main.right() + 1;
+    const int left = main.left() - size.width();
+    for (const int x : {right, left}) {
+        const QPoint place = onScreen(x, main.top());
+        if (place.x() == x && screen.contains(QRect(place, size))) {
+            return place;
+        }
+    }
+    // The least is found at a side of the screen or next to a side of the grid.
+    QPoint best;
+    int least = -1;
+    for (const int x : {right, left, grid.right() + 1, grid.left() - size.width()}) {
+        for (const int y : {main.top(), grid.bottom() + 1, grid.top() - size.height()}) {
+            const QPoint place = onScreen(x, y);
+            const QRect covered = QRect(place, size) & grid;
+            const int area = covered.width() * covered.height();
+            if (least < 0 || area < least) {
+                best = place;
+                least = area;
+            }
+        }
+    }
+    return best;
+}
+
 OverviewWindow::OverviewWindow(MessageHandler handler, QWidget* owner)
     : QScrollArea(owner), handler_(std::move(handler)) {
     setWindowFlags(Qt::Window);

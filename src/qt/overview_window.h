@@ -13,6 +13,11 @@ namespace bse {
 
 class OverviewBoards;
 
+// Where a window of the overview's size opens, all in screen pixels: beside the main window where
+// the screen has room, right or else left, at its top; else on the screen where it covers the
+// least of the grid.
+QPoint overviewPlace(const QRect& screen, const QRect& main, const QRect& grid, const QSize& size);
+
 // The board overview: a window of its own, beside the main one, that shows the pictures the
 // editor gives it and reports clicks, keys, drops, context menus and its close box as messages.
 class OverviewWindow : public QScrollArea {

@@ -11,6 +11,7 @@
 #include "qt/overview_window.h"
 #include "qt/picture_loader.h"
 #include "qt/text_codec.h"
+#include "view/geometry.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,6 +33,11 @@
 #include <QWindow>
 
 #include <iostream>
+
+#if BSE_XCB && QT_CONFIG(xcb)
+#include <QtGui/qguiapplication_platform.h>
+#include <xcb/xcb.h>
+#endif
 
 namespace bse {
 
@@ -326,14 +332,22 @@ bool QtPlatform::loadIcon(int iconId) {
 
 void QtPlatform::setWindowIcon(int iconId) {
     // Every 350 ms while the editor runs, so as little as the desktop needs: the native window's
-    // icon alone (the widgets inside have no use for the change), sent when the event loop next
-    // flushes the connection, as it does after each pass.
+    // icon alone (the widgets inside have no use for the change). Qt's X11 plugin sends what it
+    // buffered only after input, so a tick with none would show nothing: the property is pushed
+    // out here, without waiting for the server's answer as a sync would.
     if (const QIcon* found = icon(iconId)) {
         if (QWindow* window = window_->windowHandle()) {
             window->setIcon(*found);
         } else {
             window_->setWindowIcon(*found);
         }
+#if BSE_XCB && QT_CONFIG(xcb)
+        // Off X11 there is no connection to push.
+        if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+            x11 != nullptr && x11->connection() != nullptr) {
+            xcb_flush(x11->connection());
+        }
+#endif
     }
 }
 
@@ -517,13 +531,15 @@ void QtPlatform::showOverview(std::string_view title) {
                 overview_->addAction(action);
             }
         }
-        // Beside the main window, on the screen.
+        // Placed once: a later opening shows it where the user last put it. Its frame will be
+        // as wide as the main window's.
         const QRect main = window_->frameGeometry();
-        const QRect screen = window_->screen()->availableGeometry();
-        const bool right = main.right() + 1 + overview_->width() <= screen.right() + 1;
-        const int x =
-            right ? main.right() + 1 : std::max(screen.left(), main.left() - overview_->width());
-        overview_->move(x, main.top());
+        const QSize frame = main.size() - window_->size();
+        const QRect grid(
+            window_->canvas()->mapToGlobal(QPoint(boardGridRect.left, boardGridRect.top)),
+            QSize(boardGridRect.width(), boardGridRect.height()));
+        overview_->move(overviewPlace(window_->screen()->availableGeometry(), main, grid,
+                                      overview_->size() + frame));
     }
     overview_->boards()->forget();
     setOverviewTitle(title);

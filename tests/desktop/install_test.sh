@@ -55,8 +55,8 @@ found=$(env -u XDG_CURRENT_DESKTOP XDG_DATA_HOME="$share" XDG_DATA_DIRS="$share:
 printed() { [ "$2" = any ] || if [ -z "$2" ]; then [ ! -s "$1" ]; else grep -q "$2" "$1"; fi; }
 while IFS='|' read -r settings arguments code out err; do
     # shellcheck disable=SC2086 # the settings and arguments are words
-    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM $settings "$prefix/bin/boardset-editor" \
-        $arguments >"$prefix/out" 2>"$prefix/err" && status=0 || status=$?
+    PATH="$prefix/bin:$PATH" env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM $settings \
+        boardset-editor $arguments >"$prefix/out" 2>"$prefix/err" && status=0 || status=$?
     [ "$status" = "$code" ] || fail "'$arguments' ended with $status"
     printed "$prefix/out" "$out" || fail "'$arguments' printed '$(cat "$prefix/out")'"
     printed "$prefix/err" "$err" || fail "'$arguments' said '$(cat "$prefix/err")'"
@@ -67,8 +67,13 @@ done <<'END'
 |a.bds b.bds|2||only one FILE
 DISPLAY=:987||2||cannot be reached
 ||2||no display found
+||2||^  xvfb-run -a boardset-editor$
 -u XDG_RUNTIME_DIR WAYLAND_DISPLAY=wayland-0||2||Wayland compositor
 WAYLAND_DISPLAY=/tmp/a-socket-address-holds-no-name-this-long-a-socket-address-holds-no-name-this-long-a-socket-address-holds-no-name-this-long-||2||Wayland compositor
 QT_QPA_PLATFORM=offscreen timeout 3||124||any
 END
+# The advice to copy names the program as it was started, quoted for the shell.
+ln -s "$prefix/bin/boardset-editor" "$prefix/it's mine"
+said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/it's mine" 2>&1) || true
+grep -qxF "  xvfb-run -a '$prefix/it'\\''s mine'" <<<"$said" || fail "advice: $said"
 [ "$failures" = 0 ] && echo "install test passed"

@@ -560,5 +560,22 @@ TEST(PaintPicture, ScalesWithoutSmoothing) {
               0);
 }
 
+// The overview (500 x 513) opens beside the main window (its grid 20 in, 29 down), right where
+// the screen has room, else left, else where it covers the least of the grid.
+TEST(OverviewPlace, BesideTheMainWindowElseOverTheLeastOfTheGrid) {
+    struct Case {
+        QRect screen, main;
+        QPoint place;
+    };
+    for (const Case& c : {Case{{0, 0, 1920, 1080}, {100, 100, 660, 450}, {760, 100}},
+                          Case{{0, 0, 1920, 1080}, {1200, 600, 660, 450}, {700, 567}},
+                          Case{{0, 0, 1280, 1024}, {320, 300, 640, 425}, {780, 511}},
+                          Case{{1280, 0, 1280, 1024}, {1600, 0, 640, 425}, {2060, 329}}}) {
+        SCOPED_TRACE(c.main.x());
+        const QRect grid(c.main.topLeft() + QPoint(20, 29), QSize(600, 300));
+        EXPECT_EQ(overviewPlace(c.screen, c.main, grid, {500, 513}), c.place);
+    }
+}
+
 } // namespace
 } // namespace bse::test
