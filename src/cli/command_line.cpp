@@ -23,6 +23,8 @@ Commands:
   render FILE -o PNG    a board as the editor's grid shows it, or a sheet of all boards
   export FILE [-o JSON] the text form of a BoardSet, made for diffs (standard output without -o)
   import JSON -o FILE   a BoardSet from its text form
+  merge BASE OURS THEIRS  three-way merge into OURS, as git's merge driver (exit 1: conflicts)
+  diff A B              what changed, in words (exit 1: different)
 
 A FILE of "-" is standard input, and -o - writes standard output.
 Exit codes: 0 success, 1 a file was refused or could not be written (standard output too),
@@ -65,6 +67,15 @@ constexpr Subcommand subcommands[] = {
      "FILE", "A BoardSet file.", false, true},
     {"import", "A BoardSet file from the text form; any fault is refused with its line.", "JSON",
      "A text form, as export writes it.", false, true},
+    {"merge",
+     "Merges the changes from BASE to THEIRS into OURS, boards as a sequence and cells three-way; "
+     "where both changed the same thing differently, OURS stays and standard error says where. "
+     "Exit code 0 merged, 1 conflicts, 2 a file could not be read or written.",
+     "BASE OURS THEIRS", "BoardSet files; the result replaces OURS.", true, false},
+    {"diff",
+     "The boards added, removed and moved, and each changed board's background and cells, in "
+     "words. Exit code 0 the same, 1 different, 2 a file could not be read.",
+     "A B", "BoardSet files.", true, false},
 };
 
 // An argument's own bytes: each came in as the Latin-1 character of its value.

@@ -1,0 +1,85 @@
+#include "cli/command_support.h"
+#include "cli/merge_and_diff.h"
+#include "format/board_set_format.h"
+#include "format/text_form.h"
+#include "model/block_names.h"
+#include "model/board_set_merge.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace bse::cli {
+
+namespace {
+
+constexpr const char* stringNames[] = {"name", "author", "brick picture path",
+                                       "background picture path"};
+
+std::string conflictLine(const MergeConflict& c, const BoardSet& ours, const BoardSet& theirs) {
+    using Kind = MergeConflict::Kind;
+    const std::string board = "board " + std::to_string(c.board + 1);
+    switch (c.kind) {
+    case Kind::Cell:
+        return board + ", column " + std::to_string(c.cell / boardRows + 1) + ", row " +
+               std::to_string(c.cell % boardRows + 1) + ": ours " + std::string(blockName(c.ours)) +
+               ", theirs " + std::string(blockName(c.theirs));
+    case Kind::Background:
+        return board + ", background: ours " + std::to_string(c.ours) + ", theirs " +
+               std::to_string(c.theirs);
+    case Kind::Text: {
+        const auto s = static_cast<std::size_t>(c.text);
+        return std::string(stringNames[s]) + ": ours " + jsonString(*boardSetStrings(ours)[s]) +
+               ", theirs " + jsonString(*boardSetStrings(theirs)[s]);
+    }
+    case Kind::Boards: {
+        const std::string counts = " (ours " + std::to_string(c.ours) + ", theirs " +
+                                   std::to_string(c.theirs) + " boards there); ours kept";
+        if (c.baseFirst == c.baseEnd) {
+            return board + ": both sides added boards here" + counts;
+        }
+        const std::string first = std::to_string(c.baseFirst + 1);
+        return board + ": both sides changed base " +
+               (c.baseEnd - c.baseFirst == 1
+                    ? "board " + first
+                    : "boards " + first + " to " + std::to_string(c.baseEnd)) +
+               counts;
+    }
+    case Kind::TooMany:
+        break;
+    }
+    return "the merge would hold " + std::to_string(c.ours) + " boards, more than 200; ours kept";
+}
+
+} // namespace
+
+int mergeCommand(const Request& request) {
+    if (request.inputs.size() != 3) {
+        return fail("merge", "give BASE OURS THEIRS", exitUsage);
+    }
+    BoardSet sets[3];
+    Input ourInput;
+    for (std::size_t k = 0; k < 3; ++k) {
+        Result<BoardSet> set = readBoardSetFile(request.inputs[k], k == 1 ? &ourInput : nullptr);
+        if (!set) {
+            return fail(shownName(request.inputs[k]), set.reason(), exitTrouble);
+        }
+        sets[k] = std::move(*set);
+    }
+    const MergeResult result = mergeBoardSets(sets[0], sets[1], sets[2]);
+    std::string report;
+    for (const MergeConflict& conflict : result.conflicts) {
+        report += conflictLine(conflict, sets[1], sets[2]) + "\n";
+    }
+    std::fputs(report.c_str(), stderr);
+    const std::vector<std::uint8_t> bytes = encodeBoardSet(result.merged);
+    // A merge that changes nothing of ours leaves the file alone.
+    if (!std::ranges::equal(bytes, ourInput.bytes)) {
+        if (const Status written = writeOutput(request.inputs[1], bytes); !written) {
+            writeFailed(request.inputs[1], written.reason());
+            return exitTrouble;
+        }
+    }
+    return result.conflicts.empty() ? exitSuccess : exitRefused;
+}
+
+} // namespace bse::cli
