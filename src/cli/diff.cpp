@@ -41,15 +41,14 @@ int diffCommand(const Request& request) {
     if (request.inputs.size() != 2) {
         return fail("diff", "give A B", exitUsage);
     }
-    BoardSet sets[2];
+    const Result<BoardSet> sets[2] = {readBoardSetFile(request.inputs[0]),
+                                      readBoardSetFile(request.inputs[1])};
     for (std::size_t k = 0; k < 2; ++k) {
-        Result<BoardSet> set = readBoardSetFile(request.inputs[k]);
-        if (!set) {
-            return fail(shownName(request.inputs[k]), set.reason(), exitTrouble);
+        if (!sets[k]) {
+            return fail(shownName(request.inputs[k]), sets[k].reason(), exitTrouble);
         }
-        sets[k] = std::move(*set);
     }
-    const BoardSet &a = sets[0], &b = sets[1];
+    const BoardSet &a = *sets[0], &b = *sets[1];
     std::string out;
     for (std::size_t s = 0; s < 4; ++s) {
         const std::string &from = *boardSetStrings(a)[s], &to = *boardSetStrings(b)[s];

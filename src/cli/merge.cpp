@@ -56,19 +56,19 @@ int mergeCommand(const Request& request) {
     if (request.inputs.size() != 3) {
         return fail("merge", "give BASE OURS THEIRS", exitUsage);
     }
-    BoardSet sets[3];
     Input ourInput;
+    Result<BoardSet> sets[3] = {readBoardSetFile(request.inputs[0]),
+                                readBoardSetFile(request.inputs[1], &ourInput),
+                                readBoardSetFile(request.inputs[2])};
     for (std::size_t k = 0; k < 3; ++k) {
-        Result<BoardSet> set = readBoardSetFile(request.inputs[k], k == 1 ? &ourInput : nullptr);
-        if (!set) {
-            return fail(shownName(request.inputs[k]), set.reason(), exitTrouble);
+        if (!sets[k]) {
+            return fail(shownName(request.inputs[k]), sets[k].reason(), exitTrouble);
         }
-        sets[k] = std::move(*set);
     }
-    const MergeResult result = mergeBoardSets(sets[0], sets[1], sets[2]);
+    const MergeResult result = mergeBoardSets(*sets[0], *sets[1], *sets[2]);
     std::string report;
     for (const MergeConflict& conflict : result.conflicts) {
-        report += conflictLine(conflict, sets[1], sets[2]) + "\n";
+        report += conflictLine(conflict, *sets[1], *sets[2]) + "\n";
     }
     std::fputs(report.c_str(), stderr);
     const std::vector<std::uint8_t> bytes = encodeBoardSet(result.merged);

@@ -131,9 +131,16 @@ MergeResult mergeBoardSets(const BoardSet& base, const BoardSet& ours, const Boa
                theirBoards = boardsOf(theirs);
     const std::vector<int> toOurs = alignBoards(baseBoards, ourBoards);
     const std::vector<int> toTheirs = alignBoards(baseBoards, theirBoards);
-    std::vector<Board> merged;
+    // Boards go straight into the result, counted on past 200 to tell a merge that is too long.
+    int count = 0;
+    const auto put = [&](const Board& board) {
+        if (count < maxBoards) {
+            result.merged.boards[static_cast<std::size_t>(count)] = board;
+        }
+        ++count;
+    };
     const auto take = [&](std::span<const Board> boards, int first, int end) {
-        merged.insert(merged.end(), boards.begin() + first, boards.begin() + end);
+        std::for_each(boards.begin() + first, boards.begin() + end, put);
     };
     // A stretch of the base between boards both sides kept is taken from the side that changed
     // it; a board both kept is merged cell by cell.
@@ -170,7 +177,7 @@ MergeResult mergeBoardSets(const BoardSet& base, const BoardSet& ours, const Boa
         } else {
             if (!theirsSame && !bothAlike) {
                 result.conflicts.push_back({.kind = MergeConflict::Kind::Boards,
-                                            .board = static_cast<int>(merged.size()),
+                                            .board = count,
                                             .baseFirst = b0,
                                             .baseEnd = b,
                                             .ours = static_cast<std::uint32_t>(o - o0),
@@ -185,7 +192,7 @@ MergeResult mergeBoardSets(const BoardSet& base, const BoardSet& ours, const Boa
         const Board& ourBoard = ourBoards[static_cast<std::size_t>(o)];
         const Board& theirBoard = theirBoards[static_cast<std::size_t>(t)];
         Board board;
-        const int at = static_cast<int>(merged.size());
+        const int at = count;
         if (!mergeValue(baseBoard.background, ourBoard.background, theirBoard.background,
                         board.background)) {
             result.conflicts.push_back({.kind = MergeConflict::Kind::Background,
@@ -203,7 +210,7 @@ MergeResult mergeBoardSets(const BoardSet& base, const BoardSet& ours, const Boa
                                             .theirs = theirBoard.cells[c]});
             }
         }
-        merged.push_back(board);
+        put(board);
         b0 = b + 1, o0 = o + 1, t0 = t + 1;
     }
     for (int s = 0; s < 4; ++s) {
@@ -214,13 +221,12 @@ MergeResult mergeBoardSets(const BoardSet& base, const BoardSet& ours, const Boa
             result.conflicts.push_back({.kind = MergeConflict::Kind::Text, .text = s});
         }
     }
-    if (merged.size() > static_cast<std::size_t>(maxBoards)) {
-        return {ours,
-                {{.kind = MergeConflict::Kind::TooMany,
-                  .ours = static_cast<std::uint32_t>(merged.size())}}};
+    if (count > maxBoards) {
+        return {
+            ours,
+            {{.kind = MergeConflict::Kind::TooMany, .ours = static_cast<std::uint32_t>(count)}}};
     }
-    std::ranges::copy(merged, result.merged.boards.begin());
-    result.merged.lastBoardIndex = static_cast<int>(merged.size()) - 1;
+    result.merged.lastBoardIndex = count - 1;
     result.merged.currentBoard = 0;
     return result;
 }
