@@ -32,17 +32,19 @@ std::string conflictLine(const MergeConflict& c, const BoardSet& ours, const Boa
                ", theirs " + jsonString(*boardSetStrings(theirs)[s]);
     }
     case Kind::Boards: {
-        const std::string counts = " (ours " + std::to_string(c.ours) + ", theirs " +
-                                   std::to_string(c.theirs) + " boards there); ours kept";
+        const auto boards = [](std::uint32_t n) {
+            return std::to_string(n) + (n == 1 ? " board" : " boards");
+        };
         if (c.baseFirst == c.baseEnd) {
-            return board + ": both sides added boards here" + counts;
+            return board + ": ours added " + boards(c.ours) + " here, theirs " +
+                   std::to_string(c.theirs) + "; ours kept";
         }
         const std::string first = std::to_string(c.baseFirst + 1);
-        return board + ": both sides changed base " +
+        return board + ": base " +
                (c.baseEnd - c.baseFirst == 1
-                    ? "board " + first
-                    : "boards " + first + " to " + std::to_string(c.baseEnd)) +
-               counts;
+                    ? "board " + first + " is "
+                    : "boards " + first + " to " + std::to_string(c.baseEnd) + " are ") +
+               boards(c.ours) + " in ours, " + std::to_string(c.theirs) + " in theirs; ours kept";
     }
     case Kind::TooMany:
         break;
