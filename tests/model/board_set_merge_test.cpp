@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <numeric>
 #include <set>
 
 namespace bse {
@@ -63,6 +64,23 @@ TEST(BoardSetMerge, BoardsMergeAsASequence) {
         }
         EXPECT_EQ(kinds, c.conflicts);
     }
+}
+
+// Past 64 x 64 changed boards between two equal ones, boards pair in order, not by the table.
+TEST(BoardSetMerge, ALongRunOfChangedBoardsPairsInOrder) {
+    std::vector<Board> from(70), to(70);
+    for (std::size_t b = 0; b < from.size(); ++b) {
+        for (std::size_t c = 0; c < cellsPerBoard; ++c) {
+            from[b].cells[c] = static_cast<BlockCode>(2 + c * (b + 1) % 42);
+        }
+        to[b] = from[b];
+        to[b].cells[b] = 1;
+    }
+    to[3] = Board{}; // unlike its base board: no pair
+    std::vector<int> expected(70);
+    std::iota(expected.begin(), expected.end(), 0);
+    expected[3] = -1;
+    EXPECT_EQ(alignBoards(from, to), expected);
 }
 
 TEST(BoardSetMerge, EveryBlockHasItsOwnName) {
