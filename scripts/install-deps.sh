@@ -10,6 +10,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     xvfb xauth xdotool x11-utils libx11-dev
     desktop-file-utils appstream xdg-utils shared-mime-info libfile-mimeinfo-perl groff-base
+    git dpkg-dev lintian
     "$@"
 )
 

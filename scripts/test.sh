@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is needed, fuzzes the file readers for a bounded time, builds with
 # AddressSanitizer and UndefinedBehaviorSanitizer, runs every test, and builds once in Release
-# with warnings as errors; then the core for Windows, tested under Wine.
+# with warnings as errors, packaged for Debian and installed; then the core for Windows, tested
+# under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -20,6 +21,9 @@ ctest --test-dir build-check --output-on-failure -j"$(nproc)"
 cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS=-Werror \
     -DBSE_BENCHMARKS=ON >/dev/null
 cmake --build build-release -j"$(nproc)"
+
+# The Debian package of that Release build: lintian, then installed with apt-get, run, and purged.
+bash tests/desktop/package_test.sh build-release
 
 # README's install sequence on a clean prefix: run.sh's build (no display), then cmake --install.
 bash tests/desktop/install_test.sh --readme

@@ -6,7 +6,7 @@ _boardset() {
     prev=${COMP_WORDS[COMP_CWORD - 1]}
     command=${COMP_WORDS[1]}
     if [ "$COMP_CWORD" -eq 1 ]; then
-        mapfile -t COMPREPLY < <(compgen -W 'info check convert render export import --help
+        mapfile -t COMPREPLY < <(compgen -W 'info check convert render export import merge diff --help
             --version' -- "$cur")
         return
     fi

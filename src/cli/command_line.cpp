@@ -8,6 +8,7 @@
 #include <QFile>
 
 #include <cstdio>
+#include <utility>
 
 namespace bse::cli {
 
@@ -23,6 +24,8 @@ Commands:
   render FILE -o PNG    a board as the editor's grid shows it, or a sheet of all boards
   export FILE [-o JSON] the text form of a BoardSet, made for diffs (standard output without -o)
   import JSON -o FILE   a BoardSet from its text form
+  merge BASE OURS THEIRS  three-way merge into OURS, as git's merge driver (exit 1: conflicts)
+  diff A B              what changed, in words (exit 1: different)
 
 A FILE of "-" is standard input, and -o - writes standard output.
 Exit codes: 0 success, 1 a file was refused or could not be written (standard output too),
@@ -65,6 +68,16 @@ constexpr Subcommand subcommands[] = {
      "FILE", "A BoardSet file.", false, true},
     {"import", "A BoardSet file from the text form; any fault is refused with its line.", "JSON",
      "A text form, as export writes it.", false, true},
+    {"merge",
+     "Merges the changes from BASE to THEIRS into OURS, boards as a sequence and cells three-way; "
+     "where both changed the same thing differently, OURS stays and standard error says where. "
+     "Exit code 0 merged, 1 conflicts, 2 a file could not be read or written.",
+     "BASE OURS THEIRS",
+     "BoardSet files: the common ancestor, ours (the result replaces it) and theirs.", true, false},
+    {"diff",
+     "The boards added, removed and moved, and each changed board's background and cells, in "
+     "words. Exit code 0 the same, 1 different, 2 a file could not be read.",
+     "A B", "BoardSet files: the old and the new.", true, false},
 };
 
 // An argument's own bytes: each came in as the Latin-1 character of its value.
@@ -103,8 +116,11 @@ std::variant<Request, int> parseSubcommand(const Subcommand& sub, QStringList ar
     // Qt's own help option would offer a --help-all for Qt's options, which boardset has none of.
     const QCommandLineOption help({"h", "help"}, "Displays this help.");
     parser.addOption(help);
-    parser.addPositionalArgument(QString::fromLatin1(sub.inputs),
-                                 QString::fromLatin1(sub.inputsHelp));
+    // Each named input on a line of its own ("BASE OURS THEIRS"), the help on the first.
+    QString inputsHelp = QString::fromLatin1(sub.inputsHelp);
+    for (const QString& input : QString::fromLatin1(sub.inputs).split(' ')) {
+        parser.addPositionalArgument(input, std::exchange(inputsHelp, QString()));
+    }
     const QCommandLineOption output({"o", "output"}, "Where to write (\"-\": standard output).",
                                     "FILE");
     const QCommandLineOption json("json", "The same as JSON.");

@@ -2,6 +2,7 @@
 
 #include "cli/command_support.h"
 #include "cli/files.h"
+#include "cli/merge_and_diff.h"
 #include "cli/system.h"
 #include "format/board_set_format.h"
 #include "format/text_form.h"
@@ -194,8 +195,9 @@ int runCommand(const Request& request) {
     }
     using Command = int (*)(const Request&);
     constexpr std::pair<std::string_view, Command> commands[] = {
-        {"info", info},     {"check", check},       {"convert", convert},
-        {"render", render}, {"export", exportText}, {"import", importText},
+        {"info", info},          {"check", check},       {"convert", convert},
+        {"render", render},      {"export", exportText}, {"import", importText},
+        {"merge", mergeCommand}, {"diff", diffCommand},
     };
     for (const auto& [name, command] : commands) {
         if (name == request.command) {

@@ -17,7 +17,9 @@ namespace {
 constexpr std::array<const char*, 5> boardSetFields{"name", "author", "brickImagePath",
                                                     "backgroundImagePath", "boards"};
 constexpr auto stringFields = std::span(boardSetFields).first<4>();
-constexpr std::array<const char*, 2> boardFields{"background", "rows"};
+// A board's number comes first, so that a diff's hunk header can name the board (git's
+// xfuncname); text written before it had none, so it may be missing.
+constexpr std::array<const char*, 3> boardFields{"board", "background", "rows"};
 
 // The strings in the order of stringFields.
 template <typename Set> auto stringsOf(Set& set) {
@@ -298,7 +300,8 @@ class TextReader {
         return true;
     }
 
-    bool readBackground(std::uint32_t& out, const std::string& board) {
+    // A whole number from 0 to 255, as "background" and "board" hold.
+    bool readNumber(std::uint32_t& out, const std::string& what) {
         skipSpace();
         const std::size_t start = pos_;
         while (peek() == '-' || peek() == '+' || peek() == '.' || peek() == 'e' || peek() == 'E' ||
@@ -312,11 +315,21 @@ class TextReader {
         const unsigned value = digits ? static_cast<unsigned>(std::stoi(std::string(number))) : 0;
         if (!digits || value > 255) {
             pos_ = start;
-            return fail(board + "\"background\" should be a whole number from 0 to 255, found " +
+            return fail(what + " should be a whole number from 0 to 255, found " +
                         (number.empty() ? found() : std::string(number)));
         }
         out = value;
         return true;
+    }
+
+    bool readBoardNumber(int number, const std::string& board) {
+        std::uint32_t value = 0;
+        if (!readNumber(value, board + "\"board\"")) {
+            return false;
+        }
+        return value == static_cast<std::uint32_t>(number) ||
+               fail(board + "\"board\" is " + std::to_string(value) + ", not its place " +
+                    std::to_string(number));
     }
 
     bool readRows(BoardCells& cells, const std::string& board) {
@@ -361,11 +374,12 @@ class TextReader {
         return true;
     }
 
-    // The rest of an object of the named fields, after its {: each field once, none missing, and
-    // `readField` reads the value of the one with the index given. Faults start with `prefix`.
+    // The rest of an object of the named fields, after its {: each field once, none missing but
+    // the `optional` one, and `readField` reads the value of the one with the index given. Faults
+    // start with `prefix`.
     template <typename ReadField>
     bool readFields(std::span<const char* const> names, const std::string& prefix,
-                    const ReadField& readField) {
+                    const ReadField& readField, std::size_t optional = ~std::size_t{0}) {
         std::vector<bool> seen(names.size());
         if (!closesAt('}')) {
             std::string key;
@@ -388,6 +402,9 @@ class TextReader {
                 }
             }
         }
+        if (optional < seen.size()) {
+            seen[optional] = true;
+        }
         const auto missing =
             static_cast<std::size_t>(std::ranges::find(seen, false) - seen.begin());
         return missing == names.size() || fail(prefix + "\"" + names[missing] + "\" is missing");
@@ -398,10 +415,14 @@ class TextReader {
         if (!expect('{', name.substr(0, name.size() - 2))) {
             return false;
         }
-        return readFields(boardFields, name, [&](std::size_t field) {
-            return field == 0 ? readBackground(board.background, name)
-                              : readRows(board.cells, name);
-        });
+        return readFields(
+            boardFields, name,
+            [&](std::size_t field) {
+                return field == 0   ? readBoardNumber(number, name)
+                       : field == 1 ? readNumber(board.background, name + "\"background\"")
+                                    : readRows(board.cells, name);
+            },
+            0);
     }
 
     bool readBoards(BoardSet& set) {
@@ -489,7 +510,8 @@ std::string exportText(const BoardSet& boardSet) {
     for (int b = 0; b < count; ++b) {
         const Board& board = boardSet.board(b);
         out += b == 0 ? "\n" : ",\n";
-        out += "    {\n      \"background\": " + std::to_string(board.background & 0xff) +
+        out += "    {\n      \"board\": " + std::to_string(b + 1) +
+               ",\n      \"background\": " + std::to_string(board.background & 0xff) +
                ",\n      \"rows\": [\n";
         for (int row = 0; row < boardRows; ++row) {
             out += "        \"";

@@ -10,8 +10,8 @@
 namespace bse {
 
 // The text form of a BoardSet, made for diffs and version control: a JSON object with the four
-// strings and, per board, its background and 20 lines of 20 characters as the grid shows the
-// board, top row first, one character per block number.
+// strings and, per board, its number, its background and 20 lines of 20 characters as the grid
+// shows the board, top row first, one character per block number.
 //
 //   {
 //     "name": "Untitled Board",
@@ -20,6 +20,7 @@ namespace bse {
 //     "backgroundImagePath": "X:\\Plinkor\\Boards\\TollanBackground.img",
 //     "boards": [
 //       {
+//         "board": 1,
 //         "background": 0,
 //         "rows": [
 //           "....................",
@@ -37,8 +38,9 @@ inline constexpr std::size_t maxTextFormSize = 4u << 20;
 // damaged file brings) are all '.', as the file stores them all as block number 0.
 std::string exportText(const BoardSet& boardSet);
 
-// A BoardSet from its text form; the boards past the count are empty. Every fault is refused
-// with the line where it is: syntax, unknown or missing fields, a repeated field, a background
+// A BoardSet from its text form; the boards past the count are empty. A board's number may be
+// missing (text written before it was added). Every fault is refused with the line where it is:
+// syntax, unknown or missing fields, a repeated field, a number not the board's place, a background
 // outside 0..255, a row that is not 20 characters of the table, not 20 rows, no boards or more
 // than 200, a string that Windows-1252 cannot hold, holds a zero or exceeds 254 bytes.
 Result<BoardSet> importText(std::string_view text);

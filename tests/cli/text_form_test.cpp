@@ -63,7 +63,9 @@ TEST(TextForm, RefusesTheFirstFaultWithItsLine) {
     const std::string valid = exportText(set);
     EXPECT_TRUE(importText(valid).ok());
     set.lastBoardIndex = lastBoardSlot;
-    std::string boards201 = exportText(set);
+    // As text written before boards carried their numbers, which import still reads.
+    std::string boards201 =
+        std::regex_replace(exportText(set), std::regex(".*\"board\": .*\n"), "");
     const auto first = boards201.find("    {");
     boards201.insert(first, boards201.substr(first, boards201.find("    }") + 5 - first) + ",\n");
     // From, to and reason: the whole text first, then the table's lines, where each of the three
@@ -76,7 +78,7 @@ TEST(TextForm, RefusesTheFirstFaultWithItsLine) {
         std::getline(std::getline(table, to, '\t'), reason);
         faults.push_back({lineBreaks(from), lineBreaks(to), reason});
     }
-    ASSERT_EQ(faults.size(), 28u);
+    ASSERT_EQ(faults.size(), 29u);
     for (const auto& [from, to, reason] : faults) {
         SCOPED_TRACE(reason);
         std::string text = valid;

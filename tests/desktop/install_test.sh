@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The editor installed as a desktop sees it: `cmake --install` into a temporary prefix, the
 # desktop entry and the AppStream metadata validated, .BDS files known to the MIME database, and
-# the command line answered with no display at all, or with one that does not answer.
+# the command line answered with no display at all, or with one that does not answer; then
+# scripts/uninstall.sh, which leaves nothing.
 #   install_test.sh BUILD_DIR    install_test.sh --readme (README's run.sh build, then install)
 set -euo pipefail
 prefix=$(mktemp -d)
@@ -24,7 +25,7 @@ said=$(groff -ww -z -man "$share"/man/man1/*.1 2>&1) && [ -z "$said" ] || fail "
 # shellcheck source=/dev/null
 source "$share/bash-completion/completions/boardset"
 COMP_WORDS=(boardset "") COMP_CWORD=1 && _boardset
-[ "${COMPREPLY[*]}" = "info check convert render export import --help --version" ] ||
+[ "${COMPREPLY[*]}" = "info check convert render export import merge diff --help --version" ] ||
     fail "bash completion offers '${COMPREPLY[*]}'"
 for size in 16 48 256; do
     [ -f "$share/icons/hicolor/${size}x${size}/apps/$id.png" ] || fail "no $size x $size icon"
@@ -76,4 +77,11 @@ END
 ln -s "$prefix/bin/boardset-editor" "$prefix/it's mine"
 said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/it's mine" 2>&1) || true
 grep -qxF "  xvfb-run -a '$prefix/it'\\''s mine'" <<<"$said" || fail "advice: $said"
+# The uninstall leaves none of the installed files, and .BDS files no longer open with the editor.
+bash "$(dirname "$0")/../../scripts/uninstall.sh" "$build" >/dev/null
+while IFS= read -r file; do [ ! -e "$file" ] || fail "$file is left"; done <"$build/install_manifest.txt"
+[ ! -e "$prefix/lib/boardset" ] || fail "lib/boardset is left"
+found=$(env -u XDG_CURRENT_DESKTOP XDG_DATA_HOME="$share" XDG_DATA_DIRS="$share" \
+    xdg-mime query default application/x-plinkor2-boardset)
+[ -z "$found" ] || fail "after the uninstall, BoardSets open with '$found'"
 [ "$failures" = 0 ] && echo "install test passed"
