@@ -526,11 +526,20 @@ class Scenarios {
         {"list", [this] { line(cat(listed(n(0)), " files listed")); }},
         {"filter", [this] { files()->selectNameFilter(all().c_str()); }}, // as shown
         {"clipboard",
-         [this] { // TEXT: put with 1600 bytes of cells, and read back
+         [this] { // TEXT: put with 1600 bytes of cells; what the desktop holds, what is read
              platform->putBoardOnClipboard(all(), Bytes(1600, 7));
+             const QMimeData* held = QGuiApplication::clipboard()->mimeData();
              const Platform::ClipboardBoard back = platform->clipboardBoard();
-             line(cat(back.text.value_or("no text"), ", cells ",
-                      back.cells.value_or(Bytes{}).size()));
+             line(cat(held->text(), ", cells ",
+                      held->data(QStringLiteral("application/x-plinkor2-board")).size(),
+                      back.text || back.cells ? ", read" : ", nothing read"));
+         }},
+        {"foreign-clipboard",
+         [this] { // SIZE: another program's text, and what is read of it
+             auto* data = new QMimeData;
+             data->setText(QString(n(0), QLatin1Char('.')));
+             QGuiApplication::clipboard()->setMimeData(data);
+             line(cat(platform->clipboardBoard().text.value_or("").size(), " bytes read"));
          }},
         {"answer",
          [this] { box()->button(QMessageBox::StandardButton(parse<Buttons>(0)))->click(); }},
