@@ -173,11 +173,13 @@ std::string message(Message m, WParam w, LParam l, const std::string& note) {
         NAMED(WM_LBUTTONUP),     NAMED(WM_LBUTTONDBLCLK), NAMED(WM_RBUTTONDOWN),
         NAMED(WM_RBUTTONUP),     NAMED(WM_RBUTTONDBLCLK), NAMED(WM_MBUTTONDOWN),
         NAMED(WM_MBUTTONUP),     NAMED(WM_MBUTTONDBLCLK), NAMED(WM_DROPFILES),
-        NAMED(WM_APP_CLIPBOARD), NAMED(WM_OVERVIEW_KEY),  NAMED(WM_OVERVIEW_CLICK)};
+        NAMED(WM_APP_CLIPBOARD), NAMED(WM_OVERVIEW_KEY),  NAMED(WM_OVERVIEW_CLICK),
+        NAMED(WM_OVERVIEW_DROP)};
     const bool pointer = m >= WM_MOUSEMOVE && m <= WM_MBUTTONDBLCLK;
     const bool shift = m == WM_KEYDOWN && l == static_cast<LParam>(MK_SHIFT);
     return cat(names.at(m), ' ', w, pointer ? cat(" at ", pointerX(l), ',', pointerY(l)) : "",
                shift ? " with Shift" : "", m == WM_OVERVIEW_KEY ? cat(" in rows of ", l) : "",
+               m == WM_OVERVIEW_DROP ? cat(" before ", l) : "",
                note.empty() ? "" : cat(" (", note, ')'));
 }
 
@@ -472,6 +474,7 @@ class Scenarios {
              platform->setOverviewFrame(n(1));
              platform->overviewWindow()->boards()->setObjectName("boards");
          }},
+        {"tile", [this] { platform->setOverviewTile(n(0), tile, "drawn anew"); }}, // BOARD
         {"framed", // the boards with the highlight's colour at their left edge
          [this] {
              OverviewBoards& boards = *platform->overviewWindow()->boards();
