@@ -40,10 +40,7 @@ namespace {
         if (silent) { // the other window takes it: the editor hears of a new owner each time
             usleep(100000);
             XSetSelectionOwner(display, clipboard, owners[turn % 2], CurrentTime);
-            while (XPending(display) > 0) {
-                XEvent ignored;
-                XNextEvent(display, &ignored);
-            }
+            XSync(display, True); // the questions that came are dropped unanswered
             continue;
         }
         XEvent next;
@@ -52,15 +49,10 @@ namespace {
             continue;
         }
         const XSelectionRequestEvent& request = next.xselectionrequest;
-        XSelectionEvent reply{SelectionNotify,
-                              0,
-                              True,
-                              display,
-                              request.requestor,
-                              request.selection,
-                              request.target,
-                              request.property,
-                              request.time};
+        // clang-format off
+        XSelectionEvent reply{SelectionNotify, 0, True, display, request.requestor,
+                              request.selection, request.target, request.property, request.time};
+        // clang-format on
         if (request.target == targets[0]) {
             XChangeProperty(display, request.requestor, request.property, XA_ATOM, 32,
                             PropModeReplace, reinterpret_cast<const unsigned char*>(targets), 2);
@@ -84,11 +76,8 @@ int main(int argc, char** argv) {
         !XkbQueryExtension(display, &opcode, &event, &error, &major, &minor)) {
         return 2;
     }
-    if (argc >= 3 && std::string_view(argv[1]) == "clipboard") {
-        const bool silent = std::string_view(argv[2]) == "silent";
-        if (!silent && argc != 5) {
-            return 2;
-        }
+    const bool silent = argc == 3 && std::string_view(argv[2]) == "silent";
+    if (argc >= 3 && std::string_view(argv[1]) == "clipboard" && (silent || argc == 5)) {
         ownClipboard(display, silent, silent ? 0 : std::size_t(std::atoi(argv[3])),
                      silent ? 0 : std::atoi(argv[4]));
     }
