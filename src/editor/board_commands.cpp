@@ -15,6 +15,10 @@ constexpr const char* clearQuestion = "Are you sure you want to clear the curren
 constexpr const char* addQuestion = "Would you like to add a new board to the boardset?";
 constexpr const char* fullRefusal =
     "This BoardSet already holds 200 boards, as many as a BoardSet can hold.";
+constexpr const char* noAnswerRefusal =
+    "The program that holds the clipboard did not answer in time, so nothing was pasted.";
+constexpr const char* noBoardRefusal =
+    "The text on the clipboard is no board: a board is 20 rows of 20 block characters.";
 
 // An empty board opened at `position` and wiped on screen, as Clear Board does; the step for
 // the caller to record once the board is shown.
@@ -112,26 +116,35 @@ void copyBoardCommand(Editor& editor, Platform& platform) {
 }
 
 void clipboardChanged(Editor& editor, Platform& platform) {
-    const Platform::ClipboardBoard desktop = platform.clipboardBoard();
-    const bool board = desktop.cells || (desktop.text && boardFromText(*desktop.text));
-    platform.enableMenuItem(ID_EDIT_PASTEBOARD, editor.boardCopied || board);
+    const Platform::ClipboardTypes offered = platform.clipboardTypes();
+    platform.enableMenuItem(ID_EDIT_PASTEBOARD,
+                            editor.boardCopied || offered.cells || offered.text);
 }
 
 void pasteBoardCommand(Editor& editor, Platform& platform) {
     // Another window's board comes first, then 20 rows of text, then the editor's own copy.
-    BoardCells pasted = editor.boardClipboard;
     const Platform::ClipboardBoard desktop = platform.clipboardBoard();
-    if (const auto cells = desktop.cells ? boardFromCellBytes(*desktop.cells) : std::nullopt) {
-        pasted = *cells;
-    } else if (const auto typed = desktop.text ? boardFromText(*desktop.text) : std::nullopt) {
-        if (!*typed) {
-            platform.showRefusal(typed->reason());
-            return;
-        }
-        pasted = **typed;
+    if (!desktop.answered) {
+        platform.showRefusal(noAnswerRefusal);
+        return;
+    }
+    std::optional<Result<BoardCells>> found;
+    if (desktop.cells) {
+        found = boardFromCellBytes(*desktop.cells);
+    } else if (desktop.text) {
+        found = boardFromText(*desktop.text);
+    }
+    if (found && !*found) {
+        platform.showRefusal(found->reason());
+        return;
+    }
+    // Other text on the clipboard turned Paste Board on; it wipes no board.
+    if (!found && desktop.text && !editor.boardCopied) {
+        platform.showRefusal(noBoardRefusal);
+        return;
     }
     const BoardCells before = editor.boardSet.current().cells;
-    editor.boardSet.current().cells = pasted;
+    editor.boardSet.current().cells = found ? **found : editor.boardClipboard;
     editor.modified = true;
     redrawBoard(editor, platform);
     recordCells(editor, platform, before);

@@ -14,7 +14,8 @@ bool refuseWhenFull(Editor& editor, Platform& platform);
 // The board list commands of the Edit and Board menus.
 void copyBoardCommand(Editor& editor, Platform& platform);
 void pasteBoardCommand(Editor& editor, Platform& platform);
-// Paste Board is enabled while the editor's own copy or the desktop's clipboard holds a board.
+// Paste Board is enabled while the editor's own copy exists or the desktop's clipboard offers a
+// board's type or text.
 void clipboardChanged(Editor& editor, Platform& platform);
 void clearBoardCommand(Editor& editor, Platform& platform);
 void addBoardCommand(Editor& editor, Platform& platform);

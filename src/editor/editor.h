@@ -51,6 +51,7 @@ struct Safekeeping {
     bool fileLookDue = false; // a change of the file waits to be looked at
     bool copyKept = false;    // written, or asked to be
     bool failureReported = false;
+    bool askingToReload = false; // the question about a changed file is open
     std::string watchedPath;
     std::optional<io::FileIdentity> knownFile;      // as the editor last read or wrote it
     std::optional<io::FileIdentity> declinedChange; // a change not to ask about again

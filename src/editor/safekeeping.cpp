@@ -51,12 +51,20 @@ void restore(Editor& editor, Platform& platform, const RecoveredWork& work) {
     }
 }
 
+// Removed or moved away: what the window shows is in no file now.
+void forgetFile(Editor& editor) {
+    editor.safekeeping.knownFile.reset();
+    editor.history.forgetClean();
+    editor.modified = true;
+}
+
 void lookAtWatchedFile(Editor& editor, Platform& platform) {
     Safekeeping& safe = editor.safekeeping;
     platform.stopTimer(fileSettleTimerId);
     platform.stopTimer(fileLongestWaitTimerId);
     safe.fileLookDue = false;
-    if (editor.currentFileName.empty()) {
+    // One question at a time: changes while it is open are taken up by its answer.
+    if (editor.currentFileName.empty() || safe.askingToReload) {
         return;
     }
     const auto now = platform.fileIdentity(editor.currentFileName);
@@ -64,18 +72,23 @@ void lookAtWatchedFile(Editor& editor, Platform& platform) {
         return;
     }
     if (!now) {
-        // Removed or moved away: what the window shows is in no file now.
-        safe.knownFile.reset();
-        editor.history.forgetClean();
-        editor.modified = true;
+        forgetFile(editor);
         return;
     }
-    safe.declinedChange = now;
-    if (editor.modified &&
-        platform.askYesNo("The file " + platform.pathForDisplay(editor.currentFileName) +
-                          " was changed by another program. Reload it and lose your changes?") !=
-            Answer::Yes) {
-        return;
+    if (editor.modified) {
+        safe.askingToReload = true;
+        const Answer answer =
+            platform.askYesNo("The file " + platform.pathForDisplay(editor.currentFileName) +
+                              " was changed by another program. Reload it and lose your changes?");
+        safe.askingToReload = false;
+        if (answer != Answer::Yes) {
+            // The file as it is now is declined, whatever happened to it while asked.
+            safe.declinedChange = platform.fileIdentity(editor.currentFileName);
+            if (!safe.declinedChange) {
+                forgetFile(editor);
+            }
+            return;
+        }
     }
     reloadBoardSetFile(editor, platform);
 }

@@ -26,6 +26,9 @@ std::string boardText(const BoardCells& cells) {
 }
 
 std::optional<Result<BoardCells>> boardFromText(std::string_view text) {
+    if (text.size() > clipboardByteLimit) {
+        return std::nullopt;
+    }
     std::vector<std::string_view> lines;
     for (std::size_t start = 0; start <= text.size();) {
         const std::size_t end = std::min(text.find('\n', start), text.size());
@@ -77,10 +80,14 @@ std::vector<std::uint8_t> boardCellBytes(const BoardCells& cells) {
     return bytes;
 }
 
-std::optional<BoardCells> boardFromCellBytes(const std::vector<std::uint8_t>& bytes) {
+Result<BoardCells> boardFromCellBytes(const std::vector<std::uint8_t>& bytes) {
     BoardCells cells{};
     if (bytes.size() != cells.size() * 4) {
-        return std::nullopt;
+        const std::string size = bytes.size() > clipboardByteLimit
+                                     ? "more than " + std::to_string(clipboardByteLimit)
+                                     : std::to_string(bytes.size());
+        return refuse("The board on the clipboard has " + size +
+                      " bytes, not the 1600 of 400 cells, so it is no board of this editor's.");
     }
     for (std::size_t i = 0; i < cells.size(); ++i) {
         cells[i] = BlockCode(bytes[4 * i]) | BlockCode(bytes[4 * i + 1]) << 8 |

@@ -46,7 +46,7 @@ inline constexpr Message WM_OVERVIEW_KEY = WM_APP + 0x21;
 inline constexpr Message WM_OVERVIEW_DROP = WM_APP + 0x22;
 inline constexpr Message WM_OVERVIEW_MENU = WM_APP + 0x23;
 inline constexpr Message WM_OVERVIEW_CLOSED = WM_APP + 0x24;
-// The desktop's clipboard changed, or may hold something since the window opened.
+// What the desktop's clipboard offers is known anew: since the window opened, or since a change.
 inline constexpr Message WM_APP_CLIPBOARD = WM_APP + 0x30;
 
 // Button-state word of pointer messages.

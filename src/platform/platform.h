@@ -174,13 +174,23 @@ class Platform : public TextPainter {
     virtual void setOverviewFrame(int /*board*/) {}
 
     // The desktop's clipboard, shared with the other windows and programs: a board goes on it as
-    // text and as the editor's own type; reading gives what it holds of either.
+    // text and as the editor's own type. What another program holds there is read only for a
+    // paste, and never waited on for long: at most clipboardByteLimit bytes of each type (a
+    // longer one comes cut to one byte more). While the clipboard holds the editor's own copy,
+    // reading gives nothing and no type is offered.
     struct ClipboardBoard {
         std::optional<Bytes> cells; // the editor's own type
         std::optional<std::string> text;
+        bool answered = true; // false: its owner did not answer in time
+    };
+    struct ClipboardTypes {
+        bool cells = false;
+        bool text = false;
     };
     virtual void putBoardOnClipboard(std::string_view /*text*/, const Bytes& /*cells*/) {}
     virtual ClipboardBoard clipboardBoard() { return {}; }
+    // The types offered, as last heard (asked without waiting; WM_APP_CLIPBOARD tells of news).
+    virtual ClipboardTypes clipboardTypes() { return {}; }
 
     // Settings kept between runs under the program's own name: lists of texts by key. Nothing is
     // written before a list is set.

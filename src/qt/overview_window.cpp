@@ -142,6 +142,9 @@ void OverviewBoards::fitHeight() {
 }
 
 void OverviewBoards::setCount(int count) {
+    if (pressed_ >= count) {
+        dropPress();
+    }
     tiles_.resize(static_cast<std::size_t>(count));
     fitHeight();
     update();
@@ -150,6 +153,9 @@ void OverviewBoards::setCount(int count) {
 void OverviewBoards::setTile(int board, const Picture& picture, const QString& label) {
     if (board < 0 || board >= static_cast<int>(tiles_.size())) {
         return;
+    }
+    if (board == pressed_) { // another board now, or changed: a drag started on it drops nothing
+        dropPress();
     }
     Tile& tile = tiles_[static_cast<std::size_t>(board)];
     // While painting only the picture changes: its label is left alone.
@@ -173,6 +179,13 @@ void OverviewBoards::setFrame(int board) {
         area->ensureVisible(r.center().x(), r.center().y(), r.width() / 2 + margin,
                             r.height() / 2 + margin);
     }
+}
+
+void OverviewBoards::dropPress() {
+    if (dropGap_ >= 0) {
+        update(gapRect(dropGap_));
+    }
+    pressed_ = dropGap_ = -1;
 }
 
 void OverviewBoards::forget() {

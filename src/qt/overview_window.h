@@ -74,6 +74,8 @@ class OverviewBoards : public QWidget {
     };
     void fitHeight();
     QRect gapRect(int gap) const;
+    // The press and any drag from it end without a message.
+    void dropPress();
 
     const MessageHandler& handler_;
     std::vector<Tile> tiles_;

@@ -6,6 +6,7 @@
 #include "platform/platform.h"
 #include "qt/artwork.h"
 #include "qt/canvas_widget.h"
+#include "qt/clipboard.h"
 #include "qt/dialog_builder.h"
 #include "qt/main_window.h"
 #include "qt/overview_window.h"
@@ -16,7 +17,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QChildEvent>
-#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -26,7 +26,6 @@
 #include <QImage>
 #include <QMenu>
 #include <QMessageBox>
-#include <QMimeData>
 #include <QPainter>
 #include <QScreen>
 #include <QSettings>
@@ -156,7 +155,12 @@ void flushToDisplay() {
 
 } // namespace
 
-QtPlatform::QtPlatform() : font_(pictureFont()) {
+QtPlatform::QtPlatform()
+    : font_(pictureFont()), clipboard_(std::make_unique<Clipboard>([this] {
+          if (window_) {
+              window_->send(WM_APP_CLIPBOARD, 0, 0);
+          }
+      })) {
     // Qt's file dialog keeps its history in "QtProject" settings of the user's, written whenever
     // one closes; the editor writes settings only under its own name, from an explicit path, so
     // the user's default place for settings is one that cannot be created.
@@ -270,43 +274,21 @@ constexpr int clipboardDelayMs = 200;
 void QtPlatform::showMainWindow() {
     window_->show();
     window_->canvas()->setFocus();
-    // What the clipboard holds is asked once the window is up and drawn (the clipboard needs a
-    // window of its own, and its owner may take a while to answer), and again on every change.
-    QTimer::singleShot(clipboardDelayMs, window_.get(), [this] {
-        QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, window_.get(),
-                         [this] { window_->send(WM_APP_CLIPBOARD, 0, 0); });
-        window_->send(WM_APP_CLIPBOARD, 0, 0);
-    });
+    // What the clipboard offers is asked once the window is up and drawn, and again on every
+    // change.
+    QTimer::singleShot(clipboardDelayMs, window_.get(), [this] { clipboard_->watch(); });
 }
 
-namespace {
-
-const QString boardMimeType = QStringLiteral("application/x-plinkor2-board");
-
-} // namespace
-
 void QtPlatform::putBoardOnClipboard(std::string_view text, const Bytes& cells) {
-    auto* data = new QMimeData;
-    data->setText(QString::fromUtf8(text.data(), qsizetype(text.size())));
-    data->setData(boardMimeType,
-                  QByteArray(reinterpret_cast<const char*>(cells.data()), qsizetype(cells.size())));
-    QGuiApplication::clipboard()->setMimeData(data);
+    clipboard_->put(text, cells);
 }
 
 Platform::ClipboardBoard QtPlatform::clipboardBoard() {
-    ClipboardBoard board;
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    if (data == nullptr) {
-        return board;
-    }
-    if (data->hasFormat(boardMimeType)) {
-        const QByteArray cells = data->data(boardMimeType);
-        board.cells = Bytes(cells.begin(), cells.end());
-    }
-    if (data->hasText()) {
-        board.text = data->text().toStdString();
-    }
-    return board;
+    return clipboard_->board();
+}
+
+Platform::ClipboardTypes QtPlatform::clipboardTypes() {
+    return clipboard_->offered();
 }
 
 void QtPlatform::setWindowTitle(std::string_view title) {

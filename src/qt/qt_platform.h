@@ -16,6 +16,7 @@
 
 namespace bse {
 
+class Clipboard;
 class MainWindow;
 class OverviewWindow;
 
@@ -50,6 +51,7 @@ class QtPlatform : public Platform {
                      bool shown) override;
     void putBoardOnClipboard(std::string_view text, const Bytes& cells) override;
     ClipboardBoard clipboardBoard() override;
+    ClipboardTypes clipboardTypes() override;
     std::vector<std::string> readSettingList(std::string_view key) override;
     void writeSettingList(std::string_view key, const std::vector<std::string>& values) override;
     void showDocument(std::string_view path, bool modified) override;
@@ -109,6 +111,7 @@ class QtPlatform : public Platform {
     bool quitRequested_ = false;
     int exitCode_ = 0;
     QFont font_;
+    std::unique_ptr<Clipboard> clipboard_;
 
     // Safekeeping: the timers beside the icon's, the recovery copies, the watched file.
     std::map<int, std::unique_ptr<QTimer>> timers_;

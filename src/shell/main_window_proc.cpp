@@ -12,6 +12,7 @@
 #include "shell/menu.h"
 
 #include <array>
+#include <cstdint>
 #include <vector>
 
 namespace bse {
@@ -52,7 +53,9 @@ constexpr std::array overviewMenuCommands{ID_EDIT_INSERTBOARD, ID_EDIT_DUPLICATE
                                           ID_EDIT_DELETEBOARD, ID_EDIT_COPYBOARD,
                                           ID_EDIT_PASTEBOARD};
 
-// The context menu on a board of the overview: the command chosen runs on that board.
+// The context menu on a board of the overview: the command chosen runs on that board. A BoardSet
+// changed while the menu was open (a file read again) may hold another board there, or none: the
+// command is dropped.
 void overviewMenu(Editor& editor, Platform& platform, int board) {
     if (board < 0 || board > editor.boardSet.lastBoardIndex) {
         return;
@@ -67,7 +70,9 @@ void overviewMenu(Editor& editor, Platform& platform, int board) {
             }
         }
     }
-    if (const int chosen = platform.popupMenu(items); chosen != 0) {
+    const std::uint64_t edits = editor.history.edits();
+    if (const int chosen = platform.popupMenu(items);
+        chosen != 0 && editor.history.edits() == edits) {
         showBoard(editor, platform, board);
         sendCommand(editor, platform, static_cast<WParam>(chosen));
     }

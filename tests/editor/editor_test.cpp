@@ -277,6 +277,20 @@ void act(FakePlatform& platform, Editor& editor, const std::string& line) {
         std::string text = rest(in);
         std::replace(text.begin(), text.end(), '|', '\n');
         platform.clipboard = {std::nullopt, text};
+    } else if (verb == "clipboard-cells") { // SIZE BYTE: every fourth byte BYTE, the others 0
+        Bytes cells(static_cast<std::size_t>(number(in)));
+        const auto byte = static_cast<std::uint8_t>(number(in));
+        for (std::size_t i = 0; i < cells.size(); i += 4) {
+            cells[i] = byte;
+        }
+        platform.clipboard = {cells, std::nullopt};
+    } else if (verb == "clipboard-silent") { // its owner never answers
+        platform.clipboard = {std::nullopt, std::nullopt, false};
+    } else if (verb == "while-open") { // ACTION: done while the next question or menu is open
+        platform.whileOpen.push_back([&platform, &editor, action = rest(in)] {
+            platform.note("while open >", action);
+            act(platform, editor, action);
+        });
     } else if (verb == "no-window") {
         platform.failWindowCreation = true;
     } else {

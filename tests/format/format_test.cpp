@@ -145,8 +145,8 @@ TEST(RecoveryCopy, KeepsBoardsCurrentBoardAndFileAndRefusesDamage) {
     EXPECT_EQ(readRecoveryCopy(other).reason(), "Its current board 9 is not in the BoardSet.");
 }
 
-// Text from other programs: Windows line ends read as the others.
-TEST(BoardText, ReadsWindowsLineEnds) {
+// Text from other programs: Windows line ends read as the others; past the limit, no board.
+TEST(BoardText, ReadsWindowsLineEndsAndNothingPastTheLimit) {
     BoardCells cells{};
     cells[0] = 2;
     cells[cellsPerBoard - 1] = 43;
@@ -158,17 +158,21 @@ TEST(BoardText, ReadsWindowsLineEnds) {
     ASSERT_TRUE(read && *read) << (read ? read->reason() : "not a board");
     EXPECT_EQ(read->value(), unix->value());
     EXPECT_EQ(read->value()[0], 2u);
+    EXPECT_FALSE(boardFromText(boardText(cells) + std::string(clipboardByteLimit, ' ')));
 }
 
 // The clipboard's own type: four bytes a cell, lowest first, whatever a damaged file put there.
 TEST(BoardCellBytes, KeepEveryBitOfEveryCell) {
     BoardCells cells{};
     cells[1] = 0x01020304;
-    const std::vector<std::uint8_t> bytes = boardCellBytes(cells);
+    std::vector<std::uint8_t> bytes = boardCellBytes(cells);
     EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin() + 4, bytes.begin() + 8),
               (std::vector<std::uint8_t>{4, 3, 2, 1}));
-    EXPECT_EQ(boardFromCellBytes(bytes), cells);
-    EXPECT_EQ(boardFromCellBytes({1, 2, 3}), std::nullopt);
+    EXPECT_EQ(boardFromCellBytes(bytes).value(), cells);
+    bytes.resize(clipboardByteLimit + 1);
+    EXPECT_EQ(boardFromCellBytes(bytes).reason(),
+              "The board on the clipboard has more than 65536 bytes, not the 1600 of 400 cells, "
+              "so it is no board of this editor's.");
 }
 
 } // namespace

@@ -173,11 +173,13 @@ std::string message(Message m, WParam w, LParam l, const std::string& note) {
         NAMED(WM_LBUTTONUP),     NAMED(WM_LBUTTONDBLCLK), NAMED(WM_RBUTTONDOWN),
         NAMED(WM_RBUTTONUP),     NAMED(WM_RBUTTONDBLCLK), NAMED(WM_MBUTTONDOWN),
         NAMED(WM_MBUTTONUP),     NAMED(WM_MBUTTONDBLCLK), NAMED(WM_DROPFILES),
-        NAMED(WM_APP_CLIPBOARD), NAMED(WM_OVERVIEW_KEY),  NAMED(WM_OVERVIEW_CLICK)};
+        NAMED(WM_APP_CLIPBOARD), NAMED(WM_OVERVIEW_KEY),  NAMED(WM_OVERVIEW_CLICK),
+        NAMED(WM_OVERVIEW_DROP)};
     const bool pointer = m >= WM_MOUSEMOVE && m <= WM_MBUTTONDBLCLK;
     const bool shift = m == WM_KEYDOWN && l == static_cast<LParam>(MK_SHIFT);
     return cat(names.at(m), ' ', w, pointer ? cat(" at ", pointerX(l), ',', pointerY(l)) : "",
                shift ? " with Shift" : "", m == WM_OVERVIEW_KEY ? cat(" in rows of ", l) : "",
+               m == WM_OVERVIEW_DROP ? cat(" before ", l) : "",
                note.empty() ? "" : cat(" (", note, ')'));
 }
 
@@ -472,6 +474,7 @@ class Scenarios {
              platform->setOverviewFrame(n(1));
              platform->overviewWindow()->boards()->setObjectName("boards");
          }},
+        {"tile", [this] { platform->setOverviewTile(n(0), tile, "drawn anew"); }}, // BOARD
         {"framed", // the boards with the highlight's colour at their left edge
          [this] {
              OverviewBoards& boards = *platform->overviewWindow()->boards();
@@ -526,11 +529,20 @@ class Scenarios {
         {"list", [this] { line(cat(listed(n(0)), " files listed")); }},
         {"filter", [this] { files()->selectNameFilter(all().c_str()); }}, // as shown
         {"clipboard",
-         [this] { // TEXT: put with 1600 bytes of cells, and read back
+         [this] { // TEXT: put with 1600 bytes of cells; what the desktop holds, what is read
              platform->putBoardOnClipboard(all(), Bytes(1600, 7));
+             const QMimeData* held = QGuiApplication::clipboard()->mimeData();
              const Platform::ClipboardBoard back = platform->clipboardBoard();
-             line(cat(back.text.value_or("no text"), ", cells ",
-                      back.cells.value_or(Bytes{}).size()));
+             line(cat(held->text(), ", cells ",
+                      held->data(QStringLiteral("application/x-plinkor2-board")).size(),
+                      back.text || back.cells ? ", read" : ", nothing read"));
+         }},
+        {"foreign-clipboard",
+         [this] { // SIZE: another program's text, and what is read of it
+             auto* data = new QMimeData;
+             data->setText(QString(n(0), QLatin1Char('.')));
+             QGuiApplication::clipboard()->setMimeData(data);
+             line(cat(platform->clipboardBoard().text.value_or("").size(), " bytes read"));
          }},
         {"answer",
          [this] { box()->button(QMessageBox::StandardButton(parse<Buttons>(0)))->click(); }},

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 namespace bse::test {
 
@@ -175,8 +176,15 @@ bool FakePlatform::send(Message message, WParam wParam, LParam lParam) {
     return handler ? handler(message, wParam, lParam) : false;
 }
 
+void FakePlatform::runWhileOpen() {
+    for (const auto& action : std::exchange(whileOpen, {})) {
+        action();
+    }
+}
+
 Answer FakePlatform::askQuestion(std::string_view text) {
     note("askQuestion", text);
+    runWhileOpen();
     return take(answers, Answer::Cancel);
 }
 
@@ -265,6 +273,7 @@ int FakePlatform::popupMenu(std::span<const PopupItem> items) {
         shown.append(shown.empty() ? "" : " | ").append(item.text);
     }
     note("popupMenu", shown);
+    runWhileOpen();
     return take(menuChoices, 0);
 }
 

@@ -109,6 +109,8 @@ class FakePlatform : public Platform {
     std::map<std::string, std::vector<std::string>> settings; // kept between runs, by key
     ClipboardBoard clipboard;                                 // the desktop's
     std::function<void(FakePlatform&)> session; // run by runMessageLoop: the user's session
+    // What happens while the next question or context menu is open, before it is answered.
+    std::vector<std::function<void()>> whileOpen;
 
     // Safekeeping: on when asked; the copies of editors that stopped by name, newest last.
     bool safekeeping = false;
@@ -166,6 +168,9 @@ class FakePlatform : public Platform {
         clipboard = {cells, std::string(text)};
     }
     ClipboardBoard clipboardBoard() override { return clipboard; }
+    ClipboardTypes clipboardTypes() override {
+        return {clipboard.cells.has_value(), clipboard.text.has_value()};
+    }
     std::vector<std::string> readSettingList(std::string_view key) override {
         return settings[std::string(key)];
     }
@@ -242,6 +247,7 @@ class FakePlatform : public Platform {
     template <typename... Words> void note(const Words&... words) { log.push_back(line(words...)); }
 
   private:
+    void runWhileOpen();
     std::optional<std::string> choose(const char* what, const FileDialogOptions& options,
                                       std::deque<std::optional<std::string>>& choices);
 };
