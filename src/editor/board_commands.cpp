@@ -129,6 +129,8 @@ void pasteBoardCommand(Editor& editor, Platform& platform) {
             return;
         }
         pasted = **typed;
+    } else if (desktop.cells && !editor.boardCopied) {
+        return; // a part of a board (selection.h) is no board to paste
     }
     const BoardCells before = editor.boardSet.current().cells;
     editor.boardSet.current().cells = pasted;

@@ -6,6 +6,8 @@
 #include "editor/file_commands.h"
 #include "editor/overview.h"
 #include "editor/recent_files.h"
+#include "editor/replace_block_dialog.h"
+#include "editor/selection.h"
 #include "editor/undo.h"
 
 #include <array>
@@ -51,6 +53,8 @@ constexpr std::array commands{
     CommandRoute{ID_BOARD_MOVEEARLIER, moveBoardEarlierCommand},
     CommandRoute{ID_BOARD_MOVELATER, moveBoardLaterCommand},
     CommandRoute{ID_BOARD_OVERVIEW, overviewCommand},
+    CommandRoute{ID_EDIT_SELECTALL, selectAllCommand},
+    CommandRoute{ID_EDIT_REPLACEBLOCK, replaceBlockCommand},
 };
 
 } // namespace

@@ -106,7 +106,7 @@ void expectAllRead(std::istream& in, const std::string& action) {
     }
 }
 
-// A user's actions in one dialog, separated by " ; ": type ID TEXT, press ID,
+// A user's actions in one dialog, separated by " ; ": type ID TEXT, press ID, select ID INDEX,
 // message NUMBER.
 DialogScript dialogScript(const std::string& actions) {
     return [actions](FakeDialog& dialog) {
@@ -121,6 +121,8 @@ DialogScript dialogScript(const std::string& actions) {
                 dialog.type(id, rest(in));
             } else if (verb == "press") {
                 dialog.press(id);
+            } else if (verb == "select") {
+                dialog.select(id, number(in));
             } else if (verb == "message") {
                 dialog.send(static_cast<Message>(id));
             } else {
