@@ -160,6 +160,7 @@ bool selectionPress(Editor& editor, Platform& platform, int x, int y, WParam key
             s.stamp.reset();
             s.stampAt.reset();
         } else if (cell) {
+            s.stampAt = cell;
             finishStroke(editor, platform);
             placeStamp(editor, platform, *cell);
         }

@@ -1,6 +1,7 @@
 #include "format/board_set_format.h"
 #include "format/board_text.h"
 #include "format/recovery_copy.h"
+#include "format/region_text.h"
 #include "format/version1_import.h"
 #include "support/board_set_checks.h"
 #include "support/golden.h"
@@ -169,6 +170,27 @@ TEST(BoardCellBytes, KeepEveryBitOfEveryCell) {
               (std::vector<std::uint8_t>{4, 3, 2, 1}));
     EXPECT_EQ(boardFromCellBytes(bytes), cells);
     EXPECT_EQ(boardFromCellBytes({1, 2, 3}), std::nullopt);
+}
+
+// A part of a board on the clipboard comes back as it went; text that is no part of a board, and
+// a whole board's bytes, are nothing.
+TEST(RegionText, ComesBackAsItWentAndTellsPartsFromOtherText) {
+    const Region region{2, 3, {2, 3, 1, 43, 1, 5}};
+    EXPECT_EQ(regionText(region), "1g\n2.\n.4\n");
+    EXPECT_EQ(regionFromText("\n \n1g\r\n2.\n.4\n\n"), region);
+    EXPECT_EQ(regionFromCellBytes(regionCellBytes(region)), region);
+    const std::string row(20, '1');
+    for (const std::string& text : {std::string("12\n1"), std::string("1 2"), row + "1",
+                                    std::string(""), std::string("\n\n")}) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(regionFromText(text), std::nullopt);
+    }
+    std::string rows;
+    for (int r = 0; r < 21; ++r) {
+        rows += "1\n";
+    }
+    EXPECT_EQ(regionFromText(rows), std::nullopt);
+    EXPECT_EQ(regionFromCellBytes(boardCellBytes(BoardCells{})), std::nullopt);
 }
 
 } // namespace

@@ -375,6 +375,10 @@ class Scenarios {
                 line(message(m, w, l, note));
             }
             if (m == WM_INITDIALOG) {
+                for (const int list : {IDC_REPLACEFROM, IDC_REPLACEWITH}) { // the replace dialog's
+                    dialog.addListItem(list, "first");
+                    dialog.addListItem(list, "second");
+                }
                 dialog.show();
             }
             if (m == WM_COMMAND && ends) {
@@ -385,7 +389,8 @@ class Scenarios {
         static const std::map<std::string, const DialogTemplate& (*)()> templates{
             std::make_pair("info", boardSetInfoTemplate),
             std::make_pair("background", backgroundTemplate),
-            std::make_pair("jump", jumpToTemplate), std::make_pair("about", aboutTemplate)};
+            std::make_pair("jump", jumpToTemplate), std::make_pair("about", aboutTemplate),
+            std::make_pair("replace", replaceBlockTemplate)};
         line(cat("returned ", platform->runDialog(templates.at(word(0))(), procedure)));
     }
 
@@ -439,6 +444,8 @@ class Scenarios {
         {"loop", [this] { line(cat("loop returned ", loop())); }},
         {"drop", [this] { drop(); }},
         {"dialog", [this] { runDialog(); }},
+        {"select", [this] { dialog()->setItemSelection(n(0), n(1)); }},
+        {"selection", [this] { line(cat("selection ", dialog()->itemSelection(n(0)))); }},
         {"open", [this] { chose(platform->chooseFileToOpen(openDialogOptions())); }},
         {"import", [this] { chose(platform->chooseFileToOpen(importDialogOptions())); }},
         {"open-text", [this] { chose(platform->chooseFileToOpen(textFilterThird())); }},
