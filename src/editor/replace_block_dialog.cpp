@@ -77,18 +77,22 @@ void replaceBlockCommand(Editor& editor, Platform& platform) {
         replaceBlockTemplate(), [&](DialogWindow& dialog, Message message, WParam wParam, LParam) {
             return ReplaceBlockDialog(editor, platform, choice, dialog, message, wParam);
         });
-    if (!choice.accepted) {
-        return;
+    if (choice.accepted) {
+        replaceBlock(editor, platform, choice.from, choice.to, choice.everyBoard);
     }
+}
+
+void replaceBlock(Editor& editor, Platform& platform, BlockCode from, BlockCode to,
+                  bool everyBoard) {
     BoardSet& set = editor.boardSet;
     BoardsStep step{set.currentBoard, {}};
     int cells = 0;
-    const int first = choice.everyBoard ? 0 : set.currentBoard;
-    const int last = choice.everyBoard ? set.lastBoardIndex : set.currentBoard;
+    const int first = everyBoard ? 0 : set.currentBoard;
+    const int last = everyBoard ? set.lastBoardIndex : set.currentBoard;
     for (int board = first; board <= last; ++board) {
         BoardCells& boardCells = set.board(board).cells;
         const BoardCells before = boardCells;
-        if (const int changed = replaceBlock(boardCells, choice.from, choice.to); changed > 0) {
+        if (const int changed = bse::replaceBlock(boardCells, from, to); changed > 0) {
             cells += changed;
             step.boards.push_back(cellChanges(board, before, boardCells));
         }
@@ -97,7 +101,7 @@ void replaceBlockCommand(Editor& editor, Platform& platform) {
     if (boards > 0) {
         editor.modified = true;
         redrawBoard(editor, platform);
-        if (choice.everyBoard) {
+        if (everyBoard) {
             recordStep(editor, platform, std::move(step));
         } else {
             recordStep(editor, platform, std::move(step.boards.front()));
