@@ -176,8 +176,10 @@ std::string message(Message m, WParam w, LParam l, const std::string& note) {
         NAMED(WM_APP_CLIPBOARD), NAMED(WM_OVERVIEW_KEY),  NAMED(WM_OVERVIEW_CLICK)};
     const bool pointer = m >= WM_MOUSEMOVE && m <= WM_MBUTTONDBLCLK;
     const bool shift = m == WM_KEYDOWN && l == static_cast<LParam>(MK_SHIFT);
+    const bool control = m == WM_KEYDOWN && l == static_cast<LParam>(MK_CONTROL);
     return cat(names.at(m), ' ', w, pointer ? cat(" at ", pointerX(l), ',', pointerY(l)) : "",
-               shift ? " with Shift" : "", m == WM_OVERVIEW_KEY ? cat(" in rows of ", l) : "",
+               shift ? " with Shift" : "", control ? " with Ctrl" : "",
+               m == WM_OVERVIEW_KEY ? cat(" in rows of ", l) : "",
                note.empty() ? "" : cat(" (", note, ')'));
 }
 
