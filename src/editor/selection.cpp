@@ -78,7 +78,6 @@ void finishMove(Editor& editor, Platform& platform) {
     SelectionState& s = state(editor);
     s.drag = SelectionState::Drag::None;
     keepChange(editor, platform, s.before);
-    tell(editor, platform, "Moved " + size(s.rectBefore.width, s.rectBefore.height) + " cells.");
 }
 
 // The selection moved by the pointer's cells since the press, cut off at the board's edges.
@@ -164,7 +163,6 @@ bool selectionPress(Editor& editor, Platform& platform, int x, int y, WParam key
             finishStroke(editor, platform);
             placeStamp(editor, platform, *cell);
         }
-        showGridOverlay(editor, platform);
         return button == MK_RBUTTON || cell.has_value();
     }
     const bool wasSelected = selected(editor);
@@ -188,7 +186,6 @@ bool selectionPress(Editor& editor, Platform& platform, int x, int y, WParam key
     } else {
         return false;
     }
-    showGridOverlay(editor, platform);
     return cell.has_value();
 }
 
@@ -208,7 +205,6 @@ bool selectionMove(Editor& editor, Platform& platform, int x, int y, WParam keys
     } else {
         return false;
     }
-    showGridOverlay(editor, platform);
     return true;
 }
 
@@ -235,11 +231,10 @@ bool selectionKey(Editor& editor, Platform& platform, WParam key, LParam modifie
     } else if (key == 'C') {
         sendCommand(editor, platform, ID_EDIT_COPYBOARD);
     }
-    showGridOverlay(editor, platform);
     return true;
 }
 
-void escapeSelection(Editor& editor, Platform& platform) {
+void escapeSelection(Editor& editor, Platform&) {
     SelectionState& s = state(editor);
     if (s.drag == SelectionState::Drag::Moving) {
         editor.boardSet.current().cells = s.before;
@@ -248,7 +243,6 @@ void escapeSelection(Editor& editor, Platform& platform) {
     dropSelection(editor);
     s.stamp.reset();
     s.stampAt.reset();
-    showGridOverlay(editor, platform);
 }
 
 void selectAllCommand(Editor& editor, Platform& platform) {
@@ -258,7 +252,6 @@ void selectAllCommand(Editor& editor, Platform& platform) {
     s.board = editor.boardSet.currentBoard;
     s.drag = SelectionState::Drag::None;
     s.rect = {0, 0, boardColumns, boardRows};
-    showGridOverlay(editor, platform);
     tell(editor, platform, "Selected " + size(boardColumns, boardRows) + " cells.");
 }
 

@@ -23,7 +23,8 @@ bool selectionKey(Editor& editor, Platform& platform, WParam key, LParam modifie
 // Escape: a move being dragged goes back, the stamp and the selection go.
 void escapeSelection(Editor& editor, Platform& platform);
 // Draws what changed of the selection's frame and the stamp over the grid; nothing when neither
-// was there. Drops a selection of another board.
+// was there. Drops a selection of another board. The window's handler runs it after every
+// message.
 void showGridOverlay(Editor& editor, Platform& platform);
 
 // Edit > Select All.
