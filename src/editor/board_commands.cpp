@@ -1,5 +1,6 @@
 #include "editor/board_commands.h"
 #include "format/board_text.h"
+#include "format/region_text.h"
 
 #include "editor/editor.h"
 #include "editor/screen.h"
@@ -19,6 +20,9 @@ constexpr const char* noAnswerRefusal =
     "The program that holds the clipboard did not answer in time, so nothing was pasted.";
 constexpr const char* noBoardRefusal =
     "The text on the clipboard is no board: a board is 20 rows of 20 block characters.";
+constexpr const char* partRefusal =
+    "The clipboard holds a part of a board, not a whole one: Ctrl+V on the grid places it as a "
+    "stamp.";
 
 // An empty board opened at `position` and wiped on screen, as Clear Board does; the step for
 // the caller to record once the board is shown.
@@ -122,10 +126,17 @@ void clipboardChanged(Editor& editor, Platform& platform) {
 }
 
 void pasteBoardCommand(Editor& editor, Platform& platform) {
+    pasteBoard(editor, platform, platform.clipboardBoard());
+}
+
+void pasteBoard(Editor& editor, Platform& platform, const Platform::ClipboardBoard& desktop) {
     // Another window's board comes first, then 20 rows of text, then the editor's own copy.
-    const Platform::ClipboardBoard desktop = platform.clipboardBoard();
     if (!desktop.answered) {
         platform.showRefusal(noAnswerRefusal);
+        return;
+    }
+    if (desktop.cells && regionFromCellBytes(*desktop.cells)) {
+        platform.showRefusal(partRefusal);
         return;
     }
     std::optional<Result<BoardCells>> found;

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "platform/platform.h"
+
 namespace bse {
 
 struct Editor;
-class Platform;
 
 // Empties the current board's cells (its background stays) and wipes the grid on screen.
 void clearBoard(Editor& editor, Platform& platform);
@@ -14,6 +15,8 @@ bool refuseWhenFull(Editor& editor, Platform& platform);
 // The board list commands of the Edit and Board menus.
 void copyBoardCommand(Editor& editor, Platform& platform);
 void pasteBoardCommand(Editor& editor, Platform& platform);
+// Paste Board with the clipboard as already read (a key that looked at it first).
+void pasteBoard(Editor& editor, Platform& platform, const Platform::ClipboardBoard& desktop);
 // Paste Board is enabled while the editor's own copy exists or the desktop's clipboard offers a
 // board's type or text.
 void clipboardChanged(Editor& editor, Platform& platform);

@@ -6,6 +6,8 @@
 #include "editor/file_commands.h"
 #include "editor/overview.h"
 #include "editor/recent_files.h"
+#include "editor/replace_block_dialog.h"
+#include "editor/selection.h"
 #include "editor/undo.h"
 
 #include <array>
@@ -51,6 +53,8 @@ constexpr std::array commands{
     CommandRoute{ID_BOARD_MOVEEARLIER, moveBoardEarlierCommand},
     CommandRoute{ID_BOARD_MOVELATER, moveBoardLaterCommand},
     CommandRoute{ID_BOARD_OVERVIEW, overviewCommand},
+    CommandRoute{ID_EDIT_SELECTALL, selectAllCommand},
+    CommandRoute{ID_EDIT_REPLACEBLOCK, replaceBlockCommand},
 };
 
 } // namespace
@@ -58,6 +62,7 @@ constexpr std::array commands{
 void sendCommand(Editor& editor, Platform& platform, WParam command) {
     // A command in the middle of a drag comes after the cells painted so far.
     finishStroke(editor, platform);
+    selectionRelease(editor, platform); // so does a selection moved so far
     // File > Recent BoardSets: the files by their places in the list.
     if (command >= ID_FILE_RECENT_FIRST && command <= ID_FILE_RECENT_LAST) {
         openRecentFileCommand(editor, platform, static_cast<int>(command));

@@ -2,6 +2,7 @@
 
 #include "editor/history.h"
 #include "editor/overview.h"
+#include "editor/selection_state.h"
 #include "io/file_identity.h"
 #include "model/board_set.h"
 #include "platform/ids.h"
@@ -78,6 +79,7 @@ struct Editor {
     Safekeeping safekeeping;
     Overview overview;
     std::vector<std::string> recentFiles; // opened or saved, most recent first
+    SelectionState selection;
 };
 
 } // namespace bse

@@ -21,6 +21,13 @@ void applyCells(BoardSet& set, const CellsStep& step, bool forward) {
     set.currentBoard = step.board;
 }
 
+void applyBoards(BoardSet& set, const BoardsStep& step, bool forward) {
+    for (const CellsStep& board : step.boards) {
+        applyCells(set, board, forward);
+    }
+    set.currentBoard = step.board;
+}
+
 void applyLeadingBoards(BoardSet& set, const LeadingBoards& state) {
     for (std::size_t b = 0; b < state.cells.size(); ++b) {
         set.boards[b].cells = state.cells[b];
@@ -53,6 +60,7 @@ void redoStep(BoardSet& set, const Step& step) {
                    [&](const ImportStep& s) { applyLeadingBoards(set, s.after); },
                    [&](const MoveStep& s) { moveBoard(set, s.from, s.to); },
                    [&](const DuplicationStep& s) { duplicateBoard(set, s.position); },
+                   [&](const BoardsStep& s) { applyBoards(set, s, true); },
                },
                step);
 }
@@ -89,6 +97,7 @@ void undoStep(BoardSet& set, const Step& step) {
                        --set.lastBoardIndex;
                        set.currentBoard = s.position;
                    },
+                   [&](const BoardsStep& s) { applyBoards(set, s, false); },
                },
                step);
 }
@@ -122,6 +131,13 @@ std::size_t stepBytes(const Step& step) {
                    [&](const ImportStep& s) { return leading(s.before) + leading(s.after); },
                    [](const MoveStep&) { return std::size_t{0}; },
                    [](const DuplicationStep&) { return sizeof(Board); },
+                   [](const BoardsStep& s) {
+                       std::size_t bytes = s.boards.capacity() * sizeof(CellsStep);
+                       for (const CellsStep& board : s.boards) {
+                           bytes += board.changes.capacity() * sizeof(CellChange);
+                       }
+                       return bytes;
+                   },
                },
                step);
 }

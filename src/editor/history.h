@@ -80,8 +80,14 @@ struct DuplicationStep {
     std::unique_ptr<Board> overwritten;
 };
 
+// Cells of several boards at once (Replace Block on every board), done on `board`.
+struct BoardsStep {
+    int board = 0;
+    std::vector<CellsStep> boards;
+};
+
 using Step = std::variant<CellsStep, InsertionStep, DeletionStep, BackgroundStep, NamesStep,
-                          ImportStep, MoveStep, DuplicationStep>;
+                          ImportStep, MoveStep, DuplicationStep, BoardsStep>;
 
 // Brings the BoardSet from the state before a step to the state after it, or back, including
 // the current board each side had.

@@ -5,6 +5,7 @@
 #include "editor/screen.h"
 #include "editor/title.h"
 #include "editor/undo.h"
+#include "model/board_region.h"
 #include "platform/platform.h"
 #include "view/board_tile.h"
 
@@ -44,8 +45,11 @@ void refreshBoard(Editor& editor, Platform& platform, int position) {
     drawTile(overview, tile, board);
     tile.background = board.background;
     tile.shown = true;
+    const int blocks = blockCount(board.cells);
     const std::string label =
-        std::to_string(position + 1) + " - background " + std::to_string(board.background);
+        std::to_string(position + 1) + " - background " + std::to_string(board.background) +
+        (blocks == 0 ? " - empty"
+                     : " - " + std::to_string(blocks) + (blocks == 1 ? " block" : " blocks"));
     platform.setOverviewTile(position, tile.picture, label);
 }
 

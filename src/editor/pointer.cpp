@@ -4,6 +4,7 @@
 #include "editor/commands.h"
 #include "editor/editor.h"
 #include "editor/screen.h"
+#include "editor/selection.h"
 #include "editor/undo.h"
 #include "model/board_tools.h"
 #include "platform/platform.h"
@@ -215,6 +216,9 @@ void pressButton(Editor& editor, Platform& platform, int x, int y, WParam state,
 } // namespace
 
 bool onPointerMove(Editor& editor, Platform& platform, int x, int y, WParam buttonState) {
+    if (selectionMove(editor, platform, x, y, buttonState)) {
+        buttonState = 0; // the selection's drag or the stamp takes the move: nothing is painted
+    }
     // No button held: any stroke is over, also one whose release happened outside the window.
     // So is a rectangle whose button is no longer held.
     const bool rectangleReleased =
@@ -229,11 +233,17 @@ bool onPointerMove(Editor& editor, Platform& platform, int x, int y, WParam butt
 }
 
 bool onLeftButtonDown(Editor& editor, Platform& platform, int x, int y, WParam buttonState) {
+    if (selectionPress(editor, platform, x, y, buttonState, leftOnly)) {
+        return true;
+    }
     pressButton(editor, platform, x, y, buttonState, leftOnly);
     return true;
 }
 
 bool onRightButtonDown(Editor& editor, Platform& platform, int x, int y, WParam buttonState) {
+    if (selectionPress(editor, platform, x, y, buttonState, rightOnly)) {
+        return true;
+    }
     pressButton(editor, platform, x, y, buttonState, rightOnly);
     return true;
 }
@@ -269,6 +279,7 @@ void cancelRectangle(Editor& editor, Platform& platform) {
 }
 
 bool onLeftButtonUp(Editor& editor, Platform& platform, int x, int y) {
+    selectionRelease(editor, platform);
     // Buttons act on the release, judged by where the pointer was last seen.
     if (buttonReleaseZone.contains(editor.pointer.pointerX, editor.pointer.pointerY)) {
         editor.pointer.buttonLatch = true;
@@ -282,6 +293,7 @@ bool onLeftButtonUp(Editor& editor, Platform& platform, int x, int y) {
 }
 
 bool onRightButtonUp(Editor& editor, Platform& platform) {
+    selectionRelease(editor, platform);
     finishStroke(editor, platform);
     return false;
 }

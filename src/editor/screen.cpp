@@ -12,6 +12,7 @@ namespace bse {
 void redrawBoard(Editor& editor, Platform& platform) {
     platform.setCursor(Cursor::Wait);
     Pictures& pictures = editor.pictures;
+    ++editor.selection.gridRedraws;
     platform.invalidate(
         drawBoardCells(pictures.editorCanvas, pictures.blockStrip, editor.boardSet.current()));
     platform.setCursor(Cursor::Arrow);
@@ -60,6 +61,7 @@ void drawStatusText(Editor& editor, Platform& platform, std::string_view text, R
 
 void eraseBoardGrid(Editor& editor, Platform& platform) {
     Pictures& pictures = editor.pictures;
+    ++editor.selection.gridRedraws;
     platform.invalidate(wipeBoardGrid(pictures.editorCanvas, pictures.editorBackdrop));
 }
 

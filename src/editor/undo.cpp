@@ -56,6 +56,8 @@ void finishStroke(Editor& editor, Platform& platform) {
 void startHistory(Editor& editor, Platform& platform) {
     editor.history.clear();
     editor.rectangle.active = false; // a BoardSet read in the middle of a drag ends it
+    editor.selection.active = false; // and a selection, or a move of one
+    editor.selection.drag = {};
     showUndoState(editor, platform);
 }
 

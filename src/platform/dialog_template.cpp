@@ -101,4 +101,31 @@ const DialogTemplate& jumpToTemplate() {
     return jump;
 }
 
+const DialogTemplate& replaceBlockTemplate() {
+    // A drop-down list's height includes its open list.
+    constexpr std::uint32_t listStyles = CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
+    constexpr std::uint32_t radioStyles = BS_AUTORADIOBUTTON;
+    static const DialogTemplate replace{
+        IDD_REPLACEBLOCK,
+        "Replace Block",
+        200,
+        86,
+        "MS Sans Serif",
+        8,
+        0,
+        {
+            label("Replace:", 7, 9, 32, 8),
+            control(IDC_REPLACEFROM, ControlKind::ComboBox, "", 40, 7, 153, 150, listStyles),
+            label("with:", 7, 27, 32, 8),
+            control(IDC_REPLACEWITH, ControlKind::ComboBox, "", 40, 25, 153, 150, listStyles),
+            control(IDC_THISBOARD, ControlKind::RadioButton, "on this &board", 7, 45, 90, 10,
+                    radioStyles | WS_GROUP | WS_TABSTOP),
+            control(IDC_EVERYBOARD, ControlKind::RadioButton, "on &every board", 100, 45, 93, 10,
+                    radioStyles),
+            okButton(89, 65, 50),
+            cancelButton(143, 65),
+        }};
+    return replace;
+}
+
 } // namespace bse

@@ -9,11 +9,23 @@
 
 namespace bse {
 
-enum class ControlKind { DefaultPushButton, PushButton, Edit, Label, UpDown };
+enum class ControlKind {
+    DefaultPushButton,
+    PushButton,
+    Edit,
+    Label,
+    UpDown,
+    ComboBox,
+    RadioButton
+};
 
 // Control styles, with the values the templates were first written with.
 inline constexpr std::uint32_t WS_TABSTOP = 0x00010000;
 inline constexpr std::uint32_t WS_BORDER = 0x00800000;
+inline constexpr std::uint32_t WS_GROUP = 0x00020000;
+inline constexpr std::uint32_t WS_VSCROLL = 0x00200000;
+inline constexpr std::uint32_t CBS_DROPDOWNLIST = 0x0003;
+inline constexpr std::uint32_t BS_AUTORADIOBUTTON = 0x0009;
 inline constexpr std::uint32_t ES_AUTOHSCROLL = 0x0080;
 inline constexpr std::uint32_t ES_NUMBER = 0x2000;
 inline constexpr std::uint32_t UDS_WRAP = 0x0001;
@@ -64,5 +76,7 @@ const DialogTemplate& boardSetInfoTemplate();
 const DialogTemplate& aboutTemplate();
 const DialogTemplate& backgroundTemplate();
 const DialogTemplate& jumpToTemplate();
+// "Replace Block" (130): two drop-down lists of blocks and two radio buttons.
+const DialogTemplate& replaceBlockTemplate();
 
 } // namespace bse

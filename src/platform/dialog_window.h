@@ -27,6 +27,11 @@ class DialogWindow {
     virtual void setItemNumber(int controlId, unsigned value) = 0;
     // The range an up-down control steps over (it wraps when its template says so).
     virtual void setUpDownRange(int controlId, int lowest, int highest) = 0;
+    // Drop-down lists: an item added at the end, and the one chosen (from 0). Radio buttons:
+    // 1 when checked, else 0; setting 1 checks it and clears the others of its group.
+    virtual void addListItem(int /*controlId*/, std::string_view /*text*/) {}
+    virtual int itemSelection(int /*controlId*/) { return 0; }
+    virtual void setItemSelection(int /*controlId*/, int /*index*/) {}
 
     // Frame rectangle in screen pixels, and moving it without resizing.
     virtual Rect frame() = 0;

@@ -77,6 +77,7 @@ inline constexpr WParam VK_UP = 38;
 inline constexpr WParam VK_RIGHT = 39;
 inline constexpr WParam VK_DOWN = 40;
 inline constexpr WParam VK_ESCAPE = 27;
+inline constexpr WParam VK_DELETE = 46;
 // WM_KEYDOWN's lParam holds MK_SHIFT while Shift is held: the editor asks the desktop no key state.
 
 // Dialog results and standard control ids.
@@ -123,6 +124,9 @@ inline constexpr int ID_BOARD_OVERVIEW = 40060;
 inline constexpr int ID_FILE_RECENT_FIRST = 40070;
 inline constexpr int ID_FILE_RECENT_LAST = 40077;
 inline constexpr int ID_FILE_RECENT_CLEAR = 40078;
+// Parts of boards.
+inline constexpr int ID_EDIT_SELECTALL = 40080;
+inline constexpr int ID_EDIT_REPLACEBLOCK = 40081;
 
 // Resources.
 inline constexpr int IDD_MAINWINDOW = 101;
@@ -138,6 +142,7 @@ inline constexpr int IDI_FRAME_FIRST = 111;
 inline constexpr int IDI_FRAME_LAST = 120;
 inline constexpr int IDD_JUMPTO = 121;
 inline constexpr int IDB_ABOUT = 124;
+inline constexpr int IDD_REPLACEBLOCK = 130;
 
 // Dialog controls.
 inline constexpr int IDC_BOARDSETNAME = 1000;
@@ -145,6 +150,10 @@ inline constexpr int IDC_AUTHORNAME = 1001;
 inline constexpr int IDC_BACKGROUND = 1003;
 inline constexpr int IDC_JUMPSPIN = 1004;
 inline constexpr int IDC_JUMPBOARD = 1005;
+inline constexpr int IDC_REPLACEFROM = 1020;
+inline constexpr int IDC_REPLACEWITH = 1021;
+inline constexpr int IDC_THISBOARD = 1022;
+inline constexpr int IDC_EVERYBOARD = 1023;
 
 // Timer.
 inline constexpr int iconTimerId = 6711;

@@ -58,6 +58,8 @@ WParam CanvasWidget::virtualKey(int qtKey) {
         return VK_DOWN;
     case Qt::Key_Escape:
         return VK_ESCAPE;
+    case Qt::Key_Delete:
+        return VK_DELETE;
     default:
         // Letters and digits share their codes.
         if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) ||
@@ -149,7 +151,13 @@ void CanvasWidget::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
         return;
     }
-    handler_(WM_KEYDOWN, key, shiftArrow(event) ? static_cast<LParam>(MK_SHIFT) : 0);
+    const LParam control = event->modifiers() == Qt::ControlModifier ? MK_CONTROL : 0;
+    handler_(WM_KEYDOWN, key, shiftArrow(event) ? static_cast<LParam>(MK_SHIFT) : control);
+}
+
+bool CanvasWidget::clipboardKey(const QKeyEvent* event) {
+    return event->modifiers() == Qt::ControlModifier &&
+           (event->key() == Qt::Key_C || event->key() == Qt::Key_V);
 }
 
 bool CanvasWidget::shiftArrow(const QKeyEvent* event) {
@@ -158,8 +166,10 @@ bool CanvasWidget::shiftArrow(const QKeyEvent* event) {
 }
 
 bool CanvasWidget::event(QEvent* event) {
-    // Shift with an arrow goes through the window's key table, not the menu's shortcut.
-    if (event->type() == QEvent::ShortcutOverride && shiftArrow(static_cast<QKeyEvent*>(event))) {
+    // Shift with an arrow goes through the window's key table, not the menu's shortcut; so do
+    // Ctrl+C and Ctrl+V, which act on a selection while there is one.
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (event->type() == QEvent::ShortcutOverride && (shiftArrow(key) || clipboardKey(key))) {
         event->accept();
         return true;
     }

@@ -32,6 +32,7 @@ class CanvasWidget : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
     static bool shiftArrow(const QKeyEvent* event);
+    static bool clipboardKey(const QKeyEvent* event);
 
   private:
     void sendPointer(Message message, QMouseEvent* event);

@@ -10,6 +10,7 @@
 
 #include <QAbstractButton>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFont>
 #include <QFontMetrics>
 #include <QIcon>
@@ -21,6 +22,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 #include <QSize>
@@ -180,6 +182,12 @@ void TemplateDialog::buildControls(const DialogTemplate& dialogTemplate) {
         case ControlKind::Label:
             widget = makeLabel(control, this);
             break;
+        case ControlKind::ComboBox:
+            widget = new QComboBox(this);
+            break;
+        case ControlKind::RadioButton:
+            widget = new QRadioButton(fromWindows1252(control.text), this);
+            break;
         case ControlKind::UpDown: {
             // The buddy is the control just before the up-down in the template.
             auto* buddy = (control.styles & UDS_AUTOBUDDY) != 0 ? qobject_cast<QLineEdit*>(previous)
@@ -193,6 +201,10 @@ void TemplateDialog::buildControls(const DialogTemplate& dialogTemplate) {
         widget->setGeometry(controlRect(control));
         if (auto* label = qobject_cast<QLabel*>(widget)) {
             fitLabel(label);
+        }
+        if (control.kind == ControlKind::ComboBox) {
+            // The template's height includes the open list; closed, it is one line.
+            widget->resize(widget->width(), widget->sizeHint().height());
         }
         if (control.kind == ControlKind::UpDown && (control.styles & UDS_ALIGNRIGHT) != 0 &&
             qobject_cast<QLineEdit*>(previous) != nullptr) {
@@ -295,6 +307,30 @@ void TemplateDialog::setItemNumber(int controlId, unsigned value) {
 void TemplateDialog::setUpDownRange(int controlId, int lowest, int highest) {
     if (auto* upDown = qobject_cast<UpDownControl*>(control(controlId))) {
         upDown->setRange(lowest, highest);
+    }
+}
+
+void TemplateDialog::addListItem(int controlId, std::string_view text) {
+    if (auto* list = qobject_cast<QComboBox*>(control(controlId))) {
+        list->addItem(fromWindows1252(text));
+    }
+}
+
+int TemplateDialog::itemSelection(int controlId) {
+    QWidget* widget = control(controlId);
+    if (const auto* list = qobject_cast<const QComboBox*>(widget)) {
+        return list->currentIndex();
+    }
+    const auto* radio = qobject_cast<const QRadioButton*>(widget);
+    return radio != nullptr && radio->isChecked() ? 1 : 0;
+}
+
+void TemplateDialog::setItemSelection(int controlId, int index) {
+    QWidget* widget = control(controlId);
+    if (auto* list = qobject_cast<QComboBox*>(widget)) {
+        list->setCurrentIndex(index);
+    } else if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
+        radio->setChecked(index == 1); // its siblings clear themselves
     }
 }
 

@@ -76,6 +76,9 @@ class TemplateDialog : public QDialog, public DialogWindow {
     std::optional<unsigned> itemNumber(int controlId) override;
     void setItemNumber(int controlId, unsigned value) override;
     void setUpDownRange(int controlId, int lowest, int highest) override;
+    void addListItem(int controlId, std::string_view text) override;
+    int itemSelection(int controlId) override;
+    void setItemSelection(int controlId, int index) override;
     Rect frame() override;
     void move(int x, int y) override;
     void setBigIcon(int iconId) override;

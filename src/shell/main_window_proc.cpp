@@ -8,6 +8,7 @@
 #include "editor/pointer.h"
 #include "editor/safekeeping.h"
 #include "editor/screen.h"
+#include "editor/selection.h"
 #include "platform/platform.h"
 #include "shell/menu.h"
 
@@ -37,6 +38,10 @@ constexpr std::array arrowKeys{
 void routeKey(Editor& editor, Platform& platform, WParam key, LParam modifiers) {
     if (key == VK_ESCAPE) {
         cancelRectangle(editor, platform);
+        escapeSelection(editor, platform);
+        return;
+    }
+    if (selectionKey(editor, platform, key, modifiers)) {
         return;
     }
     for (const KeyRoute& route : arrowKeys) {
@@ -181,6 +186,7 @@ bool MainWindowProc(Editor& editor, Platform& platform, Message message, WParam 
     // pointer move can only paint the current board.
     if (message != WM_PAINT && !(message == WM_TIMER && wParam == iconTimerId)) {
         refreshOverview(editor, platform, message == WM_MOUSEMOVE);
+        showGridOverlay(editor, platform);
     }
     return handled;
 }

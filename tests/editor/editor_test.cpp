@@ -106,7 +106,7 @@ void expectAllRead(std::istream& in, const std::string& action) {
     }
 }
 
-// A user's actions in one dialog, separated by " ; ": type ID TEXT, press ID,
+// A user's actions in one dialog, separated by " ; ": type ID TEXT, press ID, select ID INDEX,
 // message NUMBER.
 DialogScript dialogScript(const std::string& actions) {
     return [actions](FakeDialog& dialog) {
@@ -121,6 +121,8 @@ DialogScript dialogScript(const std::string& actions) {
                 dialog.type(id, rest(in));
             } else if (verb == "press") {
                 dialog.press(id);
+            } else if (verb == "select") {
+                dialog.select(id, number(in));
             } else if (verb == "message") {
                 dialog.send(static_cast<Message>(id));
             } else {
@@ -410,13 +412,34 @@ std::string cellAt(int column, int row) {
 // which board is current is undone back to the start and redone to the end, each time showing the
 // BoardSet as it was, on the board it was done on, unmodified exactly where it was saved.
 TEST(Editor, UndoAndRedoWalkRandomSessionsBackToTheStartAndOnToTheEnd) {
-    const char* const commands[] = {
-        "copy-board",       "paste-board",    "clear-board",          "add-a-board",
-        "insert-board",     "delete-board",   "previous-board",       "next-board",
-        "first-board",      "last-board",     "set-board-background", "boardset-settings",
-        "import",           "save",           "flip-left-and-right",  "flip-top-and-bottom",
-        "shift-left",       "shift-down",     "duplicate-board",      "move-board-earlier",
-        "move-board-later", "mirror-painting"};
+    const char* const commands[] = {"copy-board",
+                                    "paste-board",
+                                    "clear-board",
+                                    "add-a-board",
+                                    "insert-board",
+                                    "delete-board",
+                                    "previous-board",
+                                    "next-board",
+                                    "first-board",
+                                    "last-board",
+                                    "set-board-background",
+                                    "boardset-settings",
+                                    "import",
+                                    "save",
+                                    "flip-left-and-right",
+                                    "flip-top-and-bottom",
+                                    "shift-left",
+                                    "shift-down",
+                                    "duplicate-board",
+                                    "move-board-earlier",
+                                    "move-board-later",
+                                    "mirror-painting",
+                                    "select-all",
+                                    "replace-block",
+                                    "key 46",
+                                    "key 67 8",
+                                    "key 88 8",
+                                    "key 86 8"};
     for (const unsigned seed : {1u, 2u, 3u}) {
         SCOPED_TRACE(seed);
         std::mt19937 random(seed);
@@ -449,7 +472,8 @@ TEST(Editor, UndoAndRedoWalkRandomSessionsBackToTheStartAndOnToTheEnd) {
             const BoardSet before = editor->boardSet;
             const int typed = pick(4);
             run("dialog type 1003 " + std::to_string(typed) + " ; type 1000 " + // background, name
-                (typed < 2 ? "Caves" : "Lakes") + " ; press 1");
+                (typed < 2 ? "Caves" : "Lakes") + " ; select 1023 " + std::to_string(typed % 2) +
+                " ; press 1");
             run("bytes-file /old.dat " + std::to_string(400 * (1 + pick(3))) + " " +
                 std::to_string(typed));
             run("choose-open /old.dat");
@@ -460,9 +484,10 @@ TEST(Editor, UndoAndRedoWalkRandomSessionsBackToTheStartAndOnToTheEnd) {
                 const bool no = std::string(commands[which]) == "import" || pick(3) == 0;
                 run(no ? "answers no" : "answers yes");
                 run(commands[which]);
-            } else { // a stroke, a rectangle or a fill: press, moves to neighbouring cells, release
+            } else { // a stroke, a rectangle, a fill, a selection or a move of one, a stamp's
+                     // placement: press, moves to neighbouring cells, release
                 const std::string button = pick(2) == 0 ? "l" : "r";
-                const std::string held = std::to_string((button == "l" ? 1 : 2) + 4 * pick(3));
+                const std::string held = std::to_string((button == "l" ? 1 : 2) + 4 * pick(4));
                 run("blocks " + std::to_string(pick(45)) + " " + std::to_string(pick(45)));
                 int column = pick(20), row = pick(20);
                 run(button + "d " + cellAt(column, row) + " +" + held);

@@ -1,6 +1,7 @@
 #include "format/board_set_format.h"
 #include "format/board_text.h"
 #include "format/recovery_copy.h"
+#include "format/region_text.h"
 #include "format/version1_import.h"
 #include "support/board_set_checks.h"
 #include "support/golden.h"
@@ -173,6 +174,22 @@ TEST(BoardCellBytes, KeepEveryBitOfEveryCell) {
     EXPECT_EQ(boardFromCellBytes(bytes).reason(),
               "The board on the clipboard has more than 65536 bytes, not the 1600 of 400 cells, "
               "so it is no board of this editor's.");
+}
+
+// A part of a board on the clipboard comes back as it went; text that is no part of a board, and
+// a whole board's bytes, are nothing.
+TEST(RegionText, ComesBackAsItWentAndTellsPartsFromOtherText) {
+    const Region region{2, 3, {2, 3, 1, 43, 1, 5}};
+    EXPECT_EQ(regionText(region), "1g\n2.\n.4\n");
+    EXPECT_EQ(regionFromText("\n \n1g\r\n2.\n.4\n\n"), region);
+    EXPECT_EQ(regionFromCellBytes(regionCellBytes(region)), region);
+    const std::string rows21 = regionText({1, 21, std::vector<BlockCode>(21, 2)});
+    for (const std::string& text : {std::string("12\n1"), std::string("1 2"), std::string(21, '1'),
+                                    std::string("\n\n"), rows21}) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(regionFromText(text), std::nullopt);
+    }
+    EXPECT_EQ(regionFromCellBytes(boardCellBytes(BoardCells{})), std::nullopt);
 }
 
 } // namespace

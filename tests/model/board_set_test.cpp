@@ -1,3 +1,4 @@
+#include "model/board_region.h"
 #include "model/board_tools.h"
 #include "support/board_set_checks.h"
 
@@ -128,6 +129,99 @@ TEST(BoardTools, RectanglesAndFillsPaintTheirCells) {
     }
     EXPECT_TRUE(fillRegion(cells, cellIndex(0, 0), 9, true)); // the mirrored region too
     EXPECT_EQ(std::ranges::count(cells, 9u), 200);
+}
+
+// Parts of a board: how many cells each operation changes and empties, none outside `within`,
+// and the count Replace Block reports.
+TEST(BoardRegion, OperationsChangeOnlyTheirCells) {
+    struct Case {
+        const char* what;
+        int (*operation)(BoardCells&); // the count it reports, or -1
+        int changed, emptied;
+        CellRect within;
+    };
+    const Case cases[] = {
+        {"a copy placed where it came from",
+         [](BoardCells& c) {
+             return placeRegion(c, copyRegion(c, {2, 3, 4, 5}), 2, 3, false), -1;
+         },
+         0,
+         0,
+         {}},
+        {"empty 3 x 2",
+         [](BoardCells& c) {
+             return emptyRect(c, {1, 1, 3, 2}), -1;
+         },
+         6,
+         6,
+         {1, 1, 3, 2}},
+        {"placed at the bottom-right corner, cut off",
+         [](BoardCells& c) {
+             return placeRegion(c, copyRegion(c, {0, 0, 3, 2}), 18, 19, false), -1;
+         },
+         2,
+         0,
+         {18, 19, 2, 1}},
+        {"placed mirrored",
+         [](BoardCells& c) {
+             return placeRegion(c, copyRegion(c, {0, 0, 1, 1}), 5, 5, true), -1;
+         },
+         2,
+         0,
+         {5, 5, 10, 1}},
+        {"moved right by 2",
+         [](BoardCells& c) {
+             return moveRect(c, {0, 0, 3, 2}, 2, 0), -1;
+         },
+         10,
+         4,
+         {0, 0, 5, 2}},
+        {"moved off the board",
+         [](BoardCells& c) {
+             return moveRect(c, {0, 0, 3, 2}, -3, 9), -1;
+         },
+         6,
+         6,
+         {0, 0, 3, 2}},
+        {"replace a block",
+         [](BoardCells& c) { return replaceBlock(c, 2, 44); },
+         10,
+         0,
+         {0, 0, 20, 20}},
+        {"replace the eraser (empty cells)",
+         [](BoardCells& c) {
+             return emptyRect(c, {0, 0, 2, 2}), replaceBlock(c, eraserCode, 5);
+         },
+         4,
+         0,
+         {0, 0, 2, 2}},
+        {"replace the eraser by the eraser",
+         [](BoardCells& c) { return replaceBlock(c, 44, 0); },
+         0,
+         0,
+         {}},
+    };
+    BoardCells marked{};
+    for (int i = 0; i < cellsPerBoard; ++i) {
+        marked[std::size_t(i)] = BlockCode(i % 42) + firstBlockKind;
+    }
+    EXPECT_EQ(cellRectBetween(25, 4, -3, 2), (CellRect{0, 2, 20, 3}));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        BoardCells cells = marked;
+        const int reported = c.operation(cells);
+        int changed = 0, emptied = 0;
+        for (int i = 0; i < cellsPerBoard; ++i) {
+            const std::size_t at = std::size_t(i);
+            changed += cells[at] != marked[at];
+            emptied += cells[at] == 0;
+            EXPECT_TRUE(cells[at] == marked[at] || c.within.contains(i / boardRows, i % boardRows));
+        }
+        EXPECT_EQ(changed, c.changed);
+        EXPECT_EQ(emptied, c.emptied);
+        EXPECT_EQ(reported, reported < 0 ? -1 : changed);
+        EXPECT_EQ(blockCount(cells), cellsPerBoard - emptied - int(std::ranges::count(cells, 44u)));
+    }
 }
 
 } // namespace

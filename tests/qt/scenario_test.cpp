@@ -177,8 +177,10 @@ std::string message(Message m, WParam w, LParam l, const std::string& note) {
         NAMED(WM_OVERVIEW_DROP)};
     const bool pointer = m >= WM_MOUSEMOVE && m <= WM_MBUTTONDBLCLK;
     const bool shift = m == WM_KEYDOWN && l == static_cast<LParam>(MK_SHIFT);
+    const bool control = m == WM_KEYDOWN && l == static_cast<LParam>(MK_CONTROL);
     return cat(names.at(m), ' ', w, pointer ? cat(" at ", pointerX(l), ',', pointerY(l)) : "",
-               shift ? " with Shift" : "", m == WM_OVERVIEW_KEY ? cat(" in rows of ", l) : "",
+               shift ? " with Shift" : "", control ? " with Ctrl" : "",
+               m == WM_OVERVIEW_KEY ? cat(" in rows of ", l) : "",
                m == WM_OVERVIEW_DROP ? cat(" before ", l) : "",
                note.empty() ? "" : cat(" (", note, ')'));
 }
@@ -377,6 +379,10 @@ class Scenarios {
                 line(message(m, w, l, note));
             }
             if (m == WM_INITDIALOG) {
+                for (const int list : {IDC_REPLACEFROM, IDC_REPLACEWITH}) { // the replace dialog's
+                    dialog.addListItem(list, "first");
+                    dialog.addListItem(list, "second");
+                }
                 dialog.show();
             }
             if (m == WM_COMMAND && ends) {
@@ -387,7 +393,8 @@ class Scenarios {
         static const std::map<std::string, const DialogTemplate& (*)()> templates{
             std::make_pair("info", boardSetInfoTemplate),
             std::make_pair("background", backgroundTemplate),
-            std::make_pair("jump", jumpToTemplate), std::make_pair("about", aboutTemplate)};
+            std::make_pair("jump", jumpToTemplate), std::make_pair("about", aboutTemplate),
+            std::make_pair("replace", replaceBlockTemplate)};
         line(cat("returned ", platform->runDialog(templates.at(word(0))(), procedure)));
     }
 
@@ -441,6 +448,8 @@ class Scenarios {
         {"loop", [this] { line(cat("loop returned ", loop())); }},
         {"drop", [this] { drop(); }},
         {"dialog", [this] { runDialog(); }},
+        {"select", [this] { dialog()->setItemSelection(n(0), n(1)); }},
+        {"selection", [this] { line(cat("selection ", dialog()->itemSelection(n(0)))); }},
         {"open", [this] { chose(platform->chooseFileToOpen(openDialogOptions())); }},
         {"import", [this] { chose(platform->chooseFileToOpen(importDialogOptions())); }},
         {"open-text", [this] { chose(platform->chooseFileToOpen(textFilterThird())); }},

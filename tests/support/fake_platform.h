@@ -50,6 +50,13 @@ class FakeDialog : public DialogWindow {
     std::optional<unsigned> itemNumber(int controlId) override;
     void setItemNumber(int controlId, unsigned value) override;
     void setUpDownRange(int controlId, int lowest, int highest) override;
+    void addListItem(int controlId, std::string_view) override { ++listSizes_[controlId]; }
+    int itemSelection(int controlId) override { return selections_[controlId]; }
+    void setItemSelection(int controlId, int index) override {
+        note("setItemSelection", controlId, index, "of", listSizes_[controlId]);
+        selections_[controlId] = index;
+    }
+    void select(int controlId, int index) { selections_[controlId] = index; }
     Rect frame() override;
     void move(int x, int y) override;
     void setBigIcon(int iconId) override { note("setBigIcon", iconId); }
@@ -67,6 +74,7 @@ class FakeDialog : public DialogWindow {
     const DialogProc& procedure_;
     std::vector<std::string>& log_;
     std::map<int, std::string> items_;
+    std::map<int, int> listSizes_, selections_;
     Point position_{};
     std::optional<int> result_;
 };
