@@ -115,6 +115,7 @@ void copyBoardCommand(Editor& editor, Platform& platform) {
     const BoardCells& cells = editor.boardSet.current().cells;
     editor.boardClipboard = cells;
     editor.boardCopied = true;
+    editor.selection.copiedPart.reset();
     platform.putBoardOnClipboard(boardText(cells), boardCellBytes(cells));
     platform.enableMenuItem(ID_EDIT_PASTEBOARD, true);
 }
@@ -135,7 +136,9 @@ void pasteBoard(Editor& editor, Platform& platform, const Platform::ClipboardBoa
         platform.showRefusal(noAnswerRefusal);
         return;
     }
-    if (desktop.cells && regionFromCellBytes(*desktop.cells)) {
+    const bool own = !desktop.cells && !desktop.text;
+    if (desktop.cells ? regionFromCellBytes(*desktop.cells).has_value()
+                      : own && editor.selection.copiedPart) {
         platform.showRefusal(partRefusal);
         return;
     }

@@ -104,6 +104,7 @@ void actOnSelection(Editor& editor, Platform& platform, bool copy, bool empty) {
             sendCommand(editor, platform, ID_EDIT_COPYBOARD); // 20 full rows remain a board
         } else {
             platform.putBoardOnClipboard(regionText(region), regionCellBytes(region));
+            s.copiedPart = region;
         }
     }
     const BoardCells before = cells;
@@ -124,6 +125,9 @@ void pasteKey(Editor& editor, Platform& platform) {
     const bool board = desktop.cells && boardFromCellBytes(*desktop.cells);
     if (!region && !board && desktop.text && !boardFromText(*desktop.text)) {
         region = regionFromText(*desktop.text);
+    }
+    if (desktop.answered && !desktop.cells && !desktop.text) {
+        region = state(editor).copiedPart; // the clipboard holds the editor's own
     }
     if (region && !region->wholeBoard()) {
         SelectionState& s = state(editor);

@@ -26,6 +26,9 @@ struct SelectionState {
     BoardCells before{};
 
     std::optional<Region> stamp;
+    // The part of a board this editor last put on the clipboard (Copy Board puts a board there
+    // instead): reading the desktop's clipboard gives nothing while it holds the editor's own.
+    std::optional<Region> copiedPart;
     std::optional<GridCellAt> stampAt; // its top-left cell, when the pointer is on the grid
 
     // Counts full redraws of the grid: what was drawn over it before one is gone.
