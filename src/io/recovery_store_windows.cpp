@@ -45,9 +45,11 @@ std::wstring localAppData() {
     return absolute(folder) ? folder : L"";
 }
 
-// Removes a file the store named itself; what is gone already is no failure.
-bool removeFile(const Result<std::wstring>& path) {
-    return path && (::DeleteFileW(path->c_str()) != 0 || ::GetLastError() == ERROR_FILE_NOT_FOUND);
+// Removes a file the store named itself, when it is there; as on POSIX, nobody is told otherwise.
+void removeFile(const Result<std::wstring>& path) {
+    if (path) {
+        ::DeleteFileW(path->c_str());
+    }
 }
 
 } // namespace
