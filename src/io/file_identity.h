@@ -7,6 +7,7 @@
 namespace bse::io {
 
 // A file as it stood when last looked at: another program's write or rename shows in one of these.
+// On Windows the device is the volume's serial number and the inode the file index.
 struct FileIdentity {
     std::uint64_t device = 0;
     std::uint64_t inode = 0;

@@ -1,11 +1,7 @@
 // The file layer on Windows: the same promises as the POSIX side, in the system's own calls. Paths
 // are UTF-8 and become UTF-16; every handle is binary, so no byte is translated.
 #include "io/file_io.h"
-
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "io/windows_support.h"
 
 #include <algorithm>
 #include <atomic>
@@ -16,7 +12,7 @@
 
 namespace bse::io {
 
-namespace {
+namespace windows {
 
 std::string utf8(const wchar_t* text, int length) {
     const int size = ::WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr);
@@ -25,9 +21,7 @@ std::string utf8(const wchar_t* text, int length) {
     return out;
 }
 
-// The system's own message, as UTF-8, without its closing full stop and line break. Both kinds of
-// full disk read as one.
-std::string systemReason(DWORD error = ::GetLastError()) {
+std::string systemReason(DWORD error) {
     if (error == ERROR_HANDLE_DISK_FULL) {
         error = ERROR_DISK_FULL;
     }
@@ -45,10 +39,6 @@ std::string systemReason(DWORD error = ::GetLastError()) {
     return reason;
 }
 
-Status failure(DWORD error = ::GetLastError()) {
-    return refuse(systemReason(error));
-}
-
 Result<std::wstring> widePath(const std::string& path) {
     const int size = ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, path.data(),
                                            static_cast<int>(path.size()), nullptr, 0);
@@ -61,23 +51,26 @@ Result<std::wstring> widePath(const std::string& path) {
     return wide;
 }
 
-class Handle {
-  public:
-    explicit Handle(HANDLE handle = INVALID_HANDLE_VALUE) : handle_(handle) {}
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-    ~Handle() {
-        if (valid()) {
-            ::CloseHandle(handle_);
+Status writeAll(HANDLE handle, std::span<const std::uint8_t> bytes) {
+    while (!bytes.empty()) {
+        const auto want = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 20));
+        DWORD written = 0;
+        if (::WriteFile(handle, bytes.data(), want, &written, nullptr) == 0) {
+            return failure();
         }
+        if (written == 0) {
+            return failure(ERROR_DISK_FULL);
+        }
+        bytes = bytes.subspan(written);
     }
-    HANDLE get() const { return handle_; }
-    bool valid() const { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
-    bool close() { return ::CloseHandle(std::exchange(handle_, INVALID_HANDLE_VALUE)) != 0; }
+    return Done{};
+}
 
-  private:
-    HANDLE handle_;
-};
+} // namespace windows
+
+namespace {
+
+using namespace windows;
 
 // What the path names now: nothing, a file on disk, or something else.
 struct Found {
@@ -118,21 +111,6 @@ std::string notRegularReason(const Found& found) {
 bool regular(const Found& found) {
     return found.type == FILE_TYPE_DISK &&
            (found.attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) == 0;
-}
-
-Status writeAll(HANDLE handle, std::span<const std::uint8_t> bytes) {
-    while (!bytes.empty()) {
-        const auto want = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 20));
-        DWORD written = 0;
-        if (::WriteFile(handle, bytes.data(), want, &written, nullptr) == 0) {
-            return failure();
-        }
-        if (written == 0) {
-            return failure(ERROR_DISK_FULL);
-        }
-        bytes = bytes.subspan(written);
-    }
-    return Done{};
 }
 
 // The folder that holds `path` (either separator), and the name in it.

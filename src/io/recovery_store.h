@@ -18,11 +18,13 @@
 namespace bse::io {
 
 // $XDG_STATE_HOME/boardset-editor/recovery, or ~/.local/state/boardset-editor/recovery with the
-// home folder from HOME or else the password database. Empty when the user has no home folder:
-// there is no shared place to fall back on.
+// home folder from HOME or else the password database. On Windows the local application data
+// folder's boardset-editor\recovery, that folder as the system names it or else LOCALAPPDATA.
+// Empty when the user has none: there is no shared place to fall back on.
 std::string defaultRecoveryFolder();
 
-// Makes the missing folders of `path`, each for its owner alone (0700).
+// Makes the missing folders of `path`, each for its owner alone (0700; on Windows, as the folder
+// above allows).
 Status makePrivateFolders(const std::string& path);
 
 // The bytes of the program's settings file; nothing when there is none. A file that is not a
@@ -43,7 +45,8 @@ class RecoveryStore {
     ~RecoveryStore(); // removes the own lock file
 
     // Before the first copy: makes the folder (only its owner may look in) and takes this
-    // editor's own lock. Refused when the folder belongs to someone else or others may write in it.
+    // editor's own lock. Refused when the folder belongs to someone else or others may write in it
+    // (POSIX), or is not a plain folder (Windows: a junction or other reparse point).
     Status claim();
     const std::string& folder() const { return folder_; }
     const std::string& ownName() const { return name_; }
@@ -55,7 +58,7 @@ class RecoveryStore {
     // A copy that cannot be read is kept for a person to look at: NAME.damaged.
     Status setAside(const std::string& name);
     // After claim(), from one thread at a time: replaces the own copy (0600) whole, or removes a
-    // copy, with the lock of another editor's.
+    // copy, with the lock of another editor's. Removing before anything was looked at finds none.
     Status writeCopy(std::span<const std::uint8_t> bytes);
     Status removeCopy(const std::string& name);
 
@@ -64,7 +67,7 @@ class RecoveryStore {
 
     std::string folder_;
     std::string name_;
-    std::atomic<int> fd_ = -1; // the folder, once opened and found the user's alone
+    std::atomic<SystemHandle> opened_ = noHandle; // the folder, once opened and found the user's
     std::optional<FileLock> lock_;
 };
 

@@ -23,7 +23,10 @@ Refusal notRegular(mode_t mode) {
 
 } // namespace
 
-Result<int> openRegularFileAt(int folder, const std::string& name, int flags) {
+Result<int> openRegularFileAt(int folder, const std::string& name, OpenFor use) {
+    const int flags = use == OpenFor::Reading   ? O_RDONLY
+                      : use == OpenFor::Locking ? O_RDWR | O_CREAT
+                                                : O_WRONLY | O_CREAT | O_TRUNC;
     struct stat status {};
     if (::fstatat(folder, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0 &&
         !S_ISREG(status.st_mode)) {
@@ -49,7 +52,7 @@ Result<FileLock> FileLock::acquire(int folder, const std::string& name) {
     // Another editor removing a dead lock of the same name holds it while it does: try again, and
     // the lock taken is on a file that still has its name.
     for (int attempt = 0;; ++attempt) {
-        const Result<int> fd = openRegularFileAt(folder, name, O_RDWR | O_CREAT);
+        const Result<int> fd = openRegularFileAt(folder, name, OpenFor::Locking);
         if (!fd) {
             return fd.error();
         }
@@ -67,7 +70,7 @@ Result<FileLock> FileLock::acquire(int folder, const std::string& name) {
 }
 
 bool FileLock::isHeld(int folder, const std::string& name, std::optional<FileLock>* taken) {
-    const Result<int> fd = openRegularFileAt(folder, name, O_RDONLY);
+    const Result<int> fd = openRegularFileAt(folder, name, OpenFor::Reading);
     if (!fd) {
         return false;
     }
@@ -82,16 +85,16 @@ bool FileLock::isHeld(int folder, const std::string& name, std::optional<FileLoc
     return false;
 }
 
-FileLock::FileLock(FileLock&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+FileLock::FileLock(FileLock&& other) noexcept : file_(std::exchange(other.file_, noHandle)) {}
 
 FileLock& FileLock::operator=(FileLock&& other) noexcept {
-    std::swap(fd_, other.fd_);
+    std::swap(file_, other.file_);
     return *this;
 }
 
 FileLock::~FileLock() {
-    if (fd_ >= 0) {
-        ::close(fd_);
+    if (file_ >= 0) {
+        ::close(file_);
     }
 }
 

@@ -114,15 +114,15 @@ RecoveryStore::RecoveryStore(std::string folder) : folder_(std::move(folder)) {
 
 RecoveryStore::~RecoveryStore() {
     if (lock_) {
-        ::unlinkat(fd_, (name_ + std::string(lockSuffix)).c_str(), 0);
+        ::unlinkat(opened_, (name_ + std::string(lockSuffix)).c_str(), 0);
     }
-    if (fd_ >= 0) {
-        ::close(fd_);
+    if (opened_ >= 0) {
+        ::close(opened_);
     }
 }
 
 Status RecoveryStore::openFolder(bool make) {
-    if (fd_ >= 0) {
+    if (opened_ >= 0) {
         return Done{};
     }
     if (folder_.empty()) {
@@ -156,7 +156,7 @@ Status RecoveryStore::openFolder(bool make) {
         ::close(fd);
         return refusal;
     }
-    fd_ = fd;
+    opened_ = fd;
     return Done{};
 }
 
@@ -167,7 +167,7 @@ Status RecoveryStore::claim() {
     if (Status opened = openFolder(true); !opened) {
         return opened;
     }
-    auto lock = FileLock::acquire(fd_, name_ + std::string(lockSuffix));
+    auto lock = FileLock::acquire(opened_, name_ + std::string(lockSuffix));
     if (!lock) {
         return lock.error();
     }
@@ -181,7 +181,7 @@ std::vector<std::string> RecoveryStore::orphanedCopies() {
     }
     std::set<std::string> names; // every NAME that has a file here
     if (const std::unique_ptr<DIR, int (*)(DIR*)> dir(
-            ::fdopendir(::openat(fd_, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC)), ::closedir);
+            ::fdopendir(::openat(opened_, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC)), ::closedir);
         dir) {
         while (const dirent* entry = ::readdir(dir.get())) {
             const std::string_view file = entry->d_name;
@@ -196,20 +196,20 @@ std::vector<std::string> RecoveryStore::orphanedCopies() {
     std::vector<std::pair<std::int64_t, std::string>> found;
     for (const std::string& name : names) {
         std::optional<FileLock> taken;
-        if (name == name_ || FileLock::isHeld(fd_, name + std::string(lockSuffix), &taken)) {
+        if (name == name_ || FileLock::isHeld(opened_, name + std::string(lockSuffix), &taken)) {
             continue;
         }
         const std::string copy = name + std::string(copySuffix);
         // Killed after its copy was whole and linked but before the rename: that is the newest.
-        ::renameat(fd_, (name + std::string(newSuffix)).c_str(), fd_, copy.c_str());
-        ::unlinkat(fd_, (name + std::string(partSuffix)).c_str(), 0);
+        ::renameat(opened_, (name + std::string(newSuffix)).c_str(), opened_, copy.c_str());
+        ::unlinkat(opened_, (name + std::string(partSuffix)).c_str(), 0);
         struct stat status {};
-        if (::fstatat(fd_, copy.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0) {
+        if (::fstatat(opened_, copy.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0) {
             found.emplace_back(static_cast<std::int64_t>(status.st_mtim.tv_sec) * 1'000'000'000 +
                                    status.st_mtim.tv_nsec,
                                name);
         } else {
-            ::unlinkat(fd_, (name + std::string(lockSuffix)).c_str(), 0);
+            ::unlinkat(opened_, (name + std::string(lockSuffix)).c_str(), 0);
         }
     }
     std::sort(found.rbegin(), found.rend());
@@ -225,7 +225,8 @@ Result<std::vector<std::uint8_t>> RecoveryStore::readCopy(const std::string& nam
     if (Status opened = openFolder(false); !opened) {
         return opened.error();
     }
-    const Result<int> fd = openRegularFileAt(fd_, name + std::string(copySuffix), O_RDONLY);
+    const Result<int> fd =
+        openRegularFileAt(opened_, name + std::string(copySuffix), OpenFor::Reading);
     if (!fd) {
         return fd.error();
     }
@@ -260,11 +261,11 @@ Status RecoveryStore::setAside(const std::string& name) {
     if (Status opened = openFolder(false); !opened) {
         return opened;
     }
-    if (::renameat(fd_, (name + std::string(copySuffix)).c_str(), fd_,
+    if (::renameat(opened_, (name + std::string(copySuffix)).c_str(), opened_,
                    (name + ".damaged").c_str()) != 0) {
         return failure(errno);
     }
-    ::unlinkat(fd_, (name + std::string(lockSuffix)).c_str(), 0);
+    ::unlinkat(opened_, (name + std::string(lockSuffix)).c_str(), 0);
     return Done{};
 }
 
@@ -275,13 +276,13 @@ Status RecoveryStore::writeCopy(std::span<const std::uint8_t> bytes) {
     const std::string part = name_ + std::string(partSuffix),
                       fresh = name_ + std::string(newSuffix);
     // Unnamed until it is whole where the file system allows it; where not, a name of its own.
-    Closer file{::openat(fd_, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600)};
+    Closer file{::openat(opened_, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600)};
     const bool unnamed = file.fd >= 0;
     if (!unnamed) {
         if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
             return failure(errno);
         }
-        const Result<int> named = openRegularFileAt(fd_, part, O_WRONLY | O_CREAT | O_TRUNC);
+        const Result<int> named = openRegularFileAt(opened_, part, OpenFor::Replacing);
         if (!named) {
             return named.error();
         }
@@ -299,80 +300,34 @@ Status RecoveryStore::writeCopy(std::span<const std::uint8_t> bytes) {
                       std::to_string(bytes.size()) + " bytes");
     }
     if (unnamed) {
-        ::unlinkat(fd_, fresh.c_str(), 0);
+        ::unlinkat(opened_, fresh.c_str(), 0);
         const std::string self = "/proc/self/fd/" + std::to_string(file.fd);
-        if (::linkat(AT_FDCWD, self.c_str(), fd_, fresh.c_str(), AT_SYMLINK_FOLLOW) != 0) {
+        if (::linkat(AT_FDCWD, self.c_str(), opened_, fresh.c_str(), AT_SYMLINK_FOLLOW) != 0) {
             return failure(errno);
         }
     }
     if (::close(std::exchange(file.fd, -1)) != 0) {
         return failure(errno);
     }
-    if (::renameat(fd_, (unnamed ? fresh : part).c_str(), fd_,
+    if (::renameat(opened_, (unnamed ? fresh : part).c_str(), opened_,
                    (name_ + std::string(copySuffix)).c_str()) != 0) {
         return failure(errno);
     }
-    ::fsync(fd_); // the rename made durable; the copy is whole under one name or the other
+    ::fsync(opened_); // the rename made durable; the copy is whole under one name or the other
     return Done{};
 }
 
 Status RecoveryStore::removeCopy(const std::string& name) {
-    if (fd_ < 0) {
+    if (opened_ < 0) {
         return Done{}; // nothing was ever kept
     }
-    if (::unlinkat(fd_, (name + std::string(copySuffix)).c_str(), 0) != 0 && errno != ENOENT) {
+    if (::unlinkat(opened_, (name + std::string(copySuffix)).c_str(), 0) != 0 && errno != ENOENT) {
         return failure(errno);
     }
     if (name != name_) {
-        ::unlinkat(fd_, (name + std::string(lockSuffix)).c_str(), 0);
+        ::unlinkat(opened_, (name + std::string(lockSuffix)).c_str(), 0);
     }
     return Done{};
-}
-
-BackgroundWriter::BackgroundWriter(std::function<void(const std::string&)> onFailure)
-    : onFailure_(std::move(onFailure)), thread_([this] { run(); }) {}
-
-BackgroundWriter::~BackgroundWriter() {
-    {
-        const std::lock_guard lock(mutex_);
-        stopping_ = true;
-    }
-    changed_.notify_all();
-    thread_.join();
-}
-
-void BackgroundWriter::post(std::string key, std::function<Status()> job) {
-    {
-        const std::lock_guard lock(mutex_);
-        std::erase_if(jobs_, [&key](const Job& waiting) { return waiting.key == key; });
-        jobs_.push_back({std::move(key), std::move(job)});
-    }
-    changed_.notify_all();
-}
-
-void BackgroundWriter::waitUntilIdle() {
-    std::unique_lock lock(mutex_);
-    changed_.wait(lock, [this] { return jobs_.empty() && !busy_; });
-}
-
-void BackgroundWriter::run() {
-    std::unique_lock lock(mutex_);
-    for (;;) {
-        changed_.wait(lock, [this] { return stopping_ || !jobs_.empty(); });
-        if (jobs_.empty()) {
-            return;
-        }
-        Job job = std::move(jobs_.front());
-        jobs_.pop_front();
-        busy_ = true;
-        lock.unlock();
-        if (const Status done = job.run(); !done) {
-            onFailure_(done.reason());
-        }
-        lock.lock();
-        busy_ = false;
-        changed_.notify_all();
-    }
 }
 
 } // namespace bse::io
