@@ -11,6 +11,9 @@ start_editor open.bds
 at 100 100 click 1
 painted=$(pixels 100 100)
 until_true eval 'ls "$XDG_STATE_HOME"/boardset-editor/recovery/*.recovery' && kill -9 "$pid"
+# The killed editor's window lingers until the X server notices; the next start must not find it.
+wait "$pid" 2>/dev/null || true
+until_true eval "! visible '$question - Board' >/dev/null" || fail "the killed editor's window stays"
 # The copy of the file named is offered; Yes brings the painted cell back.
 start_editor open.bds
 dialog "$question" Return
