@@ -160,7 +160,20 @@ QtPlatform::QtPlatform()
           if (window_) {
               window_->send(WM_APP_CLIPBOARD, 0, 0);
           }
-      })) {
+      })),
+      // Told on the writer's thread; the editor hears of it on its own.
+      safekeeping_(
+          [this] {
+              QMetaObject::invokeMethod(
+                  &iconTimer_,
+                  [this] {
+                      if (window_) {
+                          window_->send(WM_RECOVERYFAILED, 0, 0);
+                      }
+                  },
+                  Qt::QueuedConnection);
+          },
+          [this](const std::string& path) { return pathForDisplay(path); }) {
     // Qt's file dialog keeps its history in "QtProject" settings of the user's, written whenever
     // one closes; the editor writes settings only under its own name, from an explicit path, so
     // the user's default place for settings is one that cannot be created.
@@ -440,43 +453,9 @@ std::optional<std::string> QtPlatform::chooseFileToSave(const FileDialogOptions&
     return runFileDialog(window_.get(), options, QFileDialog::AcceptSave);
 }
 
-namespace {
-
 // The system's reason, in the locale's encoding, as message text.
-std::string reasonText(const std::string& reason) {
+std::string QtPlatform::messageText(const std::string& reason) {
     return toWindows1252(QString::fromLocal8Bit(reason));
-}
-
-} // namespace
-
-Result<FileHead, ReadFailure> QtPlatform::readFile(const std::string& path, std::size_t limit,
-                                                   LongFile longFile) {
-    auto read = io::readFile(path, limit, longFile);
-    if (!read) {
-        return ReadFailure{reasonText(read.reason()), read.error().notRegularFile};
-    }
-    return read;
-}
-
-// Not QSaveFile: see io/file_io.cpp.
-Status QtPlatform::writeFileAtomically(const std::string& path, const Bytes& bytes) {
-    const Status written = io::writeFileAtomically(path, bytes);
-    if (!written) {
-        return refuse(reasonText(written.reason()));
-    }
-    return Done{};
-}
-
-std::vector<std::string> QtPlatform::keptCopies(const std::string& path) {
-    return io::keptCopies(path);
-}
-
-Status QtPlatform::restoreKeptCopy(const std::string& path, const std::string& copy) {
-    const Status restored = io::restoreKeptCopy(path, copy);
-    if (!restored) {
-        return refuse(reasonText(restored.reason()));
-    }
-    return Done{};
 }
 
 std::string QtPlatform::pathForDisplay(const std::string& path) {
@@ -579,64 +558,31 @@ Answer QtPlatform::askYesNo(std::string_view text) {
 }
 
 bool QtPlatform::startSafekeeping() {
-    recoveryStore_ = std::make_unique<io::RecoveryStore>(io::defaultRecoveryFolder());
-    recoveryWriter_ = std::make_unique<io::BackgroundWriter>(
-        [this](const std::string& reason) { reportRecoveryFailure(reason); });
-    return true;
-}
-
-void QtPlatform::reportRecoveryFailure(const std::string& reason) {
-    {
-        const std::lock_guard lock(failureMutex_);
-        const std::string& folder = recoveryStore_->folder();
-        recoveryFailure_ = (folder.empty() ? "No recovery copy of the unsaved changes is kept."
-                                           : "The recovery copy of the unsaved changes could "
-                                             "not be written in " +
-                                                 pathForDisplay(folder) + ".") +
-                           "\n\n" + reason;
-    }
-    // Told on the writer's thread; the editor hears of it on its own.
-    QMetaObject::invokeMethod(
-        &iconTimer_,
-        [this] {
-            if (window_) {
-                window_->send(WM_RECOVERYFAILED, 0, 0);
-            }
-        },
-        Qt::QueuedConnection);
-}
-
-std::string QtPlatform::recoveryFailure() {
-    const std::lock_guard lock(failureMutex_);
-    return recoveryFailure_;
+    return safekeeping_.startSafekeeping();
 }
 
 std::vector<std::string> QtPlatform::orphanedRecoveryCopies() {
-    return recoveryStore_ ? recoveryStore_->orphanedCopies() : std::vector<std::string>{};
+    return safekeeping_.orphanedRecoveryCopies();
 }
 
 Result<Bytes> QtPlatform::readRecoveryCopy(const std::string& name) {
-    return recoveryStore_->readCopy(name, 1 << 20); // well over a copy of 200 boards
+    return safekeeping_.readRecoveryCopy(name);
 }
 
 Status QtPlatform::setRecoveryCopyAside(const std::string& name) {
-    return recoveryStore_->setAside(name);
+    return safekeeping_.setRecoveryCopyAside(name);
 }
 
 void QtPlatform::writeRecoveryCopy(Bytes bytes) {
-    if (const Status claimed = recoveryStore_->claim(); !claimed) {
-        reportRecoveryFailure(claimed.reason());
-        return;
-    }
-    io::RecoveryStore* store = recoveryStore_.get();
-    recoveryWriter_->post(store->ownName(),
-                          [store, bytes = std::move(bytes)] { return store->writeCopy(bytes); });
+    safekeeping_.writeRecoveryCopy(std::move(bytes));
 }
 
 void QtPlatform::removeRecoveryCopy(const std::string& name) {
-    io::RecoveryStore* store = recoveryStore_.get();
-    const std::string copy = name.empty() ? store->ownName() : name;
-    recoveryWriter_->post(copy, [store, copy] { return store->removeCopy(copy); });
+    safekeeping_.removeRecoveryCopy(name);
+}
+
+std::string QtPlatform::recoveryFailure() {
+    return safekeeping_.recoveryFailure();
 }
 
 void QtPlatform::watchFile(const std::string& path) {
@@ -649,10 +595,6 @@ void QtPlatform::watchFile(const std::string& path) {
         watcher_.addPath(file);
         watcher_.addPath(QFileInfo(file).absolutePath());
     }
-}
-
-std::optional<FileIdentity> QtPlatform::fileIdentity(const std::string& path) {
-    return io::fileIdentity(path);
 }
 
 } // namespace bse

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "io/recovery_store.h"
+#include "frontend/stored_safekeeping.h"
+#include "frontend/system_files.h"
 #include "platform/platform.h"
 #include "qt/settings_file.h"
 
@@ -12,7 +13,6 @@
 
 #include <map>
 #include <memory>
-#include <mutex>
 
 namespace bse {
 
@@ -21,7 +21,7 @@ class MainWindow;
 class OverviewWindow;
 
 // The desktop side of the Platform seam, on Qt Widgets. A QApplication must exist.
-class QtPlatform : public Platform {
+class QtPlatform : public Platform, public SystemFiles {
   public:
     QtPlatform();
     ~QtPlatform() override;
@@ -67,11 +67,6 @@ class QtPlatform : public Platform {
     int runDialog(const DialogTemplate& dialogTemplate, const DialogProc& procedure) override;
     std::optional<std::string> chooseFileToOpen(const FileDialogOptions& options) override;
     std::optional<std::string> chooseFileToSave(const FileDialogOptions& options) override;
-    Result<FileHead, ReadFailure> readFile(const std::string& path, std::size_t limit,
-                                           LongFile longFile) override;
-    Status writeFileAtomically(const std::string& path, const Bytes& bytes) override;
-    std::vector<std::string> keptCopies(const std::string& path) override;
-    Status restoreKeptCopy(const std::string& path, const std::string& copy) override;
     std::string pathForDisplay(const std::string& path) override;
 
     std::optional<Picture> loadPicture(int pictureId) override;
@@ -84,7 +79,6 @@ class QtPlatform : public Platform {
     void removeRecoveryCopy(const std::string& name) override;
     std::string recoveryFailure() override;
     void watchFile(const std::string& path) override;
-    std::optional<FileIdentity> fileIdentity(const std::string& path) override;
     int popupMenu(std::span<const PopupItem> items) override;
     void showOverview(std::string_view title) override;
     void hideOverview() override;
@@ -115,14 +109,12 @@ class QtPlatform : public Platform {
 
     // Safekeeping: the timers beside the icon's, the recovery copies, the watched file.
     std::map<int, std::unique_ptr<QTimer>> timers_;
-    std::unique_ptr<io::RecoveryStore> recoveryStore_;
-    std::unique_ptr<io::BackgroundWriter> recoveryWriter_; // goes before the store
-    std::mutex failureMutex_;
-    std::string recoveryFailure_;
     QFileSystemWatcher watcher_;
     std::string watchedPath_;
     SettingsFile settings_;
-    void reportRecoveryFailure(const std::string& reason);
+    StoredSafekeeping safekeeping_; // last: its writer is done before the rest goes
+
+    std::string messageText(const std::string& reason) override;
 };
 
 } // namespace bse
