@@ -8,9 +8,10 @@ declare -A may=(
     [platform]="base io model view platform"
     [editor]="base io model format view platform editor"
     [shell]="base io model format view platform editor shell"
-    [qt]="base io model format view platform editor shell qt"
+    [frontend]="base io model view platform frontend"
+    [qt]="base io model format view platform editor shell frontend qt"
     [cli]="base io model format view platform qt cli"
-    [app]="base io model format view platform editor shell qt app"
+    [app]="base io model format view platform editor shell frontend qt app"
 )
 status=0
 for folder in *; do

@@ -1,11 +1,17 @@
 #include "qt/overview_window.h"
 
+#include "qt/canvas_widget.h"
+#include "qt/main_window.h"
+#include "view/geometry.h"
+
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -287,6 +293,25 @@ void OverviewBoards::keyPressEvent(QKeyEvent* event) {
         return;
     }
     handler_(WM_OVERVIEW_KEY, key, columns());
+}
+
+OverviewWindow* makeOverview(MainWindow& main, MessageHandler handler) {
+    auto* overview = new OverviewWindow(std::move(handler), &main);
+    // The commands with Ctrl work from it too; plain keys are its own.
+    for (const int command : {ID_BOARD_OVERVIEW, ID_EDIT_UNDO, ID_EDIT_REDO, ID_FILE_SAVE}) {
+        if (QAction* action = main.action(command)) {
+            overview->addAction(action);
+        }
+    }
+    // Placed once: a later opening shows it where the user last put it. Its frame will be as wide
+    // as the main window's.
+    const QRect frame = main.frameGeometry();
+    const QSize border = frame.size() - main.size();
+    const QRect grid(main.canvas()->mapToGlobal(QPoint(boardGridRect.left, boardGridRect.top)),
+                     QSize(boardGridRect.width(), boardGridRect.height()));
+    overview->move(
+        overviewPlace(main.screen()->availableGeometry(), frame, grid, overview->size() + border));
+    return overview;
 }
 
 } // namespace bse

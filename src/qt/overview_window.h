@@ -11,6 +11,7 @@
 
 namespace bse {
 
+class MainWindow;
 class OverviewBoards;
 
 // Where a window of the overview's size opens, all in screen pixels: beside the main window where
@@ -34,6 +35,10 @@ class OverviewWindow : public QScrollArea {
     MessageHandler handler_;
     OverviewBoards* boards_ = nullptr;
 };
+
+// The overview of `main`, made when first shown: placed beside it, and the commands with Ctrl
+// working from it too.
+OverviewWindow* makeOverview(MainWindow& main, MessageHandler handler);
 
 // The boards in rows as wide as the window holds.
 class OverviewBoards : public QWidget {

@@ -38,4 +38,21 @@ std::string toPathBytes(const QString& path) {
     return std::string(encoded.constData(), static_cast<std::size_t>(encoded.size()));
 }
 
+// The title as the editor composed it. Qt takes "[*]" for its modified mark and shows "[*][*]" as
+// "[*]", so each is doubled. Control characters (escape sequences too) would reach the window
+// manager as they are; each shows as its Unicode control picture, which still tells which it was.
+QString shownTitle(std::string_view title) {
+    QString text = fromWindows1252(title);
+    for (QChar& character : text) {
+        const char16_t unit = character.unicode();
+        if (unit < 0x20) {
+            character = QChar(static_cast<char16_t>(0x2400 + unit));
+        } else if (unit == 0x7F) {
+            character = QChar(static_cast<char16_t>(0x2421));
+        }
+    }
+    text.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    return text;
+}
+
 } // namespace bse

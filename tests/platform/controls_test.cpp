@@ -1,10 +1,17 @@
 #include "platform/item_number.h"
+#include "platform/no_services.h"
 #include "platform/up_down.h"
 
 #include <gtest/gtest.h>
 
+#include <type_traits>
+
 namespace bse {
 namespace {
+
+// Each stub fills its service whole, so a front end that names it owes nothing of that service.
+struct Stubs : NoClipboard, NoSettings, NoOverview, NoSafekeeping, NoFileWatch {};
+static_assert(!std::is_abstract_v<Stubs>);
 
 TEST(ItemNumber, ReadsUnsignedDecimalAndRefusesEverythingElse) {
     EXPECT_EQ(parseItemNumber("0"), 0u);

@@ -135,6 +135,7 @@ class FakePlatform : public Platform {
     bool send(Message message, WParam wParam = 0, LParam lParam = 0);
 
     Answer askQuestion(std::string_view text) override;
+    Answer askYesNo(std::string_view text) override { return askQuestion(text); }
     void showRefusal(std::string_view text) override { note("showRefusal", text); }
     void showRefusalWithDetails(std::string_view text, std::string_view details) override {
         note("showRefusal", std::string(text) + "\n  details: " + std::string(details));
@@ -213,6 +214,7 @@ class FakePlatform : public Platform {
     Status writeFileAtomically(const std::string& path, const Bytes& bytes) override;
     std::vector<std::string> keptCopies(const std::string& path) override { return kept[path]; }
     Status restoreKeptCopy(const std::string& path, const std::string& copy) override;
+    std::string pathForDisplay(const std::string& path) override { return path; }
     std::optional<Picture> loadPicture(int pictureId) override;
     bool startSafekeeping() override { return safekeeping && (note("startSafekeeping"), true); }
     std::vector<std::string> orphanedRecoveryCopies() override {
