@@ -11,7 +11,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace bse {
@@ -44,11 +43,19 @@ struct ShownDocument {
     bool modified = false;
 };
 
+// What the recovery copy was last brought up to date with.
+struct WorkState {
+    std::uint64_t edits = ~0ull; // History::edits()
+    bool modified = false;
+    int board = -1; // the current one
+    friend bool operator==(const WorkState&, const WorkState&) = default;
+};
+
 // The recovery copy of unsaved work and the watch on the open file.
 struct Safekeeping {
     bool on = false;
-    std::tuple<std::uint64_t, bool, int> seen{~0ull, false, -1}; // edits, modified, board
-    bool copyDue = false;                                        // its timers run
+    WorkState seen;
+    bool copyDue = false;     // its timers run
     bool fileLookDue = false; // a change of the file waits to be looked at
     bool copyKept = false;    // written, or asked to be
     bool failureReported = false;

@@ -115,15 +115,18 @@ std::optional<std::string> askForFileToOpen(Editor& editor, Platform& platform,
 }
 
 FileDialogOptions openDialogOptions() {
-    return {"Open a Plinkor 2 BoardSet", boardSetFilters(), 1, "", false};
+    return {.title = "Open a Plinkor 2 BoardSet", .filters = boardSetFilters()};
 }
 
 FileDialogOptions saveDialogOptions() {
-    return {"Save as a Plinkor 2 BoardSet", boardSetFilters(), 1, "bds", true};
+    return {.title = "Save as a Plinkor 2 BoardSet",
+            .filters = boardSetFilters(),
+            .defaultExtension = "bds",
+            .confirmOverwrite = true};
 }
 
 FileDialogOptions importDialogOptions() {
-    return {"Import a Plinkor (Ver. 1) BoardSet", boardSetFilters(), 1, "", false};
+    return {.title = "Import a Plinkor (Ver. 1) BoardSet", .filters = boardSetFilters()};
 }
 
 bool confirmSaveChanges(Editor& editor, Platform& platform, std::string_view question) {

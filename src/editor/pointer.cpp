@@ -53,8 +53,8 @@ struct GridCell {
 GridCell gridCellAt(int x, int y) {
     const int dx = x - boardGridRect.left;
     const int dy = y - boardGridRect.top;
-    const int column = dx >= 1 && dx <= 599 ? dx / blockWidth + 1 : 0;
-    const int row = dy >= 1 && dy <= 299 ? dy / blockHeight + 1 : 0;
+    const int column = dx >= 1 && dx < boardGridRect.width() ? dx / blockWidth + 1 : 0;
+    const int row = dy >= 1 && dy < boardGridRect.height() ? dy / blockHeight + 1 : 0;
     if (column == 0 || row == 0) {
         return {};
     }
@@ -63,8 +63,8 @@ GridCell gridCellAt(int x, int y) {
 
 // The cell under the pointer, or with the pointer outside the grid the nearest edge cell.
 GridCell nearestCellAt(int x, int y) {
-    const int dx = std::clamp(x - boardGridRect.left, 1, 599);
-    const int dy = std::clamp(y - boardGridRect.top, 1, 299);
+    const int dx = std::clamp(x - boardGridRect.left, 1, boardGridRect.width() - 1);
+    const int dy = std::clamp(y - boardGridRect.top, 1, boardGridRect.height() - 1);
     return {dx / blockWidth + 1, dy / blockHeight + 1};
 }
 
@@ -106,12 +106,11 @@ void fill(Editor& editor, Platform& platform, GridCell cell, BlockCode code) {
 
 // Picks the slot under the pointer; false when the pointer is over no block slot.
 bool pick(Editor& editor, Platform& platform, int x, int y, WParam state) {
-    if (x >= 417 && y >= 358) {
+    if (x >= paletteBlankSlots.x && y >= paletteBlankSlots.y) {
         return false; // the two blank slots
     }
-    // The pick boundaries lie 2 pixels left of and 1 above the slot pictures.
-    const int slotColumn = (x - 25) / blockWidth;
-    const int slotRow = (y - 327) / blockHeight;
+    const int slotColumn = (x - palettePickOrigin.x) / blockWidth;
+    const int slotRow = (y - palettePickOrigin.y) / blockHeight;
     BlockCode code = static_cast<BlockCode>(paletteSlotsPerRow * slotRow + slotColumn + 1);
     if (slotColumn > paletteSlotsPerRow - 1 || code > eraserCode) {
         return false;
@@ -197,15 +196,13 @@ void pressButton(Editor& editor, Platform& platform, int x, int y, WParam state,
         return;
     }
     if (cell.valid() && (state & MK_SHIFT) != 0) {
-        editor.rectangle = {false,
-                            false,
-                            button,
-                            code,
-                            editor.boardSet.currentBoard,
-                            cell.column - 1,
-                            cell.row - 1,
-                            editor.modified,
-                            editor.boardSet.current().cells};
+        editor.rectangle = {.button = button,
+                            .code = code,
+                            .board = editor.boardSet.currentBoard,
+                            .column = cell.column - 1,
+                            .row = cell.row - 1,
+                            .modifiedBefore = editor.modified,
+                            .before = editor.boardSet.current().cells};
         handlePointer(editor, platform, x, y, button); // the press paints its cell as ever
         editor.rectangle.active = true;
         return;

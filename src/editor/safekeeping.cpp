@@ -11,8 +11,10 @@ namespace bse {
 
 namespace {
 
-std::tuple<std::uint64_t, bool, int> workState(const Editor& editor) {
-    return {editor.history.edits(), editor.modified, editor.boardSet.currentBoard};
+WorkState workState(const Editor& editor) {
+    return {.edits = editor.history.edits(),
+            .modified = editor.modified,
+            .board = editor.boardSet.currentBoard};
 }
 
 void stopCopyTimers(Safekeeping& safe, Platform& platform) {
@@ -112,7 +114,7 @@ void keepWorkSafe(Editor& editor, Platform& platform) {
     if (!editor.modified) {
         stopCopyTimers(safe, platform);
         if (safe.copyKept) {
-            platform.removeRecoveryCopy("");
+            platform.removeRecoveryCopy(ownRecoveryCopy);
             safe.copyKept = false;
         }
         return;
@@ -217,7 +219,7 @@ void endSafekeeping(Editor& editor, Platform& platform) {
     Safekeeping& safe = editor.safekeeping;
     stopCopyTimers(safe, platform);
     if (safe.copyKept) {
-        platform.removeRecoveryCopy("");
+        platform.removeRecoveryCopy(ownRecoveryCopy);
         safe.copyKept = false;
     }
 }
