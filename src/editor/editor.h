@@ -37,8 +37,13 @@ struct RectangleDrag {
     BoardCells before{};
 };
 
-// What the desktop was last told of the document (Platform::showDocument).
-struct ShownDocument {
+// What the desktop was last told: the title, the menu items that follow the state, and the
+// document (Platform::showDocument). The menu starts with Undo and Redo greyed, Paste Board on.
+struct Shown {
+    std::string title;
+    bool undo = false;
+    bool redo = false;
+    bool paste = true;
     std::string path;
     bool modified = false;
 };
@@ -73,12 +78,13 @@ struct Editor {
     BlockCode leftBlock = defaultLeftBlock;
     BlockCode rightBlock = defaultRightBlock;
     BoardCells boardClipboard{};
-    bool boardCopied = false; // boardClipboard holds a board
+    bool boardCopied = false;          // boardClipboard holds a board
+    bool clipboardOffersBoard = false; // the desktop's clipboard holds cells or text
     int iconFrame = 1;
     std::string currentFileName;
     bool askInfoBeforeWrite = false;
     PointerState pointer;
-    ShownDocument shownDocument;
+    Shown shown;
     Pictures pictures;
     History history; // of the BoardSet, since it was made or read
     bool mirrorPainting = false;

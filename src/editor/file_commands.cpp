@@ -7,7 +7,6 @@
 #include "editor/recent_files.h"
 #include "editor/safekeeping.h"
 #include "editor/screen.h"
-#include "editor/title.h"
 #include "editor/undo.h"
 #include "format/board_set_format.h"
 
@@ -36,9 +35,8 @@ Status loadBoardSetFile(Editor& editor, Platform& platform, const std::string& p
     }
     adoptBoardSet(editor.boardSet, *loaded);
     // What is on screen now is exactly what the file holds.
-    editor.modified = false;
+    markRead(editor);
     noteFileKnown(editor, platform, path);
-    updateTitle(editor, platform);
     return Done{};
 }
 
@@ -57,8 +55,7 @@ bool writeBoardSet(Editor& editor, Platform& platform, const std::string& path) 
                              ".\n\n" + written.reason());
         return false;
     }
-    editor.modified = false;
-    editor.history.markClean();
+    markSaved(editor);
     noteFileKnown(editor, platform, path);
     rememberRecentFile(editor, platform, path);
     if (const std::vector<std::string> kept = platform.keptCopies(path); !kept.empty()) {
@@ -151,10 +148,10 @@ void newCommand(Editor& editor, Platform& platform) {
         return;
     }
     resetToOneBoard(editor.boardSet);
-    updateTitle(editor, platform);
     editor.currentFileName.clear();
     clearBoard(editor, platform);
-    startHistory(editor, platform);
+    markChange(editor, platform); // a new BoardSet counts as changed, as Clear Board does
+    startHistory(editor);
 }
 
 void openCommand(Editor& editor, Platform& platform) {
@@ -173,7 +170,7 @@ bool openBoardSetFile(Editor& editor, Platform& platform, const std::string& pat
     }
     editor.currentFileName = path;
     redrawBoard(editor, platform);
-    startHistory(editor, platform);
+    startHistory(editor);
     rememberRecentFile(editor, platform, path);
     return true;
 }
@@ -222,7 +219,7 @@ void revertCommand(Editor& editor, Platform& platform) {
         return;
     }
     redrawBoard(editor, platform);
-    startHistory(editor, platform);
+    startHistory(editor);
 }
 
 bool reloadBoardSetFile(Editor& editor, Platform& platform) {
@@ -232,9 +229,8 @@ bool reloadBoardSetFile(Editor& editor, Platform& platform) {
         return false;
     }
     editor.boardSet.currentBoard = std::min(board, editor.boardSet.lastBoardIndex);
-    updateTitle(editor, platform);
     redrawBoard(editor, platform);
-    startHistory(editor, platform);
+    startHistory(editor);
     return true;
 }
 

@@ -72,6 +72,7 @@ void paintIndex(Editor& editor, Platform& platform, int index, BlockCode code) {
     BlockCode& target = editor.boardSet.current().cells[static_cast<std::size_t>(index)];
     editor.history.notePaint(editor.boardSet.currentBoard, index, target, code);
     target = code;
+    markChange(editor, platform);
     drawCell(editor, platform, code, index / boardRows + 1, index % boardRows + 1);
 }
 
@@ -92,7 +93,9 @@ void previewRectangle(Editor& editor, Platform& platform, int x, int y) {
     cells = drag.before;
     paintRectangle(cells, drag.column, drag.row, corner.column - 1, corner.row - 1, drag.code,
                    editor.mirrorPainting);
-    drawChangedCells(editor, platform, shown);
+    if (drawChangedCells(editor, platform, shown)) {
+        markChange(editor, platform);
+    }
 }
 
 void fill(Editor& editor, Platform& platform, GridCell cell, BlockCode code) {
@@ -100,7 +103,7 @@ void fill(Editor& editor, Platform& platform, GridCell cell, BlockCode code) {
     const BoardCells before = cells;
     if (fillRegion(cells, screenCellIndex(cell.column, cell.row), code, editor.mirrorPainting)) {
         drawChangedCells(editor, platform, before);
-        recordStep(editor, platform, cellChanges(editor.boardSet.currentBoard, before, cells));
+        markChange(editor, platform, cellsStep(editor, before));
     }
 }
 
@@ -186,7 +189,7 @@ bool handlePointer(Editor& editor, Platform& platform, int x, int y, WParam stat
 
 // A press on the grid with Ctrl fills, with Shift starts a rectangle; else it paints as ever.
 void pressButton(Editor& editor, Platform& platform, int x, int y, WParam state, WParam button) {
-    finishStroke(editor, platform);     // each press starts a stroke of its own
+    finishStroke(editor);               // each press starts a stroke of its own
     editor.rectangle.cancelled = false; // its release may have been outside the window
     const GridCell cell = gridCellAt(x, y);
     const BlockCode code = button == leftOnly ? editor.leftBlock : editor.rightBlock;
@@ -221,7 +224,7 @@ bool onPointerMove(Editor& editor, Platform& platform, int x, int y, WParam butt
     const bool rectangleReleased =
         editor.rectangle.active && (buttonState & editor.rectangle.button) == 0;
     if ((buttonState & (MK_LBUTTON | MK_RBUTTON)) == 0 || rectangleReleased) {
-        finishStroke(editor, platform);
+        finishStroke(editor);
     }
     if (editor.rectangle.active && (buttonState & editor.rectangle.button) != 0) {
         previewRectangle(editor, platform, x, y);
@@ -272,7 +275,7 @@ void cancelRectangle(Editor& editor, Platform& platform) {
     const BoardCells shown = editor.boardSet.current().cells;
     editor.boardSet.current().cells = drag.before;
     drawChangedCells(editor, platform, shown);
-    editor.modified = drag.modifiedBefore;
+    takeBackChange(editor, drag.modifiedBefore);
 }
 
 bool onLeftButtonUp(Editor& editor, Platform& platform, int x, int y) {
@@ -285,13 +288,13 @@ bool onLeftButtonUp(Editor& editor, Platform& platform, int x, int y) {
         // latch armed, or the next press on a button would act at once.
         editor.pointer.buttonLatch = false;
     }
-    finishStroke(editor, platform);
+    finishStroke(editor);
     return true;
 }
 
 bool onRightButtonUp(Editor& editor, Platform& platform) {
     selectionRelease(editor, platform);
-    finishStroke(editor, platform);
+    finishStroke(editor);
     return false;
 }
 

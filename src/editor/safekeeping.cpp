@@ -3,7 +3,6 @@
 #include "editor/editor.h"
 #include "editor/file_commands.h"
 #include "editor/screen.h"
-#include "editor/title.h"
 #include "editor/undo.h"
 #include "format/recovery_copy.h"
 
@@ -42,11 +41,9 @@ void restore(Editor& editor, Platform& platform, const RecoveredWork& work) {
     adoptBoardSet(editor.boardSet, work.boardSet);
     editor.boardSet.currentBoard = work.boardSet.currentBoard;
     editor.currentFileName = work.fileName;
-    startHistory(editor, platform);
+    startHistory(editor);
     // The restored changes are in no file, so Exit asks and no undo makes them saved.
-    editor.history.forgetClean();
-    editor.modified = true;
-    updateTitle(editor, platform);
+    markInNoFile(editor);
     redrawBoard(editor, platform);
     if (!work.fileName.empty()) {
         noteFileKnown(editor, platform, work.fileName);
@@ -56,8 +53,7 @@ void restore(Editor& editor, Platform& platform, const RecoveredWork& work) {
 // Removed or moved away: what the window shows is in no file now.
 void forgetFile(Editor& editor) {
     editor.safekeeping.knownFile.reset();
-    editor.history.forgetClean();
-    editor.modified = true;
+    markInNoFile(editor);
 }
 
 void lookAtWatchedFile(Editor& editor, Platform& platform) {

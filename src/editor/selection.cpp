@@ -60,11 +60,8 @@ void dropSelection(Editor& editor) {
 
 // The current board's cells changed from `before`: one step when any did.
 void keepChange(Editor& editor, Platform& platform, const BoardCells& before) {
-    CellsStep step =
-        cellChanges(editor.boardSet.currentBoard, before, editor.boardSet.current().cells);
-    if (!step.changes.empty()) {
-        editor.modified = true;
-        recordStep(editor, platform, std::move(step));
+    if (std::optional<Step> step = cellsStep(editor, before)) {
+        markChange(editor, platform, std::move(step));
     }
 }
 
@@ -140,7 +137,7 @@ void pasteKey(Editor& editor, Platform& platform) {
     }
     if (!desktop.answered || editor.boardCopied || board ||
         (desktop.text && boardFromText(*desktop.text))) {
-        finishStroke(editor, platform); // as sendCommand does before a command
+        finishStroke(editor); // as sendCommand does before a command
         selectionRelease(editor, platform);
         pasteBoard(editor, platform, desktop);
     }
@@ -169,14 +166,14 @@ bool selectionPress(Editor& editor, Platform& platform, int x, int y, WParam key
             s.stampAt.reset();
         } else if (cell) {
             s.stampAt = cell;
-            finishStroke(editor, platform);
+            finishStroke(editor);
             placeStamp(editor, platform, *cell);
         }
         return button == MK_RBUTTON || cell.has_value();
     }
     const bool wasSelected = selected(editor);
     if (cell && (keys & bothModifiers) == bothModifiers) {
-        finishStroke(editor, platform);
+        finishStroke(editor);
         s.active = true;
         s.board = editor.boardSet.currentBoard;
         s.drag = SelectionState::Drag::Choosing;
@@ -184,7 +181,7 @@ bool selectionPress(Editor& editor, Platform& platform, int x, int y, WParam key
         s.rect = {cell->column, cell->row, 1, 1};
     } else if (wasSelected && cell && button == MK_LBUTTON &&
                s.rect.contains(cell->column, cell->row)) {
-        finishStroke(editor, platform);
+        finishStroke(editor);
         s.drag = SelectionState::Drag::Moving;
         s.anchor = *cell;
         s.rectBefore = s.rect;
@@ -247,7 +244,7 @@ void escapeSelection(Editor& editor, Platform&) {
     SelectionState& s = state(editor);
     if (s.drag == SelectionState::Drag::Moving) {
         editor.boardSet.current().cells = s.before;
-        editor.modified = s.modifiedBefore;
+        takeBackChange(editor, s.modifiedBefore);
     }
     dropSelection(editor);
     s.stamp.reset();
