@@ -27,7 +27,7 @@ bool PickBackgroundDialog(Editor& editor, Platform& platform, DialogWindow& dial
                 return true;
             }
             editor.boardSet.current().background = *number;
-            markChange(editor, platform); // OK counts as a change, the same number too
+            markChange(editor); // OK counts as a change, the same number too
             dialog.end(0);
             return true;
         }

@@ -45,7 +45,7 @@ void appendAfterAsking(Editor& editor, Platform& platform) {
     // On the last board: nothing after it moves.
     InsertionStep step = openBoardAt(editor, platform, editor.boardSet.currentBoard + 1);
     redrawBoard(editor, platform);
-    markChange(editor, platform, std::move(step));
+    markChange(editor, std::move(step));
 }
 
 // Add a Board and Insert Board: an empty board at `position`, shown, unless the set is full.
@@ -55,7 +55,7 @@ void addBoardAt(Editor& editor, Platform& platform, int position) {
     }
     InsertionStep step = openBoardAt(editor, platform, position);
     redrawBoard(editor, platform);
-    markChange(editor, platform, std::move(step));
+    markChange(editor, std::move(step));
 }
 
 // Previous and First: on the first board only a beep, else back to `target`.
@@ -143,14 +143,14 @@ void pasteBoard(Editor& editor, Platform& platform, const Platform::ClipboardBoa
     const BoardCells before = editor.boardSet.current().cells;
     editor.boardSet.current().cells = found ? **found : editor.boardClipboard;
     redrawBoard(editor, platform);
-    markChange(editor, platform, cellsStep(editor, before)); // even a paste that changes no cell
+    markChange(editor, cellsStep(editor, before)); // even a paste that changes no cell
 }
 
 void clearBoardCommand(Editor& editor, Platform& platform) {
     if (platform.askQuestion(clearQuestion) == Answer::Yes) {
         const BoardCells before = editor.boardSet.current().cells;
         clearBoard(editor, platform);
-        markChange(editor, platform, cellsStep(editor, before)); // even on an empty board
+        markChange(editor, cellsStep(editor, before)); // even on an empty board
     }
 }
 
@@ -172,7 +172,7 @@ void deleteBoardCommand(Editor& editor, Platform& platform) {
         return;
     }
     redrawBoard(editor, platform);
-    markChange(editor, platform, std::move(step));
+    markChange(editor, std::move(step));
 }
 
 void previousBoardCommand(Editor& editor, Platform& platform) {

@@ -21,7 +21,7 @@ bool BoardSetInfoDialog(Editor& editor, Platform& platform, DialogWindow& dialog
         if (wParam == IDOK) {
             editor.boardSet.boardSetName = dialog.itemText(IDC_BOARDSETNAME, boardSetInfoFieldSize);
             editor.boardSet.authorName = dialog.itemText(IDC_AUTHORNAME, boardSetInfoFieldSize);
-            markChange(editor, platform); // OK counts as a change, with nothing changed too
+            markChange(editor); // OK counts as a change, with nothing changed too
             dialog.end(0);
             return true;
         }

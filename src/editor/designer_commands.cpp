@@ -23,7 +23,7 @@ template <class Change> void changeCells(Editor& editor, Platform& platform, Cha
         return;
     }
     redrawBoard(editor, platform);
-    markChange(editor, platform, std::move(step));
+    markChange(editor, std::move(step));
 }
 
 // The current board swapped with its neighbour `delta` away, staying current; at either end the
@@ -50,7 +50,7 @@ void moveBoardTo(Editor& editor, Platform& platform, int from, int to) {
     moveBoard(set, from, to);
     redrawBoard(editor, platform);
     if (!equal) {
-        markChange(editor, platform, MoveStep{from, to});
+        markChange(editor, MoveStep{from, to});
     }
 }
 
@@ -91,7 +91,7 @@ void duplicateBoardCommand(Editor& editor, Platform& platform) {
     DuplicationStep step{set.currentBoard, std::make_unique<Board>(set.board(set.boardCount()))};
     duplicateBoard(set, set.currentBoard);
     redrawBoard(editor, platform);
-    markChange(editor, platform, std::move(step));
+    markChange(editor, std::move(step));
 }
 
 void moveBoardEarlierCommand(Editor& editor, Platform& platform) {

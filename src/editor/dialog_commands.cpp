@@ -33,7 +33,7 @@ void boardSetSettingsCommand(Editor& editor, Platform& platform) {
     if (set.boardSetName != step.nameBefore || set.authorName != step.authorBefore) {
         step.nameAfter = set.boardSetName;
         step.authorAfter = set.authorName;
-        markChange(editor, platform, std::move(step));
+        markChange(editor, std::move(step));
     }
 }
 
@@ -42,8 +42,7 @@ void boardBackgroundCommand(Editor& editor, Platform& platform) {
     const std::uint32_t before = set.current().background;
     runModal(editor, platform, backgroundTemplate(), PickBackgroundDialog);
     if (set.current().background != before) {
-        markChange(editor, platform,
-                   BackgroundStep{set.currentBoard, before, set.current().background});
+        markChange(editor, BackgroundStep{set.currentBoard, before, set.current().background});
     }
 }
 

@@ -150,7 +150,7 @@ void newCommand(Editor& editor, Platform& platform) {
     resetToOneBoard(editor.boardSet);
     editor.currentFileName.clear();
     clearBoard(editor, platform);
-    markChange(editor, platform); // a new BoardSet counts as changed, as Clear Board does
+    markChange(editor); // a new BoardSet counts as changed, as Clear Board does
     startHistory(editor);
 }
 

@@ -60,7 +60,7 @@ void importCommand(Editor& editor, Platform& platform) {
     const bool same =
         before.cells == after.cells && before.lastBoardIndex == after.lastBoardIndex &&
         before.boardSetName == after.boardSetName && before.authorName == after.authorName;
-    markChange(editor, platform, same ? std::nullopt : std::optional<Step>(std::move(step)));
+    markChange(editor, same ? std::nullopt : std::optional<Step>(std::move(step)));
 }
 
 } // namespace bse

@@ -72,7 +72,7 @@ void paintIndex(Editor& editor, Platform& platform, int index, BlockCode code) {
     BlockCode& target = editor.boardSet.current().cells[static_cast<std::size_t>(index)];
     editor.history.notePaint(editor.boardSet.currentBoard, index, target, code);
     target = code;
-    markChange(editor, platform);
+    markChange(editor);
     drawCell(editor, platform, code, index / boardRows + 1, index % boardRows + 1);
 }
 
@@ -94,7 +94,7 @@ void previewRectangle(Editor& editor, Platform& platform, int x, int y) {
     paintRectangle(cells, drag.column, drag.row, corner.column - 1, corner.row - 1, drag.code,
                    editor.mirrorPainting);
     if (drawChangedCells(editor, platform, shown)) {
-        markChange(editor, platform);
+        markChange(editor);
     }
 }
 
@@ -103,7 +103,7 @@ void fill(Editor& editor, Platform& platform, GridCell cell, BlockCode code) {
     const BoardCells before = cells;
     if (fillRegion(cells, screenCellIndex(cell.column, cell.row), code, editor.mirrorPainting)) {
         drawChangedCells(editor, platform, before);
-        markChange(editor, platform, cellsStep(editor, before));
+        markChange(editor, cellsStep(editor, before));
     }
 }
 

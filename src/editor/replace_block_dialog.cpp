@@ -101,9 +101,9 @@ void replaceBlock(Editor& editor, Platform& platform, BlockCode from, BlockCode 
     if (boards > 0) {
         redrawBoard(editor, platform);
         if (everyBoard) {
-            markChange(editor, platform, std::move(step));
+            markChange(editor, std::move(step));
         } else {
-            markChange(editor, platform, std::move(step.boards.front()));
+            markChange(editor, std::move(step.boards.front()));
         }
     }
     drawStatusText(editor, platform,

@@ -59,23 +59,23 @@ void dropSelection(Editor& editor) {
 }
 
 // The current board's cells changed from `before`: one step when any did.
-void keepChange(Editor& editor, Platform& platform, const BoardCells& before) {
+void keepChange(Editor& editor, const BoardCells& before) {
     if (std::optional<Step> step = cellsStep(editor, before)) {
-        markChange(editor, platform, std::move(step));
+        markChange(editor, std::move(step));
     }
 }
 
-void placeStamp(Editor& editor, Platform& platform, GridCellAt at) {
+void placeStamp(Editor& editor, GridCellAt at) {
     BoardCells& cells = editor.boardSet.current().cells;
     const BoardCells before = cells;
     placeRegion(cells, *state(editor).stamp, at.column, at.row, editor.mirrorPainting);
-    keepChange(editor, platform, before);
+    keepChange(editor, before);
 }
 
-void finishMove(Editor& editor, Platform& platform) {
+void finishMove(Editor& editor) {
     SelectionState& s = state(editor);
     s.drag = SelectionState::Drag::None;
-    keepChange(editor, platform, s.before);
+    keepChange(editor, s.before);
 }
 
 // The selection moved by the pointer's cells since the press, cut off at the board's edges.
@@ -107,7 +107,7 @@ void actOnSelection(Editor& editor, Platform& platform, bool copy, bool empty) {
     const BoardCells before = cells;
     if (empty) {
         emptyRect(cells, s.rect);
-        keepChange(editor, platform, before);
+        keepChange(editor, before);
     }
     const char* done = !empty ? "Copied " : copy ? "Cut " : "Emptied ";
     tell(editor, platform, done + size(s.rect.width, s.rect.height) + " cells.");
@@ -157,7 +157,7 @@ bool onBorder(const CellRect& r, int column, int row) {
 
 } // namespace
 
-bool selectionPress(Editor& editor, Platform& platform, int x, int y, WParam keys, WParam button) {
+bool selectionPress(Editor& editor, Platform&, int x, int y, WParam keys, WParam button) {
     SelectionState& s = state(editor);
     const std::optional<GridCellAt> cell = cellAt(x, y);
     if (s.stamp) {
@@ -167,7 +167,7 @@ bool selectionPress(Editor& editor, Platform& platform, int x, int y, WParam key
         } else if (cell) {
             s.stampAt = cell;
             finishStroke(editor);
-            placeStamp(editor, platform, *cell);
+            placeStamp(editor, *cell);
         }
         return button == MK_RBUTTON || cell.has_value();
     }
@@ -220,7 +220,7 @@ void selectionRelease(Editor& editor, Platform& platform) {
         s.drag = SelectionState::Drag::None;
         tell(editor, platform, "Selected " + size(s.rect.width, s.rect.height) + " cells.");
     } else if (s.drag == SelectionState::Drag::Moving) {
-        finishMove(editor, platform);
+        finishMove(editor);
     }
 }
 

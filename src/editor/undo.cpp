@@ -15,7 +15,7 @@ void showStepDone(Editor& editor, Platform& platform) {
 
 } // namespace
 
-void markChange(Editor& editor, Platform&, std::optional<Step> step) {
+void markChange(Editor& editor, std::optional<Step> step) {
     editor.modified = true;
     if (step) {
         finishStroke(editor);

@@ -14,7 +14,7 @@ class Platform;
 // even when nothing changed (OK in the BoardSet Information dialog, Clear Board, Paste Board,
 // Import) and pass no step; so does each cell a paint stroke paints, the stroke becoming one step
 // when it ends.
-void markChange(Editor& editor, Platform& platform, std::optional<Step> step = std::nullopt);
+void markChange(Editor& editor, std::optional<Step> step = std::nullopt);
 // The cells of the current board changed from `before`, as a step; none when no cell did.
 std::optional<Step> cellsStep(const Editor& editor, const BoardCells& before);
 // A change taken back before it became a step (Escape during a rectangle or a move): the
