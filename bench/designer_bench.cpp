@@ -23,7 +23,7 @@ Session& boardsSession(int current) {
     }
     set.lastBoardIndex = lastBoardSlot;
     set.currentBoard = current;
-    startHistory(*s.editor, s.platform);
+    startHistory(*s.editor);
     return s;
 }
 

@@ -26,7 +26,7 @@ Session& mixedSession() {
     }
     set.lastBoardIndex = lastBoardSlot;
     set.currentBoard = 0;
-    startHistory(*s.editor, s.platform);
+    startHistory(*s.editor);
     return s;
 }
 

@@ -31,7 +31,7 @@ Session& freshSession() {
     }
     set.lastBoardIndex = lastBoardSlot;
     set.currentBoard = 0;
-    startHistory(*s.editor, s.platform);
+    startHistory(*s.editor);
     return s;
 }
 
@@ -84,7 +84,7 @@ BENCHMARK(paintingMoveWithRecording)->Unit(benchmark::kMicrosecond);
 void memoryOf1000OneCellStrokes(benchmark::State& state) {
     Session& s = freshSession();
     for (auto _ : state) {
-        startHistory(*s.editor, s.platform);
+        startHistory(*s.editor);
         const std::size_t heapBefore = mallinfo2().uordblks;
         for (int k = 0; k < 1000; ++k) {
             s.editor->leftBlock = static_cast<BlockCode>(3 + k % 41); // never what the cell holds

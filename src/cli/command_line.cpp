@@ -43,41 +43,62 @@ struct Subcommand {
     const char* summary;
     const char* inputs; // the positional arguments' syntax
     const char* inputsHelp;
-    bool many;   // several inputs
-    bool output; // needs -o
+    bool many = false;   // several inputs
+    bool output = false; // needs -o
 };
 
 constexpr Subcommand subcommands[] = {
-    {"info", "Name, author, number of boards, and each board's background and blocks.", "FILE",
-     "A BoardSet file.", false, false},
-    {"check",
-     "Reads each file as the editor's Open does and says whether it is ok or why it is "
-     "refused, with the byte offset. Exit code 1 when any file is refused.",
-     "FILE...", "BoardSet files.", true, false},
-    {"convert",
-     "A version-1 board file as a new BoardSet holding exactly its boards, translated as the "
-     "editor's Import does.",
-     "OLD", "A version-1 board file.", false, true},
-    {"render",
-     "Board N as the editor's grid shows it (600 x 300 PNG), or with --all a sheet of every "
-     "board at half size in rows of five, each with its number.",
-     "FILE", "A BoardSet file.", false, true},
-    {"export",
-     "The text form: name, author, paths, and per board its background and 20 rows of 20 "
-     "characters, top row first (the table is in README).",
-     "FILE", "A BoardSet file.", false, true},
-    {"import", "A BoardSet file from the text form; any fault is refused with its line.", "JSON",
-     "A text form, as export writes it.", false, true},
-    {"merge",
-     "Merges the changes from BASE to THEIRS into OURS, boards as a sequence and cells three-way; "
-     "where both changed the same thing differently, OURS stays and standard error says where. "
-     "Exit code 0 merged, 1 conflicts, 2 a file could not be read or written.",
-     "BASE OURS THEIRS",
-     "BoardSet files: the common ancestor, ours (the result replaces it) and theirs.", true, false},
-    {"diff",
-     "The boards added, removed and moved, and each changed board's background and cells, in "
-     "words. Exit code 0 the same, 1 different, 2 a file could not be read.",
-     "A B", "BoardSet files: the old and the new.", true, false},
+    {.name = "info",
+     .summary = "Name, author, number of boards, and each board's background and blocks.",
+     .inputs = "FILE",
+     .inputsHelp = "A BoardSet file."},
+    {.name = "check",
+     .summary = "Reads each file as the editor's Open does and says whether it is ok or why it is "
+                "refused, with the byte offset. Exit code 1 when any file is refused.",
+     .inputs = "FILE...",
+     .inputsHelp = "BoardSet files.",
+     .many = true},
+    {.name = "convert",
+     .summary =
+         "A version-1 board file as a new BoardSet holding exactly its boards, translated as the "
+         "editor's Import does.",
+     .inputs = "OLD",
+     .inputsHelp = "A version-1 board file.",
+     .output = true},
+    {.name = "render",
+     .summary =
+         "Board N as the editor's grid shows it (600 x 300 PNG), or with --all a sheet of every "
+         "board at half size in rows of five, each with its number.",
+     .inputs = "FILE",
+     .inputsHelp = "A BoardSet file.",
+     .output = true},
+    {.name = "export",
+     .summary =
+         "The text form: name, author, paths, and per board its background and 20 rows of 20 "
+         "characters, top row first (the table is in README).",
+     .inputs = "FILE",
+     .inputsHelp = "A BoardSet file.",
+     .output = true},
+    {.name = "import",
+     .summary = "A BoardSet file from the text form; any fault is refused with its line.",
+     .inputs = "JSON",
+     .inputsHelp = "A text form, as export writes it.",
+     .output = true},
+    {.name = "merge",
+     .summary = "Merges the changes from BASE to THEIRS into OURS, boards as a sequence and cells "
+                "three-way; where both changed the same thing differently, OURS stays and standard "
+                "error says where. "
+                "Exit code 0 merged, 1 conflicts, 2 a file could not be read or written.",
+     .inputs = "BASE OURS THEIRS",
+     .inputsHelp = "BoardSet files: the common ancestor, ours (the result replaces it) and theirs.",
+     .many = true},
+    {.name = "diff",
+     .summary =
+         "The boards added, removed and moved, and each changed board's background and cells, in "
+         "words. Exit code 0 the same, 1 different, 2 a file could not be read.",
+     .inputs = "A B",
+     .inputsHelp = "BoardSet files: the old and the new.",
+     .many = true},
 };
 
 // An argument's own bytes: each came in as the Latin-1 character of its value.

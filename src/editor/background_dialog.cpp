@@ -2,6 +2,7 @@
 
 #include "editor/dialog_setup.h"
 #include "editor/editor.h"
+#include "editor/undo.h"
 #include "platform/dialog_window.h"
 
 #include <optional>
@@ -25,8 +26,8 @@ bool PickBackgroundDialog(Editor& editor, Platform& platform, DialogWindow& dial
                 dialog.setItemNumber(IDC_BACKGROUND, maxBackgroundNumber);
                 return true;
             }
-            editor.modified = true;
             editor.boardSet.current().background = *number;
+            markChange(editor); // OK counts as a change, the same number too
             dialog.end(0);
             return true;
         }

@@ -4,7 +4,6 @@
 
 #include "editor/editor.h"
 #include "editor/screen.h"
-#include "editor/title.h"
 #include "editor/undo.h"
 #include "platform/platform.h"
 
@@ -35,15 +34,6 @@ InsertionStep openBoardAt(Editor& editor, Platform& platform, int position) {
     return step;
 }
 
-// Paste and Clear: one step when they change a cell.
-void recordCells(Editor& editor, Platform& platform, const BoardCells& before) {
-    const BoardSet& set = editor.boardSet;
-    CellsStep step = cellChanges(set.currentBoard, before, set.current().cells);
-    if (!step.changes.empty()) {
-        recordStep(editor, platform, std::move(step));
-    }
-}
-
 // The add path of Next Board and Last Board, after their question.
 void appendAfterAsking(Editor& editor, Platform& platform) {
     if (refuseWhenFull(editor, platform)) {
@@ -55,7 +45,7 @@ void appendAfterAsking(Editor& editor, Platform& platform) {
     // On the last board: nothing after it moves.
     InsertionStep step = openBoardAt(editor, platform, editor.boardSet.currentBoard + 1);
     redrawBoard(editor, platform);
-    recordStep(editor, platform, std::move(step));
+    markChange(editor, std::move(step));
 }
 
 // Add a Board and Insert Board: an empty board at `position`, shown, unless the set is full.
@@ -65,8 +55,7 @@ void addBoardAt(Editor& editor, Platform& platform, int position) {
     }
     InsertionStep step = openBoardAt(editor, platform, position);
     redrawBoard(editor, platform);
-    updateTitle(editor, platform);
-    recordStep(editor, platform, std::move(step));
+    markChange(editor, std::move(step));
 }
 
 // Previous and First: on the first board only a beep, else back to `target`.
@@ -76,12 +65,10 @@ void goBackTo(Editor& editor, Platform& platform, int target) {
         return;
     }
     moveToBoard(editor.boardSet, target);
-    updateTitle(editor, platform);
     redrawBoard(editor, platform);
 }
 
-// Next and Last: on the last board the offer to add one, else on to `target`; the title in any
-// case.
+// Next and Last: on the last board the offer to add one, else on to `target`.
 void goOnTo(Editor& editor, Platform& platform, int target) {
     BoardSet& set = editor.boardSet;
     if (set.currentBoard < set.lastBoardIndex) {
@@ -90,7 +77,6 @@ void goOnTo(Editor& editor, Platform& platform, int target) {
     } else {
         appendAfterAsking(editor, platform);
     }
-    updateTitle(editor, platform);
 }
 
 } // namespace
@@ -105,7 +91,6 @@ bool refuseWhenFull(Editor& editor, Platform& platform) {
 
 void clearBoard(Editor& editor, Platform& platform) {
     platform.setCursor(Cursor::Wait);
-    editor.modified = true;
     editor.boardSet.current().cells.fill(0);
     eraseBoardGrid(editor, platform);
     platform.setCursor(Cursor::Arrow);
@@ -117,13 +102,11 @@ void copyBoardCommand(Editor& editor, Platform& platform) {
     editor.boardCopied = true;
     editor.selection.copiedPart.reset();
     platform.putBoardOnClipboard(boardText(cells), boardCellBytes(cells));
-    platform.enableMenuItem(ID_EDIT_PASTEBOARD, true);
 }
 
 void clipboardChanged(Editor& editor, Platform& platform) {
     const Platform::ClipboardTypes offered = platform.clipboardTypes();
-    platform.enableMenuItem(ID_EDIT_PASTEBOARD,
-                            editor.boardCopied || offered.cells || offered.text);
+    editor.clipboardOffersBoard = offered.cells || offered.text;
 }
 
 void pasteBoardCommand(Editor& editor, Platform& platform) {
@@ -159,16 +142,15 @@ void pasteBoard(Editor& editor, Platform& platform, const Platform::ClipboardBoa
     }
     const BoardCells before = editor.boardSet.current().cells;
     editor.boardSet.current().cells = found ? **found : editor.boardClipboard;
-    editor.modified = true;
     redrawBoard(editor, platform);
-    recordCells(editor, platform, before);
+    markChange(editor, cellsStep(editor, before)); // even a paste that changes no cell
 }
 
 void clearBoardCommand(Editor& editor, Platform& platform) {
     if (platform.askQuestion(clearQuestion) == Answer::Yes) {
         const BoardCells before = editor.boardSet.current().cells;
         clearBoard(editor, platform);
-        recordCells(editor, platform, before);
+        markChange(editor, cellsStep(editor, before)); // even on an empty board
     }
 }
 
@@ -189,10 +171,8 @@ void deleteBoardCommand(Editor& editor, Platform& platform) {
         platform.beep();
         return;
     }
-    editor.modified = true;
     redrawBoard(editor, platform);
-    updateTitle(editor, platform);
-    recordStep(editor, platform, std::move(step));
+    markChange(editor, std::move(step));
 }
 
 void previousBoardCommand(Editor& editor, Platform& platform) {

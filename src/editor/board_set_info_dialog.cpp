@@ -2,6 +2,7 @@
 
 #include "editor/dialog_setup.h"
 #include "editor/editor.h"
+#include "editor/undo.h"
 #include "platform/dialog_window.h"
 #include "platform/platform.h"
 
@@ -20,7 +21,7 @@ bool BoardSetInfoDialog(Editor& editor, Platform& platform, DialogWindow& dialog
         if (wParam == IDOK) {
             editor.boardSet.boardSetName = dialog.itemText(IDC_BOARDSETNAME, boardSetInfoFieldSize);
             editor.boardSet.authorName = dialog.itemText(IDC_AUTHORNAME, boardSetInfoFieldSize);
-            editor.modified = true;
+            markChange(editor); // OK counts as a change, with nothing changed too
             dialog.end(0);
             return true;
         }

@@ -61,7 +61,7 @@ constexpr std::array commands{
 
 void sendCommand(Editor& editor, Platform& platform, WParam command) {
     // A command in the middle of a drag comes after the cells painted so far.
-    finishStroke(editor, platform);
+    finishStroke(editor);
     selectionRelease(editor, platform); // so does a selection moved so far
     // File > Recent BoardSets: the files by their places in the list.
     if (command >= ID_FILE_RECENT_FIRST && command <= ID_FILE_RECENT_LAST) {

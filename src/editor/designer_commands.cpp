@@ -3,7 +3,6 @@
 #include "editor/board_commands.h"
 #include "editor/editor.h"
 #include "editor/screen.h"
-#include "editor/title.h"
 #include "editor/undo.h"
 #include "model/board_tools.h"
 #include "platform/platform.h"
@@ -23,9 +22,8 @@ template <class Change> void changeCells(Editor& editor, Platform& platform, Cha
     if (step.changes.empty()) {
         return;
     }
-    editor.modified = true;
     redrawBoard(editor, platform);
-    recordStep(editor, platform, std::move(step));
+    markChange(editor, std::move(step));
 }
 
 // The current board swapped with its neighbour `delta` away, staying current; at either end the
@@ -50,11 +48,9 @@ void moveBoardTo(Editor& editor, Platform& platform, int from, int to) {
                 set.board(k).background == set.board(from).background;
     }
     moveBoard(set, from, to);
-    editor.modified = editor.modified || !equal;
     redrawBoard(editor, platform);
-    updateTitle(editor, platform);
     if (!equal) {
-        recordStep(editor, platform, MoveStep{from, to});
+        markChange(editor, MoveStep{from, to});
     }
 }
 
@@ -94,10 +90,8 @@ void duplicateBoardCommand(Editor& editor, Platform& platform) {
     BoardSet& set = editor.boardSet;
     DuplicationStep step{set.currentBoard, std::make_unique<Board>(set.board(set.boardCount()))};
     duplicateBoard(set, set.currentBoard);
-    editor.modified = true;
     redrawBoard(editor, platform);
-    updateTitle(editor, platform);
-    recordStep(editor, platform, std::move(step));
+    markChange(editor, std::move(step));
 }
 
 void moveBoardEarlierCommand(Editor& editor, Platform& platform) {

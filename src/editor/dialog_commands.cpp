@@ -5,7 +5,6 @@
 #include "editor/board_set_info_dialog.h"
 #include "editor/editor.h"
 #include "editor/jump_dialog.h"
-#include "editor/title.h"
 #include "editor/undo.h"
 #include "platform/dialog_template.h"
 #include "platform/platform.h"
@@ -30,12 +29,11 @@ void boardSetSettingsCommand(Editor& editor, Platform& platform) {
     const BoardSet& set = editor.boardSet;
     NamesStep step{set.currentBoard, set.boardSetName, set.authorName, {}, {}};
     runModal(editor, platform, boardSetInfoTemplate(), BoardSetInfoDialog);
-    // The lengths travel with the strings; the title shows the name as it is now.
-    updateTitle(editor, platform);
+    // The lengths travel with the strings.
     if (set.boardSetName != step.nameBefore || set.authorName != step.authorBefore) {
         step.nameAfter = set.boardSetName;
         step.authorAfter = set.authorName;
-        recordStep(editor, platform, std::move(step));
+        markChange(editor, std::move(step));
     }
 }
 
@@ -44,8 +42,7 @@ void boardBackgroundCommand(Editor& editor, Platform& platform) {
     const std::uint32_t before = set.current().background;
     runModal(editor, platform, backgroundTemplate(), PickBackgroundDialog);
     if (set.current().background != before) {
-        recordStep(editor, platform,
-                   BackgroundStep{set.currentBoard, before, set.current().background});
+        markChange(editor, BackgroundStep{set.currentBoard, before, set.current().background});
     }
 }
 

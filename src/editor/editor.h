@@ -11,7 +11,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace bse {
@@ -38,17 +37,30 @@ struct RectangleDrag {
     BoardCells before{};
 };
 
-// What the desktop was last told of the document (Platform::showDocument).
-struct ShownDocument {
+// What the desktop was last told: the title, the menu items that follow the state, and the
+// document (Platform::showDocument). The menu starts with Undo and Redo greyed, Paste Board on.
+struct Shown {
+    std::string title;
+    bool undo = false;
+    bool redo = false;
+    bool paste = true;
     std::string path;
     bool modified = false;
+};
+
+// What the recovery copy was last brought up to date with.
+struct WorkState {
+    std::uint64_t edits = ~0ull; // History::edits()
+    bool modified = false;
+    int board = -1; // the current one
+    friend bool operator==(const WorkState&, const WorkState&) = default;
 };
 
 // The recovery copy of unsaved work and the watch on the open file.
 struct Safekeeping {
     bool on = false;
-    std::tuple<std::uint64_t, bool, int> seen{~0ull, false, -1}; // edits, modified, board
-    bool copyDue = false;                                        // its timers run
+    WorkState seen;
+    bool copyDue = false;     // its timers run
     bool fileLookDue = false; // a change of the file waits to be looked at
     bool copyKept = false;    // written, or asked to be
     bool failureReported = false;
@@ -66,12 +78,13 @@ struct Editor {
     BlockCode leftBlock = defaultLeftBlock;
     BlockCode rightBlock = defaultRightBlock;
     BoardCells boardClipboard{};
-    bool boardCopied = false; // boardClipboard holds a board
+    bool boardCopied = false;          // boardClipboard holds a board
+    bool clipboardOffersBoard = false; // the desktop's clipboard holds cells or text
     int iconFrame = 1;
     std::string currentFileName;
     bool askInfoBeforeWrite = false;
     PointerState pointer;
-    ShownDocument shownDocument;
+    Shown shown;
     Pictures pictures;
     History history; // of the BoardSet, since it was made or read
     bool mirrorPainting = false;

@@ -7,7 +7,6 @@
 #include "editor/recent_files.h"
 #include "editor/safekeeping.h"
 #include "editor/screen.h"
-#include "editor/title.h"
 #include "editor/undo.h"
 #include "format/board_set_format.h"
 
@@ -36,9 +35,8 @@ Status loadBoardSetFile(Editor& editor, Platform& platform, const std::string& p
     }
     adoptBoardSet(editor.boardSet, *loaded);
     // What is on screen now is exactly what the file holds.
-    editor.modified = false;
+    markRead(editor);
     noteFileKnown(editor, platform, path);
-    updateTitle(editor, platform);
     return Done{};
 }
 
@@ -57,8 +55,7 @@ bool writeBoardSet(Editor& editor, Platform& platform, const std::string& path) 
                              ".\n\n" + written.reason());
         return false;
     }
-    editor.modified = false;
-    editor.history.markClean();
+    markSaved(editor);
     noteFileKnown(editor, platform, path);
     rememberRecentFile(editor, platform, path);
     if (const std::vector<std::string> kept = platform.keptCopies(path); !kept.empty()) {
@@ -115,15 +112,18 @@ std::optional<std::string> askForFileToOpen(Editor& editor, Platform& platform,
 }
 
 FileDialogOptions openDialogOptions() {
-    return {"Open a Plinkor 2 BoardSet", boardSetFilters(), 1, "", false};
+    return {.title = "Open a Plinkor 2 BoardSet", .filters = boardSetFilters()};
 }
 
 FileDialogOptions saveDialogOptions() {
-    return {"Save as a Plinkor 2 BoardSet", boardSetFilters(), 1, "bds", true};
+    return {.title = "Save as a Plinkor 2 BoardSet",
+            .filters = boardSetFilters(),
+            .defaultExtension = "bds",
+            .confirmOverwrite = true};
 }
 
 FileDialogOptions importDialogOptions() {
-    return {"Import a Plinkor (Ver. 1) BoardSet", boardSetFilters(), 1, "", false};
+    return {.title = "Import a Plinkor (Ver. 1) BoardSet", .filters = boardSetFilters()};
 }
 
 bool confirmSaveChanges(Editor& editor, Platform& platform, std::string_view question) {
@@ -148,10 +148,10 @@ void newCommand(Editor& editor, Platform& platform) {
         return;
     }
     resetToOneBoard(editor.boardSet);
-    updateTitle(editor, platform);
     editor.currentFileName.clear();
     clearBoard(editor, platform);
-    startHistory(editor, platform);
+    markChange(editor); // a new BoardSet counts as changed, as Clear Board does
+    startHistory(editor);
 }
 
 void openCommand(Editor& editor, Platform& platform) {
@@ -170,7 +170,7 @@ bool openBoardSetFile(Editor& editor, Platform& platform, const std::string& pat
     }
     editor.currentFileName = path;
     redrawBoard(editor, platform);
-    startHistory(editor, platform);
+    startHistory(editor);
     rememberRecentFile(editor, platform, path);
     return true;
 }
@@ -219,7 +219,7 @@ void revertCommand(Editor& editor, Platform& platform) {
         return;
     }
     redrawBoard(editor, platform);
-    startHistory(editor, platform);
+    startHistory(editor);
 }
 
 bool reloadBoardSetFile(Editor& editor, Platform& platform) {
@@ -229,9 +229,8 @@ bool reloadBoardSetFile(Editor& editor, Platform& platform) {
         return false;
     }
     editor.boardSet.currentBoard = std::min(board, editor.boardSet.lastBoardIndex);
-    updateTitle(editor, platform);
     redrawBoard(editor, platform);
-    startHistory(editor, platform);
+    startHistory(editor);
     return true;
 }
 

@@ -133,10 +133,6 @@ class History {
     std::size_t bytes() const { return bytes_; }
     void setByteLimit(std::size_t limit);
 
-    // What the Undo and Redo menu items last showed; both start greyed.
-    bool undoShown = false;
-    bool redoShown = false;
-
   private:
     struct Entry {
         Step step;

@@ -1,7 +1,6 @@
 #include "editor/editor.h"
 #include "editor/file_commands.h"
 #include "editor/screen.h"
-#include "editor/title.h"
 #include "editor/undo.h"
 #include "format/version1_import.h"
 
@@ -52,18 +51,16 @@ void importCommand(Editor& editor, Platform& platform) {
     platform.setCursor(Cursor::Arrow);
     set.boardSetName = defaultBoardSetName;
     set.authorName = defaultAuthorName;
-    // The imported boards are in no BoardSet file yet.
-    editor.modified = true;
-    updateTitle(editor, platform);
     redrawBoard(editor, platform);
     step.after = leadingBoards(set, boards->size());
     const LeadingBoards& before = step.before;
     const LeadingBoards& after = step.after;
-    // Like any other command, one that changed nothing is no step.
-    if (before.cells != after.cells || before.lastBoardIndex != after.lastBoardIndex ||
-        before.boardSetName != after.boardSetName || before.authorName != after.authorName) {
-        recordStep(editor, platform, std::move(step));
-    }
+    // The imported boards are in no BoardSet file yet; like any other command, one that changed
+    // nothing is no step.
+    const bool same =
+        before.cells == after.cells && before.lastBoardIndex == after.lastBoardIndex &&
+        before.boardSetName == after.boardSetName && before.authorName == after.authorName;
+    markChange(editor, same ? std::nullopt : std::optional<Step>(std::move(step)));
 }
 
 } // namespace bse

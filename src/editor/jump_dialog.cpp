@@ -3,7 +3,6 @@
 #include "editor/dialog_setup.h"
 #include "editor/editor.h"
 #include "editor/screen.h"
-#include "editor/title.h"
 #include "platform/dialog_window.h"
 
 #include <cstdint>
@@ -33,7 +32,6 @@ bool JumpToBoardDialog(Editor& editor, Platform& platform, DialogWindow& dialog,
             }
             moveToBoard(set, board);
             redrawBoard(editor, platform);
-            updateTitle(editor, platform);
             dialog.end(0);
             return true;
         }

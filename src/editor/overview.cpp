@@ -3,7 +3,6 @@
 #include "editor/designer_commands.h"
 #include "editor/editor.h"
 #include "editor/screen.h"
-#include "editor/title.h"
 #include "editor/undo.h"
 #include "model/board_region.h"
 #include "platform/platform.h"
@@ -122,7 +121,6 @@ void showBoard(Editor& editor, Platform& platform, int board) {
     }
     moveToBoard(set, board);
     redrawBoard(editor, platform);
-    updateTitle(editor, platform);
 }
 
 void overviewClick(Editor& editor, Platform& platform, int board) {

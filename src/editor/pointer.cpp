@@ -53,8 +53,8 @@ struct GridCell {
 GridCell gridCellAt(int x, int y) {
     const int dx = x - boardGridRect.left;
     const int dy = y - boardGridRect.top;
-    const int column = dx >= 1 && dx <= 599 ? dx / blockWidth + 1 : 0;
-    const int row = dy >= 1 && dy <= 299 ? dy / blockHeight + 1 : 0;
+    const int column = dx >= 1 && dx < boardGridRect.width() ? dx / blockWidth + 1 : 0;
+    const int row = dy >= 1 && dy < boardGridRect.height() ? dy / blockHeight + 1 : 0;
     if (column == 0 || row == 0) {
         return {};
     }
@@ -63,8 +63,8 @@ GridCell gridCellAt(int x, int y) {
 
 // The cell under the pointer, or with the pointer outside the grid the nearest edge cell.
 GridCell nearestCellAt(int x, int y) {
-    const int dx = std::clamp(x - boardGridRect.left, 1, 599);
-    const int dy = std::clamp(y - boardGridRect.top, 1, 299);
+    const int dx = std::clamp(x - boardGridRect.left, 1, boardGridRect.width() - 1);
+    const int dy = std::clamp(y - boardGridRect.top, 1, boardGridRect.height() - 1);
     return {dx / blockWidth + 1, dy / blockHeight + 1};
 }
 
@@ -72,6 +72,7 @@ void paintIndex(Editor& editor, Platform& platform, int index, BlockCode code) {
     BlockCode& target = editor.boardSet.current().cells[static_cast<std::size_t>(index)];
     editor.history.notePaint(editor.boardSet.currentBoard, index, target, code);
     target = code;
+    markChange(editor);
     drawCell(editor, platform, code, index / boardRows + 1, index % boardRows + 1);
 }
 
@@ -92,7 +93,9 @@ void previewRectangle(Editor& editor, Platform& platform, int x, int y) {
     cells = drag.before;
     paintRectangle(cells, drag.column, drag.row, corner.column - 1, corner.row - 1, drag.code,
                    editor.mirrorPainting);
-    drawChangedCells(editor, platform, shown);
+    if (drawChangedCells(editor, platform, shown)) {
+        markChange(editor);
+    }
 }
 
 void fill(Editor& editor, Platform& platform, GridCell cell, BlockCode code) {
@@ -100,18 +103,17 @@ void fill(Editor& editor, Platform& platform, GridCell cell, BlockCode code) {
     const BoardCells before = cells;
     if (fillRegion(cells, screenCellIndex(cell.column, cell.row), code, editor.mirrorPainting)) {
         drawChangedCells(editor, platform, before);
-        recordStep(editor, platform, cellChanges(editor.boardSet.currentBoard, before, cells));
+        markChange(editor, cellsStep(editor, before));
     }
 }
 
 // Picks the slot under the pointer; false when the pointer is over no block slot.
 bool pick(Editor& editor, Platform& platform, int x, int y, WParam state) {
-    if (x >= 417 && y >= 358) {
+    if (x >= paletteBlankSlots.x && y >= paletteBlankSlots.y) {
         return false; // the two blank slots
     }
-    // The pick boundaries lie 2 pixels left of and 1 above the slot pictures.
-    const int slotColumn = (x - 25) / blockWidth;
-    const int slotRow = (y - 327) / blockHeight;
+    const int slotColumn = (x - palettePickOrigin.x) / blockWidth;
+    const int slotRow = (y - palettePickOrigin.y) / blockHeight;
     BlockCode code = static_cast<BlockCode>(paletteSlotsPerRow * slotRow + slotColumn + 1);
     if (slotColumn > paletteSlotsPerRow - 1 || code > eraserCode) {
         return false;
@@ -187,7 +189,7 @@ bool handlePointer(Editor& editor, Platform& platform, int x, int y, WParam stat
 
 // A press on the grid with Ctrl fills, with Shift starts a rectangle; else it paints as ever.
 void pressButton(Editor& editor, Platform& platform, int x, int y, WParam state, WParam button) {
-    finishStroke(editor, platform);     // each press starts a stroke of its own
+    finishStroke(editor);               // each press starts a stroke of its own
     editor.rectangle.cancelled = false; // its release may have been outside the window
     const GridCell cell = gridCellAt(x, y);
     const BlockCode code = button == leftOnly ? editor.leftBlock : editor.rightBlock;
@@ -197,15 +199,13 @@ void pressButton(Editor& editor, Platform& platform, int x, int y, WParam state,
         return;
     }
     if (cell.valid() && (state & MK_SHIFT) != 0) {
-        editor.rectangle = {false,
-                            false,
-                            button,
-                            code,
-                            editor.boardSet.currentBoard,
-                            cell.column - 1,
-                            cell.row - 1,
-                            editor.modified,
-                            editor.boardSet.current().cells};
+        editor.rectangle = {.button = button,
+                            .code = code,
+                            .board = editor.boardSet.currentBoard,
+                            .column = cell.column - 1,
+                            .row = cell.row - 1,
+                            .modifiedBefore = editor.modified,
+                            .before = editor.boardSet.current().cells};
         handlePointer(editor, platform, x, y, button); // the press paints its cell as ever
         editor.rectangle.active = true;
         return;
@@ -224,7 +224,7 @@ bool onPointerMove(Editor& editor, Platform& platform, int x, int y, WParam butt
     const bool rectangleReleased =
         editor.rectangle.active && (buttonState & editor.rectangle.button) == 0;
     if ((buttonState & (MK_LBUTTON | MK_RBUTTON)) == 0 || rectangleReleased) {
-        finishStroke(editor, platform);
+        finishStroke(editor);
     }
     if (editor.rectangle.active && (buttonState & editor.rectangle.button) != 0) {
         previewRectangle(editor, platform, x, y);
@@ -275,7 +275,7 @@ void cancelRectangle(Editor& editor, Platform& platform) {
     const BoardCells shown = editor.boardSet.current().cells;
     editor.boardSet.current().cells = drag.before;
     drawChangedCells(editor, platform, shown);
-    editor.modified = drag.modifiedBefore;
+    takeBackChange(editor, drag.modifiedBefore);
 }
 
 bool onLeftButtonUp(Editor& editor, Platform& platform, int x, int y) {
@@ -288,13 +288,13 @@ bool onLeftButtonUp(Editor& editor, Platform& platform, int x, int y) {
         // latch armed, or the next press on a button would act at once.
         editor.pointer.buttonLatch = false;
     }
-    finishStroke(editor, platform);
+    finishStroke(editor);
     return true;
 }
 
 bool onRightButtonUp(Editor& editor, Platform& platform) {
     selectionRelease(editor, platform);
-    finishStroke(editor, platform);
+    finishStroke(editor);
     return false;
 }
 

@@ -12,6 +12,14 @@ namespace {
 
 constexpr std::string_view settingKey = "recentFiles";
 
+// pathForDisplay gives the system's own form: on Windows either slash may part a folder, elsewhere
+// a backslash is part of a name.
+#ifdef _WIN32
+constexpr std::string_view folderSeparators = "\\/";
+#else
+constexpr std::string_view folderSeparators = "/";
+#endif
+
 // "&1 name", the name's own '&' doubled so that it shows; the folder is the tip. Only the items
 // that were shown or are shown now change.
 void showRecentFiles(const Editor& editor, Platform& platform, std::size_t shownBefore) {
@@ -23,7 +31,7 @@ void showRecentFiles(const Editor& editor, Platform& platform, std::size_t shown
             continue;
         }
         const std::string shown = platform.pathForDisplay(editor.recentFiles[i]);
-        const std::size_t slash = shown.rfind('/');
+        const std::size_t slash = shown.find_last_of(folderSeparators);
         const std::string name = slash == std::string::npos ? shown : shown.substr(slash + 1);
         const std::string folder = slash == std::string::npos ? "" : shown.substr(0, slash + 1);
         std::string text = "&";

@@ -99,12 +99,11 @@ void replaceBlock(Editor& editor, Platform& platform, BlockCode from, BlockCode 
     }
     const int boards = static_cast<int>(step.boards.size());
     if (boards > 0) {
-        editor.modified = true;
         redrawBoard(editor, platform);
         if (everyBoard) {
-            recordStep(editor, platform, std::move(step));
+            markChange(editor, std::move(step));
         } else {
-            recordStep(editor, platform, std::move(step.boards.front()));
+            markChange(editor, std::move(step.boards.front()));
         }
     }
     drawStatusText(editor, platform,

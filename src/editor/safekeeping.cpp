@@ -3,7 +3,6 @@
 #include "editor/editor.h"
 #include "editor/file_commands.h"
 #include "editor/screen.h"
-#include "editor/title.h"
 #include "editor/undo.h"
 #include "format/recovery_copy.h"
 
@@ -11,8 +10,10 @@ namespace bse {
 
 namespace {
 
-std::tuple<std::uint64_t, bool, int> workState(const Editor& editor) {
-    return {editor.history.edits(), editor.modified, editor.boardSet.currentBoard};
+WorkState workState(const Editor& editor) {
+    return {.edits = editor.history.edits(),
+            .modified = editor.modified,
+            .board = editor.boardSet.currentBoard};
 }
 
 void stopCopyTimers(Safekeeping& safe, Platform& platform) {
@@ -40,11 +41,9 @@ void restore(Editor& editor, Platform& platform, const RecoveredWork& work) {
     adoptBoardSet(editor.boardSet, work.boardSet);
     editor.boardSet.currentBoard = work.boardSet.currentBoard;
     editor.currentFileName = work.fileName;
-    startHistory(editor, platform);
+    startHistory(editor);
     // The restored changes are in no file, so Exit asks and no undo makes them saved.
-    editor.history.forgetClean();
-    editor.modified = true;
-    updateTitle(editor, platform);
+    markInNoFile(editor);
     redrawBoard(editor, platform);
     if (!work.fileName.empty()) {
         noteFileKnown(editor, platform, work.fileName);
@@ -54,8 +53,7 @@ void restore(Editor& editor, Platform& platform, const RecoveredWork& work) {
 // Removed or moved away: what the window shows is in no file now.
 void forgetFile(Editor& editor) {
     editor.safekeeping.knownFile.reset();
-    editor.history.forgetClean();
-    editor.modified = true;
+    markInNoFile(editor);
 }
 
 void lookAtWatchedFile(Editor& editor, Platform& platform) {
@@ -112,7 +110,7 @@ void keepWorkSafe(Editor& editor, Platform& platform) {
     if (!editor.modified) {
         stopCopyTimers(safe, platform);
         if (safe.copyKept) {
-            platform.removeRecoveryCopy("");
+            platform.removeRecoveryCopy(ownRecoveryCopy);
             safe.copyKept = false;
         }
         return;
@@ -217,7 +215,7 @@ void endSafekeeping(Editor& editor, Platform& platform) {
     Safekeeping& safe = editor.safekeeping;
     stopCopyTimers(safe, platform);
     if (safe.copyKept) {
-        platform.removeRecoveryCopy("");
+        platform.removeRecoveryCopy(ownRecoveryCopy);
         safe.copyKept = false;
     }
 }

@@ -19,13 +19,12 @@ void redrawBoard(Editor& editor, Platform& platform) {
 }
 
 void drawCell(Editor& editor, Platform& platform, BlockCode code, int column, int row) {
-    editor.modified = true;
     Pictures& pictures = editor.pictures;
     platform.invalidate(
         drawCellImage(pictures.editorCanvas, pictures.blockStrip, code, column, row));
 }
 
-void drawChangedCells(Editor& editor, Platform& platform, const BoardCells& shown) {
+bool drawChangedCells(Editor& editor, Platform& platform, const BoardCells& shown) {
     const BoardCells& cells = editor.boardSet.current().cells;
     Pictures& pictures = editor.pictures;
     std::optional<Rect> changed;
@@ -43,9 +42,9 @@ void drawChangedCells(Editor& editor, Platform& platform, const BoardCells& show
                              std::max(changed->bottom, cell.bottom)};
     }
     if (changed) {
-        editor.modified = true;
         platform.invalidate(*changed);
     }
+    return changed.has_value();
 }
 
 void drawSelectedBlock(Editor& editor, Platform& platform, BlockCode code, int x) {

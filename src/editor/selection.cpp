@@ -59,26 +59,23 @@ void dropSelection(Editor& editor) {
 }
 
 // The current board's cells changed from `before`: one step when any did.
-void keepChange(Editor& editor, Platform& platform, const BoardCells& before) {
-    CellsStep step =
-        cellChanges(editor.boardSet.currentBoard, before, editor.boardSet.current().cells);
-    if (!step.changes.empty()) {
-        editor.modified = true;
-        recordStep(editor, platform, std::move(step));
+void keepChange(Editor& editor, const BoardCells& before) {
+    if (std::optional<Step> step = cellsStep(editor, before)) {
+        markChange(editor, std::move(step));
     }
 }
 
-void placeStamp(Editor& editor, Platform& platform, GridCellAt at) {
+void placeStamp(Editor& editor, GridCellAt at) {
     BoardCells& cells = editor.boardSet.current().cells;
     const BoardCells before = cells;
     placeRegion(cells, *state(editor).stamp, at.column, at.row, editor.mirrorPainting);
-    keepChange(editor, platform, before);
+    keepChange(editor, before);
 }
 
-void finishMove(Editor& editor, Platform& platform) {
+void finishMove(Editor& editor) {
     SelectionState& s = state(editor);
     s.drag = SelectionState::Drag::None;
-    keepChange(editor, platform, s.before);
+    keepChange(editor, s.before);
 }
 
 // The selection moved by the pointer's cells since the press, cut off at the board's edges.
@@ -110,7 +107,7 @@ void actOnSelection(Editor& editor, Platform& platform, bool copy, bool empty) {
     const BoardCells before = cells;
     if (empty) {
         emptyRect(cells, s.rect);
-        keepChange(editor, platform, before);
+        keepChange(editor, before);
     }
     const char* done = !empty ? "Copied " : copy ? "Cut " : "Emptied ";
     tell(editor, platform, done + size(s.rect.width, s.rect.height) + " cells.");
@@ -140,7 +137,7 @@ void pasteKey(Editor& editor, Platform& platform) {
     }
     if (!desktop.answered || editor.boardCopied || board ||
         (desktop.text && boardFromText(*desktop.text))) {
-        finishStroke(editor, platform); // as sendCommand does before a command
+        finishStroke(editor); // as sendCommand does before a command
         selectionRelease(editor, platform);
         pasteBoard(editor, platform, desktop);
     }
@@ -160,7 +157,7 @@ bool onBorder(const CellRect& r, int column, int row) {
 
 } // namespace
 
-bool selectionPress(Editor& editor, Platform& platform, int x, int y, WParam keys, WParam button) {
+bool selectionPress(Editor& editor, Platform&, int x, int y, WParam keys, WParam button) {
     SelectionState& s = state(editor);
     const std::optional<GridCellAt> cell = cellAt(x, y);
     if (s.stamp) {
@@ -169,14 +166,14 @@ bool selectionPress(Editor& editor, Platform& platform, int x, int y, WParam key
             s.stampAt.reset();
         } else if (cell) {
             s.stampAt = cell;
-            finishStroke(editor, platform);
-            placeStamp(editor, platform, *cell);
+            finishStroke(editor);
+            placeStamp(editor, *cell);
         }
         return button == MK_RBUTTON || cell.has_value();
     }
     const bool wasSelected = selected(editor);
     if (cell && (keys & bothModifiers) == bothModifiers) {
-        finishStroke(editor, platform);
+        finishStroke(editor);
         s.active = true;
         s.board = editor.boardSet.currentBoard;
         s.drag = SelectionState::Drag::Choosing;
@@ -184,7 +181,7 @@ bool selectionPress(Editor& editor, Platform& platform, int x, int y, WParam key
         s.rect = {cell->column, cell->row, 1, 1};
     } else if (wasSelected && cell && button == MK_LBUTTON &&
                s.rect.contains(cell->column, cell->row)) {
-        finishStroke(editor, platform);
+        finishStroke(editor);
         s.drag = SelectionState::Drag::Moving;
         s.anchor = *cell;
         s.rectBefore = s.rect;
@@ -223,7 +220,7 @@ void selectionRelease(Editor& editor, Platform& platform) {
         s.drag = SelectionState::Drag::None;
         tell(editor, platform, "Selected " + size(s.rect.width, s.rect.height) + " cells.");
     } else if (s.drag == SelectionState::Drag::Moving) {
-        finishMove(editor, platform);
+        finishMove(editor);
     }
 }
 
@@ -247,7 +244,7 @@ void escapeSelection(Editor& editor, Platform&) {
     SelectionState& s = state(editor);
     if (s.drag == SelectionState::Drag::Moving) {
         editor.boardSet.current().cells = s.before;
-        editor.modified = s.modifiedBefore;
+        takeBackChange(editor, s.modifiedBefore);
     }
     dropSelection(editor);
     s.stamp.reset();

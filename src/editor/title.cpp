@@ -18,8 +18,30 @@ std::string composeTitle(const Editor& editor) {
     return title;
 }
 
-void updateTitle(Editor& editor, Platform& platform) {
-    platform.setWindowTitle(composeTitle(editor));
+void showTitleAndMenus(Editor& editor, Platform& platform) {
+    Shown& shown = editor.shown;
+    if (std::string title = composeTitle(editor); title != shown.title) {
+        shown.title = std::move(title);
+        platform.setWindowTitle(shown.title);
+    }
+    const auto showItem = [&platform](int commandId, bool& shownState, bool state) {
+        if (shownState != state) {
+            shownState = state;
+            platform.enableMenuItem(commandId, state);
+        }
+    };
+    showItem(ID_EDIT_UNDO, shown.undo, editor.history.canUndo());
+    showItem(ID_EDIT_REDO, shown.redo, editor.history.canRedo());
+    showItem(ID_EDIT_PASTEBOARD, shown.paste, editor.boardCopied || editor.clipboardOffersBoard);
+}
+
+void showDocumentChanges(Editor& editor, Platform& platform) {
+    Shown& shown = editor.shown;
+    if (shown.path != editor.currentFileName || shown.modified != editor.modified) {
+        shown.path = editor.currentFileName;
+        shown.modified = editor.modified;
+        platform.showDocument(shown.path, shown.modified);
+    }
 }
 
 } // namespace bse

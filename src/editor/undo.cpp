@@ -2,43 +2,55 @@
 
 #include "editor/editor.h"
 #include "editor/screen.h"
-#include "editor/title.h"
 #include "platform/platform.h"
 
 namespace bse {
 
 namespace {
 
-// Tells the menu only when an item changes state. The menu starts with both greyed, so start-up
-// makes no call.
-void showUndoState(Editor& editor, Platform& platform) {
-    History& history = editor.history;
-    if (history.undoShown != history.canUndo()) {
-        history.undoShown = history.canUndo();
-        platform.enableMenuItem(ID_EDIT_UNDO, history.undoShown);
-    }
-    if (history.redoShown != history.canRedo()) {
-        history.redoShown = history.canRedo();
-        platform.enableMenuItem(ID_EDIT_REDO, history.redoShown);
-    }
-}
-
 void showStepDone(Editor& editor, Platform& platform) {
     editor.modified = !editor.history.atCleanPoint();
     redrawBoard(editor, platform);
-    updateTitle(editor, platform);
-    showUndoState(editor, platform);
 }
 
 } // namespace
 
-void recordStep(Editor& editor, Platform& platform, Step step) {
-    finishStroke(editor, platform);
-    editor.history.record(std::move(step));
-    showUndoState(editor, platform);
+void markChange(Editor& editor, std::optional<Step> step) {
+    editor.modified = true;
+    if (step) {
+        finishStroke(editor);
+        editor.history.record(std::move(*step));
+    }
 }
 
-void finishStroke(Editor& editor, Platform& platform) {
+std::optional<Step> cellsStep(const Editor& editor, const BoardCells& before) {
+    const BoardSet& set = editor.boardSet;
+    CellsStep step = cellChanges(set.currentBoard, before, set.current().cells);
+    if (step.changes.empty()) {
+        return std::nullopt;
+    }
+    return step;
+}
+
+void takeBackChange(Editor& editor, bool modifiedBefore) {
+    editor.modified = modifiedBefore;
+}
+
+void markInNoFile(Editor& editor) {
+    editor.history.forgetClean();
+    editor.modified = true;
+}
+
+void markRead(Editor& editor) {
+    editor.modified = false;
+}
+
+void markSaved(Editor& editor) {
+    editor.modified = false;
+    editor.history.markClean();
+}
+
+void finishStroke(Editor& editor) {
     std::optional<Step> stroke = editor.history.takeStroke();
     if (RectangleDrag& drag = editor.rectangle; drag.active) {
         // The rectangle kept is the step; the stroke of its press is inside it.
@@ -49,16 +61,14 @@ void finishStroke(Editor& editor, Platform& platform) {
     }
     if (stroke) {
         editor.history.record(std::move(*stroke));
-        showUndoState(editor, platform);
     }
 }
 
-void startHistory(Editor& editor, Platform& platform) {
+void startHistory(Editor& editor) {
     editor.history.clear();
     editor.rectangle.active = false; // a BoardSet read in the middle of a drag ends it
     editor.selection.active = false; // and a selection, or a move of one
     editor.selection.drag = {};
-    showUndoState(editor, platform);
 }
 
 void undoCommand(Editor& editor, Platform& platform) {

@@ -21,6 +21,8 @@
 namespace bse {
 
 inline constexpr const char* programTitle = "BoardSet Editor for Plinkor 2";
+// The name by which removeRecoveryCopy means this editor's own copy.
+inline const std::string ownRecoveryCopy;
 
 enum class Answer { Yes, No, Cancel };
 enum class Cursor { Arrow, Wait };
@@ -38,8 +40,8 @@ struct FileFilter {
 struct FileDialogOptions {
     std::string title;
     std::vector<FileFilter> filters;
-    int filterIndex = 1;          // 1-based, the filter selected first
-    std::string defaultExtension; // without the dot; empty: none
+    int filterIndex = 1;               // 1-based, the filter selected first
+    std::string defaultExtension = {}; // without the dot; empty: none
     // Save: asks before an existing file is replaced.
     bool confirmOverwrite = false;
 };
@@ -172,7 +174,7 @@ class SafekeepingService {
     // This editor's own copy, written and removed in the background in the order asked; a
     // failure comes back as WM_RECOVERYFAILED, and recoveryFailure() says why.
     virtual void writeRecoveryCopy(Bytes bytes) = 0;
-    virtual void removeRecoveryCopy(const std::string& name /*empty for the own copy*/) = 0;
+    virtual void removeRecoveryCopy(const std::string& name /*or ownRecoveryCopy*/) = 0;
     virtual std::string recoveryFailure() = 0;
 };
 

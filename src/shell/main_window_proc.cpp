@@ -9,6 +9,7 @@
 #include "editor/safekeeping.h"
 #include "editor/screen.h"
 #include "editor/selection.h"
+#include "editor/title.h"
 #include "platform/platform.h"
 #include "shell/menu.h"
 
@@ -122,14 +123,6 @@ void stepIconAnimation(Editor& editor, Platform& platform) {
     ++editor.iconFrame;
 }
 
-void showDocumentChanges(Editor& editor, Platform& platform) {
-    ShownDocument& shown = editor.shownDocument;
-    if (shown.path != editor.currentFileName || shown.modified != editor.modified) {
-        shown = {editor.currentFileName, editor.modified};
-        platform.showDocument(shown.path, shown.modified);
-    }
-}
-
 bool windowMessage(Editor& editor, Platform& platform, Message message, WParam wParam,
                    LParam lParam) {
     switch (message) {
@@ -182,13 +175,23 @@ bool windowMessage(Editor& editor, Platform& platform, Message message, WParam w
 bool MainWindowProc(Editor& editor, Platform& platform, Message message, WParam wParam,
                     LParam lParam) {
     const bool handled = dispatch(editor, platform, message, wParam, lParam);
-    // The overview follows every change (a reload of the watched file comes with a timer); a
-    // pointer move can only paint the current board.
-    if (message != WM_PAINT && !(message == WM_TIMER && wParam == iconTimerId)) {
-        refreshOverview(editor, platform, message == WM_MOUSEMOVE);
+    // The overview follows every change, a reload of the watched file too (it comes with a
+    // timer).
+    showState(editor, platform,
+              message == WM_PAINT || (message == WM_TIMER && wParam == iconTimerId)
+                  ? Reach::Nothing
+                  : (message == WM_MOUSEMOVE ? Reach::CurrentBoard : Reach::Everything));
+    return handled;
+}
+
+void showState(Editor& editor, Platform& platform, Reach reach) {
+    showTitleAndMenus(editor, platform);
+    if (reach != Reach::Nothing) {
+        refreshOverview(editor, platform, reach == Reach::CurrentBoard);
         showGridOverlay(editor, platform);
     }
-    return handled;
+    showDocumentChanges(editor, platform);
+    keepWorkSafe(editor, platform);
 }
 
 } // namespace bse

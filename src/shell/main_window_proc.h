@@ -21,9 +21,13 @@ std::span<const KeyRoute> arrowKeyTable();
 bool MainWindowProc(Editor& editor, Platform& platform, Message message, WParam wParam,
                     LParam lParam);
 
-// Tells the desktop the document's path and modified state when either changed since it was
-// last told. The window's handler runs it after every message.
-void showDocumentChanges(Editor& editor, Platform& platform);
+// After each message, the one step that brings what the desktop shows up to date with the state,
+// telling only what changed: the title and menu items, the overview and the selection's overlay
+// on the grid, the document's path and modified state, and the recovery copy.
+// `reach` is what the message may have changed on the grid: a paint or an icon tick nothing, a
+// pointer move only the current board.
+enum class Reach { Everything, CurrentBoard, Nothing };
+void showState(Editor& editor, Platform& platform, Reach reach = Reach::Everything);
 
 // One tick of the window-icon animation.
 void stepIconAnimation(Editor& editor, Platform& platform);

@@ -10,16 +10,16 @@ namespace {
 
 // Placeholders until the editor names the files; hidden while the list is shorter.
 constexpr std::array recentItems{
-    MenuItem{"Recent &1", ID_FILE_RECENT_FIRST, {}, false, false, true},
-    MenuItem{"Recent &2", ID_FILE_RECENT_FIRST + 1, {}, false, false, true},
-    MenuItem{"Recent &3", ID_FILE_RECENT_FIRST + 2, {}, false, false, true},
-    MenuItem{"Recent &4", ID_FILE_RECENT_FIRST + 3, {}, false, false, true},
-    MenuItem{"Recent &5", ID_FILE_RECENT_FIRST + 4, {}, false, false, true},
-    MenuItem{"Recent &6", ID_FILE_RECENT_FIRST + 5, {}, false, false, true},
-    MenuItem{"Recent &7", ID_FILE_RECENT_FIRST + 6, {}, false, false, true},
-    MenuItem{"Recent &8", ID_FILE_RECENT_LAST, {}, false, false, true},
+    MenuItem{.text = "Recent &1", .commandId = ID_FILE_RECENT_FIRST, .startsHidden = true},
+    MenuItem{.text = "Recent &2", .commandId = ID_FILE_RECENT_FIRST + 1, .startsHidden = true},
+    MenuItem{.text = "Recent &3", .commandId = ID_FILE_RECENT_FIRST + 2, .startsHidden = true},
+    MenuItem{.text = "Recent &4", .commandId = ID_FILE_RECENT_FIRST + 3, .startsHidden = true},
+    MenuItem{.text = "Recent &5", .commandId = ID_FILE_RECENT_FIRST + 4, .startsHidden = true},
+    MenuItem{.text = "Recent &6", .commandId = ID_FILE_RECENT_FIRST + 5, .startsHidden = true},
+    MenuItem{.text = "Recent &7", .commandId = ID_FILE_RECENT_FIRST + 6, .startsHidden = true},
+    MenuItem{.text = "Recent &8", .commandId = ID_FILE_RECENT_LAST, .startsHidden = true},
     MenuItem{"", menuSeparator},
-    MenuItem{"&Clear List", ID_FILE_RECENT_CLEAR, {}, true},
+    MenuItem{.text = "&Clear List", .commandId = ID_FILE_RECENT_CLEAR, .startsGreyed = true},
 };
 
 constexpr std::array fileItems{
@@ -30,14 +30,18 @@ constexpr std::array fileItems{
     MenuItem{"", menuSeparator},
     MenuItem{"Import...", ID_FILE_IMPORT},
     MenuItem{"&Revert", ID_FILE_REVERT},
-    MenuItem{"Recen&t BoardSets", 0, {}, false, false, false, recentItems},
+    MenuItem{.text = "Recen&t BoardSets", .submenu = recentItems},
     MenuItem{"", menuSeparator},
     MenuItem{"&Exit", ID_FILE_EXIT, "Ctrl+Q"},
 };
 
 constexpr std::array editItems{
-    MenuItem{"&Undo", ID_EDIT_UNDO, "Ctrl+Z", true},
-    MenuItem{"&Redo", ID_EDIT_REDO, "Ctrl+Shift+Z;Ctrl+Y", true},
+    MenuItem{
+        .text = "&Undo", .commandId = ID_EDIT_UNDO, .shortcuts = "Ctrl+Z", .startsGreyed = true},
+    MenuItem{.text = "&Redo",
+             .commandId = ID_EDIT_REDO,
+             .shortcuts = "Ctrl+Shift+Z;Ctrl+Y",
+             .startsGreyed = true},
     MenuItem{"", menuSeparator},
     MenuItem{"&Copy Board", ID_EDIT_COPYBOARD, "Ctrl+C"},
     MenuItem{"&Paste Board", ID_EDIT_PASTEBOARD, "Ctrl+V"},
@@ -50,7 +54,10 @@ constexpr std::array editItems{
     MenuItem{"Duplica&te Board", ID_EDIT_DUPLICATEBOARD, "Ctrl+D"},
     MenuItem{"R&eplace Block...", ID_EDIT_REPLACEBLOCK, "Ctrl+H"},
     MenuItem{"", menuSeparator},
-    MenuItem{"&Mirror Painting", ID_EDIT_MIRRORPAINTING, "Ctrl+M", false, true},
+    MenuItem{.text = "&Mirror Painting",
+             .commandId = ID_EDIT_MIRRORPAINTING,
+             .shortcuts = "Ctrl+M",
+             .checkable = true},
 };
 
 constexpr std::array boardItems{
@@ -72,7 +79,10 @@ constexpr std::array boardItems{
     MenuItem{"Move Board &Earlier", ID_BOARD_MOVEEARLIER, "Ctrl+Shift+PgUp"},
     MenuItem{"Move Board L&ater", ID_BOARD_MOVELATER, "Ctrl+Shift+PgDown"},
     MenuItem{"", menuSeparator},
-    MenuItem{"Board &Overview", ID_BOARD_OVERVIEW, "Ctrl+B", false, true},
+    MenuItem{.text = "Board &Overview",
+             .commandId = ID_BOARD_OVERVIEW,
+             .shortcuts = "Ctrl+B",
+             .checkable = true},
 };
 
 constexpr std::array menuBar{

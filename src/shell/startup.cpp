@@ -78,8 +78,7 @@ Status initialiseMainWindow(Editor& editor, Platform& platform) {
     drawSelectedBlock(editor, platform, editor.leftBlock, leftSlotX);
     drawSelectedBlock(editor, platform, editor.rightBlock, rightSlotX);
     setDefaultStrings(editor.boardSet);
-    updateTitle(editor, platform);
-    platform.enableMenuItem(ID_EDIT_PASTEBOARD, false);
+    showTitleAndMenus(editor, platform);
     loadRecentFiles(editor, platform);
     return Done{};
 }
@@ -90,10 +89,7 @@ bool startEditor(Editor& editor, Platform& platform, const std::optional<std::st
         return false;
     }
     const auto handler = [&editor, &platform](Message message, WParam wParam, LParam lParam) {
-        const bool handled = MainWindowProc(editor, platform, message, wParam, lParam);
-        showDocumentChanges(editor, platform);
-        keepWorkSafe(editor, platform);
-        return handled;
+        return MainWindowProc(editor, platform, message, wParam, lParam);
     };
     if (!platform.createMainWindow(mainWindowTemplate(), handler)) {
         platform.reportStartupFailure("The main window could not be created.");
@@ -105,13 +101,10 @@ bool startEditor(Editor& editor, Platform& platform, const std::optional<std::st
     }
     platform.startTimer(iconTimerId, iconTimerPeriodMs);
     editor.safekeeping.on = platform.startSafekeeping();
-    if (editor.safekeeping.on && offerRecovery(editor, platform, file)) {
-        showDocumentChanges(editor, platform);
-    } else if (file) {
+    if (!(editor.safekeeping.on && offerRecovery(editor, platform, file)) && file) {
         openBoardSetFile(editor, platform, *file);
-        showDocumentChanges(editor, platform);
     }
-    keepWorkSafe(editor, platform);
+    showState(editor, platform);
     return true;
 }
 

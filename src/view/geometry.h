@@ -73,6 +73,11 @@ constexpr Point paletteSlotOrigin(int slot) {
             328 + 15 * ((slot - 1) / paletteSlotsPerRow)};
 }
 
+// The palette's pick boundaries lie 2 pixels left of and 1 above the slot pictures; from this
+// corner down and right the pointer is over the two blank slots of the last row.
+inline constexpr Point palettePickOrigin{paletteSlotOrigin(1).x - 2, paletteSlotOrigin(1).y - 1};
+inline constexpr Point paletteBlankSlots = paletteSlotOrigin(paletteSlotCount - 1);
+
 // Status line: the strip is copied here (asked for one column and two rows more than it has),
 // and the text is clipped to the text rectangle.
 inline constexpr int statusStripWidth = 298;

@@ -4,6 +4,7 @@
 // test replays the actions and compares the whole text; BSE_UPDATE_GOLDEN=1 rewrites the files
 // from the actions, to be read before they are committed. Undo and Redo are also walked through
 // random sessions of the same actions, against a model of the states they pass.
+#include "editor/title.h"
 #include "format/board_set_format.h"
 #include "format/recovery_copy.h"
 #include "shell/menu.h"
@@ -173,7 +174,8 @@ void act(FakePlatform& platform, Editor& editor, const std::string& line) {
     } else if (verb == "boards") { // COUNT CURRENT
         const int count = number(in);
         markBoards(editor.boardSet, count, number(in));
-    } else if (verb == "blocks") { // LEFT RIGHT: the blocks the buttons paint
+        editor.shown.title = composeTitle(editor); // as if a session had made them
+    } else if (verb == "blocks") {                 // LEFT RIGHT: the blocks the buttons paint
         in >> editor.leftBlock >> editor.rightBlock;
     } else if (verb == "answers") {
         for (std::string word; in >> word;) {
@@ -221,6 +223,7 @@ void act(FakePlatform& platform, Editor& editor, const std::string& line) {
         editor.currentFileName = rest(in);
     } else if (verb == "name") {
         editor.boardSet.boardSetName = rest(in);
+        editor.shown.title = composeTitle(editor);
     } else if (verb == "modified") {
         editor.modified = true;
     } else if (verb == "message") { // NUMBER WPARAM [LPARAM [TIMES]]: any message, handled?
