@@ -21,6 +21,8 @@ class BenchPlatform : public QtPlatform {
     std::optional<std::string> chooseFileToOpen(const FileDialogOptions&) override {
         return chosenFile;
     }
+    WParam heldKey = 0; // the modifier key held with the keys sent
+    bool keyHeld(WParam virtualKey) override { return virtualKey == heldKey; }
 };
 
 // One editor started on the Qt platform (offscreen), shared by the benchmarks of a run.

@@ -18,7 +18,7 @@ bool PickBackgroundDialog(Editor& editor, Platform& platform, DialogWindow& dial
         dialog.show();
         return false;
     case WM_COMMAND:
-        if (wParam == IDOK) {
+        if (commandIdOf(wParam) == IDOK) {
             // An empty field reads as 0; a number too large to read is above the limit too.
             const std::optional<unsigned> number = dialog.itemNumber(IDC_BACKGROUND);
             if (!number || *number > maxBackgroundNumber) {

@@ -18,7 +18,7 @@ bool BoardSetInfoDialog(Editor& editor, Platform& platform, DialogWindow& dialog
         dialog.show();
         return false;
     case WM_COMMAND:
-        if (wParam == IDOK) {
+        if (commandIdOf(wParam) == IDOK) {
             editor.boardSet.boardSetName = dialog.itemText(IDC_BOARDSETNAME, boardSetInfoFieldSize);
             editor.boardSet.authorName = dialog.itemText(IDC_AUTHORNAME, boardSetInfoFieldSize);
             markChange(editor); // OK counts as a change, with nothing changed too

@@ -59,17 +59,18 @@ constexpr std::array commands{
 
 } // namespace
 
-void sendCommand(Editor& editor, Platform& platform, WParam command) {
+void sendCommand(Editor& editor, Platform& platform, WParam wParam) {
+    const int command = commandIdOf(wParam);
     // A command in the middle of a drag comes after the cells painted so far.
     finishStroke(editor);
     selectionRelease(editor, platform); // so does a selection moved so far
     // File > Recent BoardSets: the files by their places in the list.
     if (command >= ID_FILE_RECENT_FIRST && command <= ID_FILE_RECENT_LAST) {
-        openRecentFileCommand(editor, platform, static_cast<int>(command));
+        openRecentFileCommand(editor, platform, command);
         return;
     }
     for (const CommandRoute& route : commands) {
-        if (command == static_cast<WParam>(route.commandId)) {
+        if (command == route.commandId) {
             route.handler(editor, platform);
             return;
         }

@@ -15,7 +15,7 @@ struct CommandRoute {
 };
 
 // Runs a command to its end before returning, as the menu would: also from inside a command.
-// The whole wParam is compared, so only plain menu commands and the close request match.
-void sendCommand(Editor& editor, Platform& platform, WParam command);
+// The command id is wParam's low word, wherever the command came from.
+void sendCommand(Editor& editor, Platform& platform, WParam wParam);
 
 } // namespace bse

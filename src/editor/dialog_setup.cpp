@@ -13,7 +13,7 @@ void centreAndSetIcon(DialogWindow& dialog, Platform& platform) {
 }
 
 bool finishDialogMessage(DialogWindow& dialog, Message message, WParam wParam) {
-    if (message == WM_COMMAND && wParam == IDCANCEL) {
+    if (message == WM_COMMAND && commandIdOf(wParam) == IDCANCEL) {
         dialog.end(1);
         return true;
     }

@@ -21,7 +21,7 @@ bool JumpToBoardDialog(Editor& editor, Platform& platform, DialogWindow& dialog,
         dialog.show();
         return false;
     case WM_COMMAND:
-        if (wParam == IDOK) {
+        if (commandIdOf(wParam) == IDOK) {
             // An empty field and a number too large to read both count as 0, which is no board.
             const unsigned number = dialog.itemNumber(IDC_JUMPBOARD).value_or(0);
             const auto board = static_cast<std::int32_t>(number - 1u);

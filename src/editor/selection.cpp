@@ -224,8 +224,8 @@ void selectionRelease(Editor& editor, Platform& platform) {
     }
 }
 
-bool selectionKey(Editor& editor, Platform& platform, WParam key, LParam modifiers) {
-    const bool ctrl = (static_cast<WParam>(modifiers) & MK_CONTROL) != 0;
+bool selectionKey(Editor& editor, Platform& platform, WParam key, HeldModifiers held) {
+    const bool ctrl = held == HeldModifiers::Control;
     if (key == VK_DELETE && !ctrl && selected(editor)) {
         actOnSelection(editor, platform, false, true);
     } else if (!ctrl || (key != 'C' && key != 'X' && key != 'V')) {

@@ -19,7 +19,7 @@ bool selectionPress(Editor& editor, Platform& platform, int x, int y, WParam sta
 bool selectionMove(Editor& editor, Platform& platform, int x, int y, WParam state);
 void selectionRelease(Editor& editor, Platform& platform);
 // Ctrl+C, Ctrl+X, Ctrl+V and Delete; true when taken.
-bool selectionKey(Editor& editor, Platform& platform, WParam key, LParam modifiers);
+bool selectionKey(Editor& editor, Platform& platform, WParam key, HeldModifiers held);
 // Escape: a move being dragged goes back, the stamp and the selection go.
 void escapeSelection(Editor& editor, Platform& platform);
 // Draws what changed of the selection's frame and the stamp over the grid; nothing when neither

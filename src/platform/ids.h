@@ -78,7 +78,19 @@ inline constexpr WParam VK_RIGHT = 39;
 inline constexpr WParam VK_DOWN = 40;
 inline constexpr WParam VK_ESCAPE = 27;
 inline constexpr WParam VK_DELETE = 46;
-// WM_KEYDOWN's lParam holds MK_SHIFT while Shift is held: the editor asks the desktop no key state.
+// The modifier keys. The core reads nothing of WM_KEYDOWN's lParam: it asks the desktop which of
+// them were held with the key (Platform::keyHeld), as a Win32 program asks GetKeyState.
+inline constexpr WParam VK_SHIFT = 0x10;
+inline constexpr WParam VK_CONTROL = 0x11;
+inline constexpr WParam VK_MENU = 0x12; // Alt
+// The modifier keys held with a key, as the key routes tell them apart (heldModifiers).
+enum class HeldModifiers { None, Shift, Control, Other };
+
+// WM_COMMAND: the command or control id is the low word of wParam; the high word says where it
+// came from (1: a key of the menu) or what a control tells.
+constexpr int commandIdOf(WParam wParam) {
+    return static_cast<int>(wParam & 0xffff);
+}
 
 // Dialog results and standard control ids.
 inline constexpr int IDOK = 1;

@@ -108,6 +108,9 @@ class WindowService {
     virtual void showDocument(std::string_view path, bool modified) = 0;
     // While WM_DROPFILES is handled: the one local file dropped on the window.
     virtual std::optional<std::string> droppedFile() = 0;
+    // Whether a key (VK_SHIFT, VK_CONTROL, VK_MENU) was held when the message being handled was
+    // sent, as GetKeyState tells.
+    virtual bool keyHeld(WParam virtualKey) = 0;
     // Asks for a repaint of a client rectangle without erasing it first.
     virtual void invalidate(const Rect& rect) = 0;
     // Inside the paint handler only: copies a picture to the client area at (0, 0).
@@ -248,5 +251,15 @@ class Platform : public TextPainter,
                  public virtual ClipboardService,
                  public virtual SettingsService,
                  public virtual PictureService {};
+
+// Shift alone, Ctrl alone, neither, or another combination held with the key being handled.
+inline HeldModifiers heldModifiers(Platform& platform) {
+    const bool shift = platform.keyHeld(VK_SHIFT);
+    const bool control = platform.keyHeld(VK_CONTROL);
+    if (platform.keyHeld(VK_MENU) || (shift && control)) {
+        return HeldModifiers::Other;
+    }
+    return shift ? HeldModifiers::Shift : control ? HeldModifiers::Control : HeldModifiers::None;
+}
 
 } // namespace bse

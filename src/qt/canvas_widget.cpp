@@ -151,8 +151,8 @@ void CanvasWidget::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
         return;
     }
-    const LParam control = event->modifiers() == Qt::ControlModifier ? MK_CONTROL : 0;
-    handler_(WM_KEYDOWN, key, shiftArrow(event) ? static_cast<LParam>(MK_SHIFT) : control);
+    // The core asks for the modifiers (QtPlatform::keyHeld) and reads nothing of lParam.
+    handler_(WM_KEYDOWN, key, 0);
 }
 
 bool CanvasWidget::clipboardKey(const QKeyEvent* event) {

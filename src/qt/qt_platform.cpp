@@ -241,6 +241,21 @@ std::string QtPlatform::pathForDisplay(const std::string& path) {
     return toWindows1252(QDir::toNativeSeparators(fromPathBytes(path)));
 }
 
+bool QtPlatform::keyHeld(WParam virtualKey) {
+    // As of the last key or pointer event handed out, like GetKeyState.
+    const Qt::KeyboardModifiers held = QGuiApplication::keyboardModifiers();
+    switch (virtualKey) {
+    case VK_SHIFT:
+        return held.testFlag(Qt::ShiftModifier);
+    case VK_CONTROL:
+        return held.testFlag(Qt::ControlModifier);
+    case VK_MENU:
+        return held.testFlag(Qt::AltModifier);
+    default:
+        return false;
+    }
+}
+
 std::optional<Picture> QtPlatform::loadPicture(int pictureId) {
     // The backdrop is asked for twice in a row (canvas and backdrop): decode it once.
     if (lastPictureId_ != pictureId) {

@@ -74,6 +74,7 @@ class QtPlatform : public Platform, public SystemFiles {
     // Files (the rest in SystemFiles), the watch and the recovery copies.
     std::string pathForDisplay(const std::string& path) override;
     void watchFile(const std::string& path) override;
+    bool keyHeld(WParam virtualKey) override;
     bool startSafekeeping() override;
     std::vector<std::string> orphanedRecoveryCopies() override;
     Result<Bytes> readRecoveryCopy(const std::string& name) override;

@@ -30,24 +30,25 @@ constexpr std::array arrowKeys{
     KeyRoute{VK_UP, ID_BOARD_FIRST},
     KeyRoute{VK_RIGHT, ID_BOARD_NEXT},
     KeyRoute{VK_DOWN, ID_BOARD_LAST},
-    KeyRoute{VK_LEFT, ID_BOARD_SHIFTLEFT, MK_SHIFT},
-    KeyRoute{VK_UP, ID_BOARD_SHIFTUP, MK_SHIFT},
-    KeyRoute{VK_RIGHT, ID_BOARD_SHIFTRIGHT, MK_SHIFT},
-    KeyRoute{VK_DOWN, ID_BOARD_SHIFTDOWN, MK_SHIFT},
+    KeyRoute{VK_LEFT, ID_BOARD_SHIFTLEFT, HeldModifiers::Shift},
+    KeyRoute{VK_UP, ID_BOARD_SHIFTUP, HeldModifiers::Shift},
+    KeyRoute{VK_RIGHT, ID_BOARD_SHIFTRIGHT, HeldModifiers::Shift},
+    KeyRoute{VK_DOWN, ID_BOARD_SHIFTDOWN, HeldModifiers::Shift},
 };
 
-void routeKey(Editor& editor, Platform& platform, WParam key, LParam modifiers) {
+void routeKey(Editor& editor, Platform& platform, WParam key, HeldModifiers held) {
     if (key == VK_ESCAPE) {
         cancelRectangle(editor, platform);
         escapeSelection(editor, platform);
         return;
     }
-    if (selectionKey(editor, platform, key, modifiers)) {
+    if (selectionKey(editor, platform, key, held)) {
         return;
     }
+    // Any other combination of modifiers goes where none would.
+    const HeldModifiers modifiers = held == HeldModifiers::Shift ? held : HeldModifiers::None;
     for (const KeyRoute& route : arrowKeys) {
-        if (key == route.virtualKey &&
-            static_cast<WParam>(modifiers & MK_SHIFT) == route.modifiers) {
+        if (key == route.virtualKey && modifiers == route.modifiers) {
             sendCommand(editor, platform, route.commandId);
             return;
         }
@@ -141,7 +142,7 @@ bool windowMessage(Editor& editor, Platform& platform, Message message, WParam w
         onFileChanged(editor, platform);
         return true;
     case WM_KEYDOWN:
-        routeKey(editor, platform, wParam, lParam);
+        routeKey(editor, platform, wParam, heldModifiers(platform));
         return false;
     case WM_PAINT:
         paintWindow(editor, platform);

@@ -12,7 +12,7 @@ class Platform;
 struct KeyRoute {
     WParam virtualKey;
     int commandId;
-    WParam modifiers = 0; // MK_SHIFT: only with Shift held
+    HeldModifiers modifiers = HeldModifiers::None; // Shift: only with Shift alone held
 };
 
 std::span<const KeyRoute> arrowKeyTable();

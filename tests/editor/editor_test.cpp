@@ -146,9 +146,15 @@ void act(FakePlatform& platform, Editor& editor, const std::string& line) {
     std::string verb;
     in >> verb;
     // Messages go through the window's handler, as the desktop delivers them.
-    if (commandIds.contains(verb)) { // [TIMES]
-        for (int times = (in >> std::ws).eof() ? 1 : number(in); times > 0; --times) {
-            send(platform, WM_COMMAND, static_cast<WParam>(commandIds.at(verb)));
+    if (commandIds.contains(verb)) { // [TIMES], or by-key: as a key of the menu sends it
+        auto command = static_cast<WParam>(commandIds.at(verb));
+        std::string times = "1";
+        if (in >> times && times == "by-key") {
+            command |= WParam{1} << 16;
+            times = "1";
+        }
+        for (int n = std::stoi(times); n > 0; --n) {
+            send(platform, WM_COMMAND, command);
         }
     } else if (pointerMessages.contains(verb)) { // X Y [+KEYS], for a move X Y BUTTONS; again...
         const auto [message, held] = pointerMessages.at(verb);
@@ -168,9 +174,15 @@ void act(FakePlatform& platform, Editor& editor, const std::string& line) {
                 send(platform, WM_LBUTTONUP, 0, makePointerParam(x, y));
             }
         }
-    } else if (verb == "key") { // KEY [4 with Shift]
+    } else if (verb == "key") { // KEY [Shift] [Ctrl] [Alt]: held with it
         const auto key = static_cast<WParam>(number(in));
-        send(platform, WM_KEYDOWN, key, (in >> std::ws).eof() ? 0 : number(in));
+        for (std::string held; in >> held;) {
+            platform.heldKeys.insert(held == "Shift"  ? VK_SHIFT
+                                     : held == "Ctrl" ? VK_CONTROL
+                                                      : VK_MENU);
+        }
+        send(platform, WM_KEYDOWN, key);
+        platform.heldKeys.clear();
     } else if (verb == "boards") { // COUNT CURRENT
         const int count = number(in);
         markBoards(editor.boardSet, count, number(in));

@@ -165,7 +165,7 @@ std::string dump(QWidget& top, bool menu) {
                canvas->hasMouseTracking(), '\n', menu ? menuBar(window) : "");
 }
 
-std::string message(Message m, WParam w, LParam l, const std::string& note) {
+std::string message(Message m, WParam w, LParam l, const std::string& note, HeldModifiers held) {
     static const std::map<Message, const char*> names{
 #define NAMED(m) {m, #m}
         NAMED(WM_DESTROY),       NAMED(WM_KEYDOWN),       NAMED(WM_INITDIALOG),
@@ -176,8 +176,8 @@ std::string message(Message m, WParam w, LParam l, const std::string& note) {
         NAMED(WM_APP_CLIPBOARD), NAMED(WM_OVERVIEW_KEY),  NAMED(WM_OVERVIEW_CLICK),
         NAMED(WM_OVERVIEW_DROP)};
     const bool pointer = m >= WM_MOUSEMOVE && m <= WM_MBUTTONDBLCLK;
-    const bool shift = m == WM_KEYDOWN && l == static_cast<LParam>(MK_SHIFT);
-    const bool control = m == WM_KEYDOWN && l == static_cast<LParam>(MK_CONTROL);
+    const bool shift = m == WM_KEYDOWN && held == HeldModifiers::Shift;
+    const bool control = m == WM_KEYDOWN && held == HeldModifiers::Control;
     return cat(names.at(m), ' ', w, pointer ? cat(" at ", pointerX(l), ',', pointerY(l)) : "",
                shift ? " with Shift" : "", control ? " with Ctrl" : "",
                m == WM_OVERVIEW_KEY ? cat(" in rows of ", l) : "",
@@ -303,7 +303,7 @@ class Scenarios {
         const auto file = m == WM_DROPFILES ? platform->droppedFile() : std::nullopt;
         const std::string note = action ? cat(action->text()) : file ? "file " + *file : "";
         if (m != WM_PAINT && m != WM_TIMER && m != WM_APP_CLIPBOARD) {
-            line(message(m, w, l, note));
+            line(message(m, w, l, note, heldModifiers(*platform)));
         }
         return true;
     };
@@ -376,7 +376,7 @@ class Scenarios {
             if (m == WM_PAINT) {
                 dialog.paintPicture(picture);
             } else {
-                line(message(m, w, l, note));
+                line(message(m, w, l, note, heldModifiers(*platform)));
             }
             if (m == WM_INITDIALOG) {
                 for (const int list : {IDC_REPLACEFROM, IDC_REPLACEWITH}) { // the replace dialog's

@@ -113,6 +113,7 @@ class FakePlatform : public Platform {
     std::map<int, Picture> pictures; // what loadPicture finds; synthetic by default
     bool failWindowCreation = false;
     std::optional<std::string> dropped;                       // what droppedFile gives
+    std::set<WParam> heldKeys;                                // what keyHeld finds held
     std::deque<int> menuChoices;                              // what popupMenu gives; 0 when empty
     std::map<std::string, std::vector<std::string>> settings; // kept between runs, by key
     ClipboardBoard clipboard;                                 // the desktop's
@@ -216,6 +217,7 @@ class FakePlatform : public Platform {
     Status restoreKeptCopy(const std::string& path, const std::string& copy) override;
     std::string pathForDisplay(const std::string& path) override { return path; }
     std::optional<Picture> loadPicture(int pictureId) override;
+    bool keyHeld(WParam virtualKey) override { return heldKeys.contains(virtualKey); }
     bool startSafekeeping() override { return safekeeping && (note("startSafekeeping"), true); }
     std::vector<std::string> orphanedRecoveryCopies() override {
         const auto names = std::views::reverse(std::views::keys(recoveryCopies));
