@@ -34,9 +34,9 @@ bool send(Session& s, Message message, WParam wParam, LParam lParam) {
 void timeUndoOrRedo(benchmark::State& state, Session& s, bool timeUndo) {
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        send(s, WM_COMMAND, timeUndo ? ID_EDIT_UNDO : ID_EDIT_REDO);
+        send(s, BSE_WM_COMMAND, timeUndo ? ID_EDIT_UNDO : ID_EDIT_REDO);
         const auto end = std::chrono::steady_clock::now();
-        send(s, WM_COMMAND, timeUndo ? ID_EDIT_REDO : ID_EDIT_UNDO);
+        send(s, BSE_WM_COMMAND, timeUndo ? ID_EDIT_REDO : ID_EDIT_UNDO);
         state.SetIterationTime(std::chrono::duration<double>(end - start).count());
     }
 }
@@ -47,7 +47,7 @@ void timeCommandOnFirstBoard(benchmark::State& state, Session& s, int lastBoardI
         s.editor->boardSet.lastBoardIndex = lastBoardIndex;
         s.editor->boardSet.currentBoard = 0;
         state.ResumeTiming();
-        send(s, WM_COMMAND, static_cast<WParam>(command));
+        send(s, BSE_WM_COMMAND, static_cast<WParam>(command));
     }
 }
 

@@ -31,15 +31,15 @@ Session& boardsSession(int current) {
 // each move grows or shrinks the rectangle by a row and a column. The time is per move.
 void rectanglePreviewMove(benchmark::State& state) {
     Session& s = boardsSession(0);
-    send(s, WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, cellAt(0, 0));
+    send(s, BSE_WM_LBUTTONDOWN, BSE_MK_LBUTTON | BSE_MK_SHIFT, cellAt(0, 0));
     for (auto _ : state) {
         for (int step = 1; step < 40; ++step) {
             const int k = step < 20 ? step : 39 - step;
-            send(s, WM_MOUSEMOVE, MK_LBUTTON | MK_SHIFT, cellAt(k, k));
+            send(s, BSE_WM_MOUSEMOVE, BSE_MK_LBUTTON | BSE_MK_SHIFT, cellAt(k, k));
         }
         benchmark::ClobberMemory();
     }
-    send(s, WM_LBUTTONUP, 0, cellAt(0, 0));
+    send(s, BSE_WM_LBUTTONUP, 0, cellAt(0, 0));
     state.SetItemsProcessed(state.iterations() * 39);
 }
 BENCHMARK(rectanglePreviewMove)->Unit(benchmark::kMicrosecond);
@@ -47,13 +47,13 @@ BENCHMARK(rectanglePreviewMove)->Unit(benchmark::kMicrosecond);
 // The worst preview step: from one cell to the whole board and back.
 void rectanglePreviewWholeBoard(benchmark::State& state) {
     Session& s = boardsSession(0);
-    send(s, WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, cellAt(0, 0));
+    send(s, BSE_WM_LBUTTONDOWN, BSE_MK_LBUTTON | BSE_MK_SHIFT, cellAt(0, 0));
     int corner = 0;
     for (auto _ : state) {
         corner = 19 - corner;
-        send(s, WM_MOUSEMOVE, MK_LBUTTON | MK_SHIFT, cellAt(corner, corner));
+        send(s, BSE_WM_MOUSEMOVE, BSE_MK_LBUTTON | BSE_MK_SHIFT, cellAt(corner, corner));
     }
-    send(s, WM_LBUTTONUP, 0, cellAt(0, 0));
+    send(s, BSE_WM_LBUTTONUP, 0, cellAt(0, 0));
 }
 BENCHMARK(rectanglePreviewWholeBoard)->Unit(benchmark::kMicrosecond);
 
@@ -64,8 +64,8 @@ void fillWholeBoard(benchmark::State& state) {
     int pass = 0;
     for (auto _ : state) {
         s.editor->leftBlock = static_cast<BlockCode>(2 + pass++ % 42);
-        send(s, WM_LBUTTONDOWN, MK_LBUTTON | MK_CONTROL, cellAt(7, 7));
-        send(s, WM_LBUTTONUP, 0, cellAt(7, 7));
+        send(s, BSE_WM_LBUTTONDOWN, BSE_MK_LBUTTON | BSE_MK_CONTROL, cellAt(7, 7));
+        send(s, BSE_WM_LBUTTONUP, 0, cellAt(7, 7));
     }
 }
 BENCHMARK(fillWholeBoard)->Unit(benchmark::kMicrosecond);
@@ -74,7 +74,7 @@ BENCHMARK(fillWholeBoard)->Unit(benchmark::kMicrosecond);
 void boardCommand(benchmark::State& state) {
     Session& s = boardsSession(0);
     for (auto _ : state) {
-        send(s, WM_COMMAND, static_cast<WParam>(state.range(0)), 0);
+        send(s, BSE_WM_COMMAND, static_cast<WParam>(state.range(0)), 0);
     }
 }
 BENCHMARK(boardCommand)
@@ -90,7 +90,7 @@ void moveBoardAt200Boards(benchmark::State& state) {
     Session& s = boardsSession(100);
     int delta = 1;
     for (auto _ : state) {
-        send(s, WM_COMMAND, delta > 0 ? ID_BOARD_MOVELATER : ID_BOARD_MOVEEARLIER, 0);
+        send(s, BSE_WM_COMMAND, delta > 0 ? ID_BOARD_MOVELATER : ID_BOARD_MOVEEARLIER, 0);
         delta = -delta;
     }
 }
@@ -109,10 +109,10 @@ void undoRedoMoveOrDuplicate(benchmark::State& state) {
     if (state.range(1) == 1) {
         s.editor->boardSet.lastBoardIndex = 198;
     }
-    send(s, WM_COMMAND, state.range(1) == 0 ? ID_BOARD_MOVELATER : ID_EDIT_DUPLICATEBOARD, 0);
+    send(s, BSE_WM_COMMAND, state.range(1) == 0 ? ID_BOARD_MOVELATER : ID_EDIT_DUPLICATEBOARD, 0);
     const bool timeUndo = state.range(0) == 0;
     if (!timeUndo) {
-        send(s, WM_COMMAND, ID_EDIT_UNDO, 0);
+        send(s, BSE_WM_COMMAND, ID_EDIT_UNDO, 0);
     }
     timeUndoOrRedo(state, s, timeUndo);
 }

@@ -20,7 +20,7 @@ void dragOf400Moves(benchmark::State& state) {
         for (int move = 0; move < 400; ++move) {
             const int x = 25 + 30 * (move % 20);
             const int y = 10 + 15 * (move / 20);
-            send(s, WM_MOUSEMOVE, MK_LBUTTON, makePointerParam(x, y));
+            send(s, BSE_WM_MOUSEMOVE, BSE_MK_LBUTTON, makePointerParam(x, y));
         }
         benchmark::ClobberMemory();
     }
@@ -33,7 +33,7 @@ BENCHMARK(dragOf400Moves)->Unit(benchmark::kMicrosecond);
 void copyBoardToTheDesktop(benchmark::State& state) {
     Session& s = session();
     for (auto _ : state) {
-        send(s, WM_COMMAND, ID_EDIT_COPYBOARD, 0);
+        send(s, BSE_WM_COMMAND, ID_EDIT_COPYBOARD, 0);
     }
 }
 BENCHMARK(copyBoardToTheDesktop)->Unit(benchmark::kMicrosecond);
@@ -44,7 +44,7 @@ void pasteBoardOfTextFromTheDesktop(benchmark::State& state) {
     cells.fill(12);
     QGuiApplication::clipboard()->setText(QString::fromStdString(boardText(cells)));
     for (auto _ : state) {
-        send(s, WM_COMMAND, ID_EDIT_PASTEBOARD, 0);
+        send(s, BSE_WM_COMMAND, ID_EDIT_PASTEBOARD, 0);
     }
 }
 BENCHMARK(pasteBoardOfTextFromTheDesktop)->Unit(benchmark::kMicrosecond);

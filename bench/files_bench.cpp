@@ -61,7 +61,7 @@ void openCommandFromDisk(benchmark::State& state) {
     s.platform.chosenFile = path.toStdString();
     s.editor->modified = false;
     for (auto _ : state) {
-        MainWindowProc(*s.editor, s.platform, WM_COMMAND, ID_FILE_OPEN, 0);
+        MainWindowProc(*s.editor, s.platform, BSE_WM_COMMAND, ID_FILE_OPEN, 0);
     }
     if (s.editor->boardSet.lastBoardIndex != 199) {
         state.SkipWithError("the file did not open");
@@ -99,7 +99,8 @@ void paintingMoveWithRecovery(benchmark::State& state) {
     int move = 0;
     for (auto _ : state) {
         const int x = 25 + 30 * (move % 20), y = 10 + 15 * (move / 20 % 20);
-        MainWindowProc(*s.editor, s.platform, WM_MOUSEMOVE, MK_LBUTTON, makePointerParam(x, y));
+        MainWindowProc(*s.editor, s.platform, BSE_WM_MOUSEMOVE, BSE_MK_LBUTTON,
+                       makePointerParam(x, y));
         keepWorkSafe(*s.editor, s.platform);
         ++move;
     }

@@ -28,7 +28,7 @@ void fill200Boards(Session& s) {
 
 void setOverview(Session& s, bool open) {
     if (s.editor->overview.open != open) {
-        send(s, WM_COMMAND, ID_BOARD_OVERVIEW);
+        send(s, BSE_WM_COMMAND, ID_BOARD_OVERVIEW);
     }
 }
 
@@ -89,7 +89,7 @@ void overviewOpenPaintingMove(benchmark::State& state) {
     const bool repaint = state.range(0) == 1;
     for (auto _ : state) {
         for (int move = 0; move < 400; ++move) {
-            send(s, WM_MOUSEMOVE, MK_LBUTTON,
+            send(s, BSE_WM_MOUSEMOVE, BSE_MK_LBUTTON,
                  makePointerParam(25 + 30 * (move % 20), 10 + 15 * (move / 20)));
             if (repaint) {
                 QApplication::processEvents();

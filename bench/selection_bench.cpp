@@ -15,8 +15,8 @@ LParam cellAt(int column, int row) {
 }
 
 void controlKey(Session& s, WParam key) {
-    s.platform.heldKey = VK_CONTROL;
-    send(s, WM_KEYDOWN, key);
+    s.platform.heldKey = BSE_VK_CONTROL;
+    send(s, BSE_WM_KEYDOWN, key);
     s.platform.heldKey = 0;
 }
 
@@ -41,7 +41,7 @@ Session& stampSession() {
     Session& s = mixedSession();
     const Region region = copyRegion(s.editor->boardSet.current().cells, {0, 0, 20, 19});
     s.platform.putBoardOnClipboard(regionText(region), regionCellBytes(region));
-    send(s, WM_MOUSEMOVE, 0, cellAt(0, 0));
+    send(s, BSE_WM_MOUSEMOVE, 0, cellAt(0, 0));
     controlKey(s, 'V');
     return s;
 }
@@ -52,9 +52,9 @@ void stampPreviewMove(benchmark::State& state) {
     int k = 0;
     for (auto _ : state) {
         k = (k + 1) % 20;
-        send(s, WM_MOUSEMOVE, 0, cellAt(k, k));
+        send(s, BSE_WM_MOUSEMOVE, 0, cellAt(k, k));
     }
-    send(s, WM_KEYDOWN, VK_ESCAPE, 0);
+    send(s, BSE_WM_KEYDOWN, BSE_VK_ESCAPE, 0);
 }
 BENCHMARK(stampPreviewMove)->Unit(benchmark::kMicrosecond);
 
@@ -64,10 +64,10 @@ void stampPlacement(benchmark::State& state) {
     int row = 0;
     for (auto _ : state) {
         row = 1 - row;
-        send(s, WM_LBUTTONDOWN, MK_LBUTTON, cellAt(0, row));
-        send(s, WM_LBUTTONUP, 0, cellAt(0, row));
+        send(s, BSE_WM_LBUTTONDOWN, BSE_MK_LBUTTON, cellAt(0, row));
+        send(s, BSE_WM_LBUTTONUP, 0, cellAt(0, row));
     }
-    send(s, WM_KEYDOWN, VK_ESCAPE, 0);
+    send(s, BSE_WM_KEYDOWN, BSE_VK_ESCAPE, 0);
 }
 BENCHMARK(stampPlacement)->Unit(benchmark::kMicrosecond);
 
@@ -76,8 +76,8 @@ void cutWholeBoard(benchmark::State& state) {
     Session& s = mixedSession();
     for (auto _ : state) {
         state.PauseTiming();
-        send(s, WM_COMMAND, ID_EDIT_UNDO, 0);
-        send(s, WM_COMMAND, ID_EDIT_SELECTALL, 0);
+        send(s, BSE_WM_COMMAND, ID_EDIT_UNDO, 0);
+        send(s, BSE_WM_COMMAND, ID_EDIT_SELECTALL, 0);
         state.ResumeTiming();
         controlKey(s, 'X');
     }
@@ -90,12 +90,12 @@ void moveWholeSelection(benchmark::State& state) {
     int column = 5;
     for (auto _ : state) {
         state.PauseTiming();
-        send(s, WM_COMMAND, ID_EDIT_SELECTALL, 0);
+        send(s, BSE_WM_COMMAND, ID_EDIT_SELECTALL, 0);
         state.ResumeTiming();
-        send(s, WM_LBUTTONDOWN, MK_LBUTTON, cellAt(column, 5));
+        send(s, BSE_WM_LBUTTONDOWN, BSE_MK_LBUTTON, cellAt(column, 5));
         column = column == 5 ? 6 : 5;
-        send(s, WM_MOUSEMOVE, MK_LBUTTON, cellAt(column, 5));
-        send(s, WM_LBUTTONUP, 0, cellAt(column, 5));
+        send(s, BSE_WM_MOUSEMOVE, BSE_MK_LBUTTON, cellAt(column, 5));
+        send(s, BSE_WM_LBUTTONUP, 0, cellAt(column, 5));
     }
 }
 BENCHMARK(moveWholeSelection)->Unit(benchmark::kMicrosecond);
@@ -118,7 +118,7 @@ void undoRedoReplaceBlock(benchmark::State& state) {
     replaceBlock(*s.editor, s.platform, 7, 44, true);
     const bool timeUndo = state.range(0) == 0;
     if (!timeUndo) {
-        send(s, WM_COMMAND, ID_EDIT_UNDO, 0);
+        send(s, BSE_WM_COMMAND, ID_EDIT_UNDO, 0);
     }
     timeUndoOrRedo(state, s, timeUndo);
 }

@@ -15,11 +15,11 @@ LParam cellAt(int cell) {
 
 // Press, a move over each further cell of the grid, release: one stroke of `cells` cells.
 void stroke(Session& s, int cells) {
-    send(s, WM_LBUTTONDOWN, MK_LBUTTON, cellAt(0));
+    send(s, BSE_WM_LBUTTONDOWN, BSE_MK_LBUTTON, cellAt(0));
     for (int cell = 1; cell < cells; ++cell) {
-        send(s, WM_MOUSEMOVE, MK_LBUTTON, cellAt(cell));
+        send(s, BSE_WM_MOUSEMOVE, BSE_MK_LBUTTON, cellAt(cell));
     }
-    send(s, WM_LBUTTONUP, 0, cellAt(cells - 1));
+    send(s, BSE_WM_LBUTTONUP, 0, cellAt(cells - 1));
 }
 
 // A fresh history on board 1 of 200 boards, all blocks.
@@ -37,9 +37,9 @@ Session& freshSession() {
 
 void undoRedoDeleteBoardAt200Boards(benchmark::State& state) {
     Session& s = freshSession();
-    send(s, WM_COMMAND, ID_EDIT_DELETEBOARD, 0);
+    send(s, BSE_WM_COMMAND, ID_EDIT_DELETEBOARD, 0);
     if (state.range(0) == 1) {
-        send(s, WM_COMMAND, ID_EDIT_UNDO, 0); // timing the redo: start undone
+        send(s, BSE_WM_COMMAND, ID_EDIT_UNDO, 0); // timing the redo: start undone
     }
     timeUndoOrRedo(state, s, state.range(0) == 0);
 }
@@ -55,7 +55,7 @@ void undoRedoStrokeOf400Cells(benchmark::State& state) {
     s.editor->leftBlock = eraserCode;
     stroke(s, cellsPerBoard);
     if (state.range(0) == 1) {
-        send(s, WM_COMMAND, ID_EDIT_UNDO, 0);
+        send(s, BSE_WM_COMMAND, ID_EDIT_UNDO, 0);
     }
     timeUndoOrRedo(state, s, state.range(0) == 0);
 }
@@ -88,8 +88,8 @@ void memoryOf1000OneCellStrokes(benchmark::State& state) {
         const std::size_t heapBefore = mallinfo2().uordblks;
         for (int k = 0; k < 1000; ++k) {
             s.editor->leftBlock = static_cast<BlockCode>(3 + k % 41); // never what the cell holds
-            send(s, WM_LBUTTONDOWN, MK_LBUTTON, cellAt(k));
-            send(s, WM_LBUTTONUP, 0, cellAt(k));
+            send(s, BSE_WM_LBUTTONDOWN, BSE_MK_LBUTTON, cellAt(k));
+            send(s, BSE_WM_LBUTTONUP, 0, cellAt(k));
         }
         state.counters["history_bytes"] = static_cast<double>(s.editor->history.bytes());
         state.counters["heap_growth_bytes"] =

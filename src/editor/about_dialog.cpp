@@ -44,16 +44,16 @@ void drawAboutText(Editor& editor, Platform& platform) {
 bool AboutDialog(Editor& editor, Platform& platform, DialogWindow& dialog, Message message,
                  WParam wParam, LParam) {
     switch (message) {
-    case WM_INITDIALOG:
+    case BSE_WM_INITDIALOG:
         centreAndSetIcon(dialog, platform);
         dialog.show();
         drawAboutText(editor, platform);
         dialog.invalidate(textRect);
         return false;
-    case WM_PAINT:
+    case BSE_WM_PAINT:
         dialog.paintPicture(editor.pictures.aboutPicture);
         return true;
-    case WM_LBUTTONUP:
+    case BSE_WM_LBUTTONUP:
         dialog.end(1);
         return true;
     default:

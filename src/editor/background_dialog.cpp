@@ -12,13 +12,13 @@ namespace bse {
 bool PickBackgroundDialog(Editor& editor, Platform& platform, DialogWindow& dialog, Message message,
                           WParam wParam, LParam) {
     switch (message) {
-    case WM_INITDIALOG:
+    case BSE_WM_INITDIALOG:
         centreAndSetIcon(dialog, platform);
         dialog.setItemNumber(IDC_BACKGROUND, editor.boardSet.current().background);
         dialog.show();
         return false;
-    case WM_COMMAND:
-        if (commandIdOf(wParam) == IDOK) {
+    case BSE_WM_COMMAND:
+        if (commandIdOf(wParam) == BSE_IDOK) {
             // An empty field reads as 0; a number too large to read is above the limit too.
             const std::optional<unsigned> number = dialog.itemNumber(IDC_BACKGROUND);
             if (!number || *number > maxBackgroundNumber) {

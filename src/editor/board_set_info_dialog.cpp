@@ -11,14 +11,14 @@ namespace bse {
 bool BoardSetInfoDialog(Editor& editor, Platform& platform, DialogWindow& dialog, Message message,
                         WParam wParam, LParam) {
     switch (message) {
-    case WM_INITDIALOG:
+    case BSE_WM_INITDIALOG:
         centreAndSetIcon(dialog, platform);
         dialog.setItemText(IDC_BOARDSETNAME, editor.boardSet.boardSetName);
         dialog.setItemText(IDC_AUTHORNAME, editor.boardSet.authorName);
         dialog.show();
         return false;
-    case WM_COMMAND:
-        if (commandIdOf(wParam) == IDOK) {
+    case BSE_WM_COMMAND:
+        if (commandIdOf(wParam) == BSE_IDOK) {
             editor.boardSet.boardSetName = dialog.itemText(IDC_BOARDSETNAME, boardSetInfoFieldSize);
             editor.boardSet.authorName = dialog.itemText(IDC_AUTHORNAME, boardSetInfoFieldSize);
             markChange(editor); // OK counts as a change, with nothing changed too

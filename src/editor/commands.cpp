@@ -25,7 +25,7 @@ constexpr std::array commands{
     CommandRoute{ID_FILE_REVERT, revertCommand},
     CommandRoute{ID_FILE_EXIT, exitCommand},
     CommandRoute{ID_FILE_RECENT_CLEAR, clearRecentFilesCommand},
-    CommandRoute{IDCANCEL, exitCommand}, // the close box
+    CommandRoute{BSE_IDCANCEL, exitCommand}, // the close box
     CommandRoute{ID_EDIT_UNDO, undoCommand},
     CommandRoute{ID_EDIT_REDO, redoCommand},
     CommandRoute{ID_EDIT_COPYBOARD, copyBoardCommand},

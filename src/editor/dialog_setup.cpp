@@ -13,11 +13,11 @@ void centreAndSetIcon(DialogWindow& dialog, Platform& platform) {
 }
 
 bool finishDialogMessage(DialogWindow& dialog, Message message, WParam wParam) {
-    if (message == WM_COMMAND && commandIdOf(wParam) == IDCANCEL) {
+    if (message == BSE_WM_COMMAND && commandIdOf(wParam) == BSE_IDCANCEL) {
         dialog.end(1);
         return true;
     }
-    return message == WM_DESTROY;
+    return message == BSE_WM_DESTROY;
 }
 
 } // namespace bse

@@ -13,15 +13,15 @@ bool JumpToBoardDialog(Editor& editor, Platform& platform, DialogWindow& dialog,
                        WParam wParam, LParam) {
     BoardSet& set = editor.boardSet;
     switch (message) {
-    case WM_INITDIALOG:
+    case BSE_WM_INITDIALOG:
         centreAndSetIcon(dialog, platform);
         dialog.setItemNumber(IDC_JUMPBOARD, static_cast<unsigned>(set.currentBoard + 1));
         // The arrows run over the boards there are, round and round.
         dialog.setUpDownRange(IDC_JUMPSPIN, 1, set.boardCount());
         dialog.show();
         return false;
-    case WM_COMMAND:
-        if (commandIdOf(wParam) == IDOK) {
+    case BSE_WM_COMMAND:
+        if (commandIdOf(wParam) == BSE_IDOK) {
             // An empty field and a number too large to read both count as 0, which is no board.
             const unsigned number = dialog.itemNumber(IDC_JUMPBOARD).value_or(0);
             const auto board = static_cast<std::int32_t>(number - 1u);

@@ -133,25 +133,25 @@ void overviewKey(Editor& editor, Platform& platform, WParam key, int boardsPerRo
     const int row = std::max(boardsPerRow, 1);
     int frame = overview.frame;
     switch (key) {
-    case VK_RETURN:
+    case BSE_VK_RETURN:
         showBoard(editor, platform, frame);
         return;
-    case VK_LEFT:
+    case BSE_VK_LEFT:
         frame = std::max(frame - 1, 0);
         break;
-    case VK_RIGHT:
+    case BSE_VK_RIGHT:
         frame = std::min(frame + 1, last);
         break;
-    case VK_UP:
+    case BSE_VK_UP:
         frame = frame >= row ? frame - row : frame;
         break;
-    case VK_DOWN:
+    case BSE_VK_DOWN:
         frame = frame + row <= last ? frame + row : frame;
         break;
-    case VK_HOME:
+    case BSE_VK_HOME:
         frame = 0;
         break;
-    case VK_END:
+    case BSE_VK_END:
         frame = last;
         break;
     default:

@@ -19,8 +19,8 @@ namespace bse {
 
 namespace {
 
-constexpr WParam leftOnly = MK_LBUTTON;
-constexpr WParam rightOnly = MK_RBUTTON;
+constexpr WParam leftOnly = BSE_MK_LBUTTON;
+constexpr WParam rightOnly = BSE_MK_RBUTTON;
 constexpr Rgb statusColour{255, 255, 255};
 constexpr std::string_view paletteHint = "Select Left or Right block.";
 // The Clear button asks and clears without the command routing; the others run their command.
@@ -193,12 +193,12 @@ void pressButton(Editor& editor, Platform& platform, int x, int y, WParam state,
     editor.rectangle.cancelled = false; // its release may have been outside the window
     const GridCell cell = gridCellAt(x, y);
     const BlockCode code = button == leftOnly ? editor.leftBlock : editor.rightBlock;
-    if (cell.valid() && (state & MK_CONTROL) != 0) {
+    if (cell.valid() && (state & BSE_MK_CONTROL) != 0) {
         fill(editor, platform, cell, code);
         handlePointer(editor, platform, x, y, 0);
         return;
     }
-    if (cell.valid() && (state & MK_SHIFT) != 0) {
+    if (cell.valid() && (state & BSE_MK_SHIFT) != 0) {
         editor.rectangle = {.button = button,
                             .code = code,
                             .board = editor.boardSet.currentBoard,
@@ -223,7 +223,7 @@ bool onPointerMove(Editor& editor, Platform& platform, int x, int y, WParam butt
     // So is a rectangle whose button is no longer held.
     const bool rectangleReleased =
         editor.rectangle.active && (buttonState & editor.rectangle.button) == 0;
-    if ((buttonState & (MK_LBUTTON | MK_RBUTTON)) == 0 || rectangleReleased) {
+    if ((buttonState & (BSE_MK_LBUTTON | BSE_MK_RBUTTON)) == 0 || rectangleReleased) {
         finishStroke(editor);
     }
     if (editor.rectangle.active && (buttonState & editor.rectangle.button) != 0) {
@@ -258,7 +258,7 @@ bool onMiddleButtonDown(Editor& editor, Platform& platform, int x, int y, WParam
     if (code < firstBlockKind || code > lastBlockKind) {
         code = eraserCode; // an empty cell, or one no palette slot shows
     }
-    const bool right = (buttonState & MK_SHIFT) != 0;
+    const bool right = (buttonState & BSE_MK_SHIFT) != 0;
     (right ? editor.rightBlock : editor.leftBlock) = code;
     drawSelectedBlock(editor, platform, code, right ? rightSlotX : leftSlotX);
     return true;

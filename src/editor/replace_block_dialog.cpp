@@ -37,7 +37,7 @@ BlockCode listCode(int index) {
 bool ReplaceBlockDialog(const Editor& editor, Platform& platform, Choice& choice,
                         DialogWindow& dialog, Message message, WParam wParam) {
     switch (message) {
-    case WM_INITDIALOG:
+    case BSE_WM_INITDIALOG:
         centreAndSetIcon(dialog, platform);
         for (const int list : {IDC_REPLACEFROM, IDC_REPLACEWITH}) {
             dialog.addListItem(list, eraserName);
@@ -50,12 +50,12 @@ bool ReplaceBlockDialog(const Editor& editor, Platform& platform, Choice& choice
         dialog.setItemSelection(IDC_THISBOARD, 1);
         dialog.show();
         return false;
-    case WM_COMMAND:
-        if (wParam == IDOK) {
+    case BSE_WM_COMMAND:
+        if (wParam == BSE_IDOK) {
             choice = {true, listCode(dialog.itemSelection(IDC_REPLACEFROM)),
                       listCode(dialog.itemSelection(IDC_REPLACEWITH)),
                       dialog.itemSelection(IDC_EVERYBOARD) == 1};
-            dialog.end(IDOK);
+            dialog.end(BSE_IDOK);
             return true;
         }
         break;

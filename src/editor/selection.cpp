@@ -18,7 +18,7 @@ namespace bse {
 namespace {
 
 constexpr Rgb statusColour{255, 255, 255};
-constexpr WParam bothModifiers = MK_CONTROL | MK_SHIFT;
+constexpr WParam bothModifiers = BSE_MK_CONTROL | BSE_MK_SHIFT;
 
 // The cell under the pointer, as painting finds it (the grid's first pixels count as outside).
 std::optional<GridCellAt> cellAt(int x, int y) {
@@ -161,7 +161,7 @@ bool selectionPress(Editor& editor, Platform&, int x, int y, WParam keys, WParam
     SelectionState& s = state(editor);
     const std::optional<GridCellAt> cell = cellAt(x, y);
     if (s.stamp) {
-        if (button == MK_RBUTTON) {
+        if (button == BSE_MK_RBUTTON) {
             s.stamp.reset();
             s.stampAt.reset();
         } else if (cell) {
@@ -169,7 +169,7 @@ bool selectionPress(Editor& editor, Platform&, int x, int y, WParam keys, WParam
             finishStroke(editor);
             placeStamp(editor, *cell);
         }
-        return button == MK_RBUTTON || cell.has_value();
+        return button == BSE_MK_RBUTTON || cell.has_value();
     }
     const bool wasSelected = selected(editor);
     if (cell && (keys & bothModifiers) == bothModifiers) {
@@ -179,7 +179,7 @@ bool selectionPress(Editor& editor, Platform&, int x, int y, WParam keys, WParam
         s.drag = SelectionState::Drag::Choosing;
         s.anchor = *cell;
         s.rect = {cell->column, cell->row, 1, 1};
-    } else if (wasSelected && cell && button == MK_LBUTTON &&
+    } else if (wasSelected && cell && button == BSE_MK_LBUTTON &&
                s.rect.contains(cell->column, cell->row)) {
         finishStroke(editor);
         s.drag = SelectionState::Drag::Moving;
@@ -197,7 +197,7 @@ bool selectionPress(Editor& editor, Platform&, int x, int y, WParam keys, WParam
 
 bool selectionMove(Editor& editor, Platform& platform, int x, int y, WParam keys) {
     SelectionState& s = state(editor);
-    const bool held = (keys & (MK_LBUTTON | MK_RBUTTON)) != 0;
+    const bool held = (keys & (BSE_MK_LBUTTON | BSE_MK_RBUTTON)) != 0;
     if (s.drag != SelectionState::Drag::None && !held) {
         selectionRelease(editor, platform); // released outside the window
     }
@@ -226,7 +226,7 @@ void selectionRelease(Editor& editor, Platform& platform) {
 
 bool selectionKey(Editor& editor, Platform& platform, WParam key, HeldModifiers held) {
     const bool ctrl = held == HeldModifiers::Control;
-    if (key == VK_DELETE && !ctrl && selected(editor)) {
+    if (key == BSE_VK_DELETE && !ctrl && selected(editor)) {
         actOnSelection(editor, platform, false, true);
     } else if (!ctrl || (key != 'C' && key != 'X' && key != 'V')) {
         return false;

@@ -6,11 +6,11 @@ namespace bse {
 
 namespace {
 
-constexpr std::uint32_t buttonStyles = WS_TABSTOP;
-constexpr std::uint32_t editStyles = WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
-constexpr std::uint32_t numberStyles = editStyles | ES_NUMBER;
-constexpr std::uint32_t upDownStyles =
-    UDS_WRAP | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_AUTOBUDDY | UDS_ARROWKEYS | UDS_NOTHOUSANDS;
+constexpr std::uint32_t buttonStyles = BSE_WS_TABSTOP;
+constexpr std::uint32_t editStyles = BSE_WS_BORDER | BSE_WS_TABSTOP | BSE_ES_AUTOHSCROLL;
+constexpr std::uint32_t numberStyles = editStyles | BSE_ES_NUMBER;
+constexpr std::uint32_t upDownStyles = BSE_UDS_WRAP | BSE_UDS_SETBUDDYINT | BSE_UDS_ALIGNRIGHT |
+                                       BSE_UDS_AUTOBUDDY | BSE_UDS_ARROWKEYS | BSE_UDS_NOTHOUSANDS;
 
 DialogControl control(int id, ControlKind kind, std::string text, int x, int y, int width,
                       int height, std::uint32_t styles) {
@@ -18,11 +18,11 @@ DialogControl control(int id, ControlKind kind, std::string text, int x, int y, 
 }
 
 DialogControl okButton(int x, int y, int width) {
-    return control(IDOK, ControlKind::DefaultPushButton, "OK", x, y, width, 14, buttonStyles);
+    return control(BSE_IDOK, ControlKind::DefaultPushButton, "OK", x, y, width, 14, buttonStyles);
 }
 
 DialogControl cancelButton(int x, int y) {
-    return control(IDCANCEL, ControlKind::PushButton, "Cancel", x, y, 50, 14, buttonStyles);
+    return control(BSE_IDCANCEL, ControlKind::PushButton, "Cancel", x, y, 50, 14, buttonStyles);
 }
 
 DialogControl label(std::string text, int x, int y, int width, int height) {
@@ -103,8 +103,8 @@ const DialogTemplate& jumpToTemplate() {
 
 const DialogTemplate& replaceBlockTemplate() {
     // A drop-down list's height includes its open list.
-    constexpr std::uint32_t listStyles = CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
-    constexpr std::uint32_t radioStyles = BS_AUTORADIOBUTTON;
+    constexpr std::uint32_t listStyles = BSE_CBS_DROPDOWNLIST | BSE_WS_VSCROLL | BSE_WS_TABSTOP;
+    constexpr std::uint32_t radioStyles = BSE_BS_AUTORADIOBUTTON;
     static const DialogTemplate replace{
         IDD_REPLACEBLOCK,
         "Replace Block",
@@ -119,7 +119,7 @@ const DialogTemplate& replaceBlockTemplate() {
             label("with:", 7, 27, 32, 8),
             control(IDC_REPLACEWITH, ControlKind::ComboBox, "", 40, 25, 153, 150, listStyles),
             control(IDC_THISBOARD, ControlKind::RadioButton, "on this &board", 7, 45, 90, 10,
-                    radioStyles | WS_GROUP | WS_TABSTOP),
+                    radioStyles | BSE_WS_GROUP | BSE_WS_TABSTOP),
             control(IDC_EVERYBOARD, ControlKind::RadioButton, "on &every board", 100, 45, 93, 10,
                     radioStyles),
             okButton(89, 65, 50),

@@ -20,20 +20,20 @@ enum class ControlKind {
 };
 
 // Control styles, with the values the templates were first written with.
-inline constexpr std::uint32_t WS_TABSTOP = 0x00010000;
-inline constexpr std::uint32_t WS_BORDER = 0x00800000;
-inline constexpr std::uint32_t WS_GROUP = 0x00020000;
-inline constexpr std::uint32_t WS_VSCROLL = 0x00200000;
-inline constexpr std::uint32_t CBS_DROPDOWNLIST = 0x0003;
-inline constexpr std::uint32_t BS_AUTORADIOBUTTON = 0x0009;
-inline constexpr std::uint32_t ES_AUTOHSCROLL = 0x0080;
-inline constexpr std::uint32_t ES_NUMBER = 0x2000;
-inline constexpr std::uint32_t UDS_WRAP = 0x0001;
-inline constexpr std::uint32_t UDS_SETBUDDYINT = 0x0002;
-inline constexpr std::uint32_t UDS_ALIGNRIGHT = 0x0004;
-inline constexpr std::uint32_t UDS_AUTOBUDDY = 0x0010;
-inline constexpr std::uint32_t UDS_ARROWKEYS = 0x0020;
-inline constexpr std::uint32_t UDS_NOTHOUSANDS = 0x0080;
+inline constexpr std::uint32_t BSE_WS_TABSTOP = 0x00010000;
+inline constexpr std::uint32_t BSE_WS_BORDER = 0x00800000;
+inline constexpr std::uint32_t BSE_WS_GROUP = 0x00020000;
+inline constexpr std::uint32_t BSE_WS_VSCROLL = 0x00200000;
+inline constexpr std::uint32_t BSE_CBS_DROPDOWNLIST = 0x0003;
+inline constexpr std::uint32_t BSE_BS_AUTORADIOBUTTON = 0x0009;
+inline constexpr std::uint32_t BSE_ES_AUTOHSCROLL = 0x0080;
+inline constexpr std::uint32_t BSE_ES_NUMBER = 0x2000;
+inline constexpr std::uint32_t BSE_UDS_WRAP = 0x0001;
+inline constexpr std::uint32_t BSE_UDS_SETBUDDYINT = 0x0002;
+inline constexpr std::uint32_t BSE_UDS_ALIGNRIGHT = 0x0004;
+inline constexpr std::uint32_t BSE_UDS_AUTOBUDDY = 0x0010;
+inline constexpr std::uint32_t BSE_UDS_ARROWKEYS = 0x0020;
+inline constexpr std::uint32_t BSE_UDS_NOTHOUSANDS = 0x0080;
 
 inline constexpr int noControlId = -1; // labels have no id of their own
 

@@ -5,6 +5,7 @@
 // The program's message numbers, command identifiers, keys and button flags. They keep the
 // values of the platform the editor was first written for, so files of tests and traces read
 // the same everywhere.
+// The names Win32 gives them carry the prefix BSE_, so that they live beside <windows.h>.
 
 namespace bse {
 
@@ -13,48 +14,48 @@ using WParam = std::uintptr_t;
 using LParam = std::intptr_t;
 
 // Messages.
-inline constexpr Message WM_DESTROY = 0x0002;
-inline constexpr Message WM_PAINT = 0x000F;
-inline constexpr Message WM_CLOSE = 0x0010;
-inline constexpr Message WM_KEYDOWN = 0x0100;
-inline constexpr Message WM_INITDIALOG = 0x0110;
-inline constexpr Message WM_COMMAND = 0x0111;
-inline constexpr Message WM_TIMER = 0x0113;
-inline constexpr Message WM_MOUSEMOVE = 0x0200;
-inline constexpr Message WM_LBUTTONDOWN = 0x0201;
-inline constexpr Message WM_LBUTTONUP = 0x0202;
-inline constexpr Message WM_LBUTTONDBLCLK = 0x0203;
-inline constexpr Message WM_RBUTTONDOWN = 0x0204;
-inline constexpr Message WM_RBUTTONUP = 0x0205;
-inline constexpr Message WM_RBUTTONDBLCLK = 0x0206;
-inline constexpr Message WM_MBUTTONDOWN = 0x0207;
-inline constexpr Message WM_MBUTTONUP = 0x0208;
-inline constexpr Message WM_MBUTTONDBLCLK = 0x0209;
+inline constexpr Message BSE_WM_DESTROY = 0x0002;
+inline constexpr Message BSE_WM_PAINT = 0x000F;
+inline constexpr Message BSE_WM_CLOSE = 0x0010;
+inline constexpr Message BSE_WM_KEYDOWN = 0x0100;
+inline constexpr Message BSE_WM_INITDIALOG = 0x0110;
+inline constexpr Message BSE_WM_COMMAND = 0x0111;
+inline constexpr Message BSE_WM_TIMER = 0x0113;
+inline constexpr Message BSE_WM_MOUSEMOVE = 0x0200;
+inline constexpr Message BSE_WM_LBUTTONDOWN = 0x0201;
+inline constexpr Message BSE_WM_LBUTTONUP = 0x0202;
+inline constexpr Message BSE_WM_LBUTTONDBLCLK = 0x0203;
+inline constexpr Message BSE_WM_RBUTTONDOWN = 0x0204;
+inline constexpr Message BSE_WM_RBUTTONUP = 0x0205;
+inline constexpr Message BSE_WM_RBUTTONDBLCLK = 0x0206;
+inline constexpr Message BSE_WM_MBUTTONDOWN = 0x0207;
+inline constexpr Message BSE_WM_MBUTTONUP = 0x0208;
+inline constexpr Message BSE_WM_MBUTTONDBLCLK = 0x0209;
 // One file dropped on the window; Platform::droppedFile names it.
-inline constexpr Message WM_DROPFILES = 0x0233;
+inline constexpr Message BSE_WM_DROPFILES = 0x0233;
 // The program's own messages.
-inline constexpr Message WM_APP = 0x8000;
+inline constexpr Message BSE_WM_APP = 0x8000;
 // A recovery copy could not be written in the background; Platform::recoveryFailure says why.
-inline constexpr Message WM_RECOVERYFAILED = WM_APP + 0x10;
+inline constexpr Message BSE_WM_RECOVERYFAILED = BSE_WM_APP + 0x10;
 // The watched file or its folder changed on disk.
-inline constexpr Message WM_FILECHANGED = WM_APP + 0x11;
+inline constexpr Message BSE_WM_FILECHANGED = BSE_WM_APP + 0x11;
 // Gestures in the board overview, boards counted from 0. A click on board wParam; a key wParam
 // with lParam boards to a row; board wParam dropped before board lParam (the count: after the
 // last); the context menu on board wParam; the overview's close box.
-inline constexpr Message WM_OVERVIEW_CLICK = WM_APP + 0x20;
-inline constexpr Message WM_OVERVIEW_KEY = WM_APP + 0x21;
-inline constexpr Message WM_OVERVIEW_DROP = WM_APP + 0x22;
-inline constexpr Message WM_OVERVIEW_MENU = WM_APP + 0x23;
-inline constexpr Message WM_OVERVIEW_CLOSED = WM_APP + 0x24;
+inline constexpr Message BSE_WM_OVERVIEW_CLICK = BSE_WM_APP + 0x20;
+inline constexpr Message BSE_WM_OVERVIEW_KEY = BSE_WM_APP + 0x21;
+inline constexpr Message BSE_WM_OVERVIEW_DROP = BSE_WM_APP + 0x22;
+inline constexpr Message BSE_WM_OVERVIEW_MENU = BSE_WM_APP + 0x23;
+inline constexpr Message BSE_WM_OVERVIEW_CLOSED = BSE_WM_APP + 0x24;
 // What the desktop's clipboard offers is known anew: since the window opened, or since a change.
-inline constexpr Message WM_APP_CLIPBOARD = WM_APP + 0x30;
+inline constexpr Message BSE_WM_APP_CLIPBOARD = BSE_WM_APP + 0x30;
 
 // Button-state word of pointer messages.
-inline constexpr WParam MK_LBUTTON = 0x0001;
-inline constexpr WParam MK_RBUTTON = 0x0002;
-inline constexpr WParam MK_SHIFT = 0x0004;
-inline constexpr WParam MK_CONTROL = 0x0008;
-inline constexpr WParam MK_MBUTTON = 0x0010;
+inline constexpr WParam BSE_MK_LBUTTON = 0x0001;
+inline constexpr WParam BSE_MK_RBUTTON = 0x0002;
+inline constexpr WParam BSE_MK_SHIFT = 0x0004;
+inline constexpr WParam BSE_MK_CONTROL = 0x0008;
+inline constexpr WParam BSE_MK_MBUTTON = 0x0010;
 
 // Pointer position: x in the low 16 bits, y in the next 16, both unsigned.
 constexpr LParam makePointerParam(int x, int y) {
@@ -69,20 +70,20 @@ constexpr int pointerY(LParam lParam) {
 }
 
 // Virtual keys.
-inline constexpr WParam VK_RETURN = 13;
-inline constexpr WParam VK_END = 35;
-inline constexpr WParam VK_HOME = 36;
-inline constexpr WParam VK_LEFT = 37;
-inline constexpr WParam VK_UP = 38;
-inline constexpr WParam VK_RIGHT = 39;
-inline constexpr WParam VK_DOWN = 40;
-inline constexpr WParam VK_ESCAPE = 27;
-inline constexpr WParam VK_DELETE = 46;
+inline constexpr WParam BSE_VK_RETURN = 13;
+inline constexpr WParam BSE_VK_END = 35;
+inline constexpr WParam BSE_VK_HOME = 36;
+inline constexpr WParam BSE_VK_LEFT = 37;
+inline constexpr WParam BSE_VK_UP = 38;
+inline constexpr WParam BSE_VK_RIGHT = 39;
+inline constexpr WParam BSE_VK_DOWN = 40;
+inline constexpr WParam BSE_VK_ESCAPE = 27;
+inline constexpr WParam BSE_VK_DELETE = 46;
 // The modifier keys. The core reads nothing of WM_KEYDOWN's lParam: it asks the desktop which of
 // them were held with the key (Platform::keyHeld), as a Win32 program asks GetKeyState.
-inline constexpr WParam VK_SHIFT = 0x10;
-inline constexpr WParam VK_CONTROL = 0x11;
-inline constexpr WParam VK_MENU = 0x12; // Alt
+inline constexpr WParam BSE_VK_SHIFT = 0x10;
+inline constexpr WParam BSE_VK_CONTROL = 0x11;
+inline constexpr WParam BSE_VK_MENU = 0x12; // Alt
 // The modifier keys held with a key, as the key routes tell them apart (heldModifiers).
 enum class HeldModifiers { None, Shift, Control, Other };
 
@@ -93,8 +94,8 @@ constexpr int commandIdOf(WParam wParam) {
 }
 
 // Dialog results and standard control ids.
-inline constexpr int IDOK = 1;
-inline constexpr int IDCANCEL = 2;
+inline constexpr int BSE_IDOK = 1;
+inline constexpr int BSE_IDCANCEL = 2;
 
 // Menu commands.
 inline constexpr int ID_FILE_EXIT = 40001;

@@ -254,9 +254,9 @@ class Platform : public TextPainter,
 
 // Shift alone, Ctrl alone, neither, or another combination held with the key being handled.
 inline HeldModifiers heldModifiers(Platform& platform) {
-    const bool shift = platform.keyHeld(VK_SHIFT);
-    const bool control = platform.keyHeld(VK_CONTROL);
-    if (platform.keyHeld(VK_MENU) || (shift && control)) {
+    const bool shift = platform.keyHeld(BSE_VK_SHIFT);
+    const bool control = platform.keyHeld(BSE_VK_CONTROL);
+    if (platform.keyHeld(BSE_VK_MENU) || (shift && control)) {
         return HeldModifiers::Other;
     }
     return shift ? HeldModifiers::Shift : control ? HeldModifiers::Control : HeldModifiers::None;

@@ -29,19 +29,19 @@ CanvasWidget::CanvasWidget(const MessageHandler& handler, QWidget* parent)
 WParam CanvasWidget::buttonState(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
     WParam state = 0;
     if (buttons & Qt::LeftButton) {
-        state |= MK_LBUTTON;
+        state |= BSE_MK_LBUTTON;
     }
     if (buttons & Qt::RightButton) {
-        state |= MK_RBUTTON;
+        state |= BSE_MK_RBUTTON;
     }
     if (modifiers & Qt::ShiftModifier) {
-        state |= MK_SHIFT;
+        state |= BSE_MK_SHIFT;
     }
     if (modifiers & Qt::ControlModifier) {
-        state |= MK_CONTROL;
+        state |= BSE_MK_CONTROL;
     }
     if (buttons & Qt::MiddleButton) {
-        state |= MK_MBUTTON;
+        state |= BSE_MK_MBUTTON;
     }
     return state;
 }
@@ -49,17 +49,17 @@ WParam CanvasWidget::buttonState(Qt::MouseButtons buttons, Qt::KeyboardModifiers
 WParam CanvasWidget::virtualKey(int qtKey) {
     switch (qtKey) {
     case Qt::Key_Left:
-        return VK_LEFT;
+        return BSE_VK_LEFT;
     case Qt::Key_Up:
-        return VK_UP;
+        return BSE_VK_UP;
     case Qt::Key_Right:
-        return VK_RIGHT;
+        return BSE_VK_RIGHT;
     case Qt::Key_Down:
-        return VK_DOWN;
+        return BSE_VK_DOWN;
     case Qt::Key_Escape:
-        return VK_ESCAPE;
+        return BSE_VK_ESCAPE;
     case Qt::Key_Delete:
-        return VK_DELETE;
+        return BSE_VK_DELETE;
     default:
         // Letters and digits share their codes.
         if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) ||
@@ -79,7 +79,7 @@ void CanvasWidget::paintPicture(const Picture& picture) {
 void CanvasWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter_ = &painter;
-    handler_(WM_PAINT, 0, 0);
+    handler_(BSE_WM_PAINT, 0, 0);
     painter_ = nullptr;
 }
 
@@ -94,19 +94,19 @@ void CanvasWidget::sendPointer(Message message, QMouseEvent* event) {
 }
 
 void CanvasWidget::mouseMoveEvent(QMouseEvent* event) {
-    sendPointer(WM_MOUSEMOVE, event);
+    sendPointer(BSE_WM_MOUSEMOVE, event);
 }
 
 void CanvasWidget::mousePressEvent(QMouseEvent* event) {
     switch (event->button()) {
     case Qt::LeftButton:
-        sendPointer(WM_LBUTTONDOWN, event);
+        sendPointer(BSE_WM_LBUTTONDOWN, event);
         break;
     case Qt::RightButton:
-        sendPointer(WM_RBUTTONDOWN, event);
+        sendPointer(BSE_WM_RBUTTONDOWN, event);
         break;
     case Qt::MiddleButton:
-        sendPointer(WM_MBUTTONDOWN, event);
+        sendPointer(BSE_WM_MBUTTONDOWN, event);
         break;
     default:
         break;
@@ -116,13 +116,13 @@ void CanvasWidget::mousePressEvent(QMouseEvent* event) {
 void CanvasWidget::mouseReleaseEvent(QMouseEvent* event) {
     switch (event->button()) {
     case Qt::LeftButton:
-        sendPointer(WM_LBUTTONUP, event);
+        sendPointer(BSE_WM_LBUTTONUP, event);
         break;
     case Qt::RightButton:
-        sendPointer(WM_RBUTTONUP, event);
+        sendPointer(BSE_WM_RBUTTONUP, event);
         break;
     case Qt::MiddleButton:
-        sendPointer(WM_MBUTTONUP, event);
+        sendPointer(BSE_WM_MBUTTONUP, event);
         break;
     default:
         break;
@@ -132,13 +132,13 @@ void CanvasWidget::mouseReleaseEvent(QMouseEvent* event) {
 void CanvasWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     switch (event->button()) {
     case Qt::LeftButton:
-        sendPointer(WM_LBUTTONDBLCLK, event);
+        sendPointer(BSE_WM_LBUTTONDBLCLK, event);
         break;
     case Qt::RightButton:
-        sendPointer(WM_RBUTTONDBLCLK, event);
+        sendPointer(BSE_WM_RBUTTONDBLCLK, event);
         break;
     case Qt::MiddleButton:
-        sendPointer(WM_MBUTTONDBLCLK, event);
+        sendPointer(BSE_WM_MBUTTONDBLCLK, event);
         break;
     default:
         break;
@@ -152,7 +152,7 @@ void CanvasWidget::keyPressEvent(QKeyEvent* event) {
         return;
     }
     // The core asks for the modifiers (QtPlatform::keyHeld) and reads nothing of lParam.
-    handler_(WM_KEYDOWN, key, 0);
+    handler_(BSE_WM_KEYDOWN, key, 0);
 }
 
 bool CanvasWidget::clipboardKey(const QKeyEvent* event) {
@@ -162,7 +162,7 @@ bool CanvasWidget::clipboardKey(const QKeyEvent* event) {
 
 bool CanvasWidget::shiftArrow(const QKeyEvent* event) {
     const WParam key = virtualKey(event->key());
-    return event->modifiers() == Qt::ShiftModifier && key >= VK_LEFT && key <= VK_DOWN;
+    return event->modifiers() == Qt::ShiftModifier && key >= BSE_VK_LEFT && key <= BSE_VK_DOWN;
 }
 
 bool CanvasWidget::event(QEvent* event) {

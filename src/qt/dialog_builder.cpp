@@ -47,8 +47,8 @@ QPushButton* makeButton(const DialogControl& control, QWidget* parent) {
 
 QLineEdit* makeEdit(const DialogControl& control, QWidget* parent) {
     auto* edit = new QLineEdit(fromWindows1252(control.text), parent);
-    edit->setFrame((control.styles & WS_BORDER) != 0);
-    if ((control.styles & ES_NUMBER) != 0) {
+    edit->setFrame((control.styles & BSE_WS_BORDER) != 0);
+    if ((control.styles & BSE_ES_NUMBER) != 0) {
         // Like the classic edit: typing refuses anything but digits; set texts are not checked.
         edit->setValidator(
             new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
@@ -99,7 +99,7 @@ QRect controlRect(const DialogControl& control) {
 
 UpDownControl::UpDownControl(QLineEdit* buddy, std::uint32_t styles, QWidget* parent)
     : QWidget(parent), buddy_(buddy), up_(new QToolButton(this)), down_(new QToolButton(this)),
-      wrap_((styles & UDS_WRAP) != 0) {
+      wrap_((styles & BSE_UDS_WRAP) != 0) {
     setFocusPolicy(Qt::NoFocus);
     up_->setObjectName(QStringLiteral("up"));
     down_->setObjectName(QStringLiteral("down"));
@@ -112,7 +112,7 @@ UpDownControl::UpDownControl(QLineEdit* buddy, std::uint32_t styles, QWidget* pa
     }
     connect(up_, &QToolButton::clicked, this, [this] { step(1); });
     connect(down_, &QToolButton::clicked, this, [this] { step(-1); });
-    if (buddy_ != nullptr && (styles & UDS_ARROWKEYS) != 0) {
+    if (buddy_ != nullptr && (styles & BSE_UDS_ARROWKEYS) != 0) {
         buddy_->installEventFilter(this);
     }
 }
@@ -172,7 +172,8 @@ void TemplateDialog::buildControls(const DialogTemplate& dialogTemplate) {
         case ControlKind::PushButton: {
             QPushButton* button = makeButton(control, this);
             const auto id = static_cast<WParam>(control.id);
-            connect(button, &QPushButton::clicked, this, [this, id] { send(WM_COMMAND, id, 0); });
+            connect(button, &QPushButton::clicked, this,
+                    [this, id] { send(BSE_WM_COMMAND, id, 0); });
             widget = button;
             break;
         }
@@ -190,8 +191,9 @@ void TemplateDialog::buildControls(const DialogTemplate& dialogTemplate) {
             break;
         case ControlKind::UpDown: {
             // The buddy is the control just before the up-down in the template.
-            auto* buddy = (control.styles & UDS_AUTOBUDDY) != 0 ? qobject_cast<QLineEdit*>(previous)
-                                                                : nullptr;
+            auto* buddy = (control.styles & BSE_UDS_AUTOBUDDY) != 0
+                              ? qobject_cast<QLineEdit*>(previous)
+                              : nullptr;
             widget = new UpDownControl(buddy, control.styles, this);
             break;
         }
@@ -206,7 +208,7 @@ void TemplateDialog::buildControls(const DialogTemplate& dialogTemplate) {
             // The template's height includes the open list; closed, it is one line.
             widget->resize(widget->width(), widget->sizeHint().height());
         }
-        if (control.kind == ControlKind::UpDown && (control.styles & UDS_ALIGNRIGHT) != 0 &&
+        if (control.kind == ControlKind::UpDown && (control.styles & BSE_UDS_ALIGNRIGHT) != 0 &&
             qobject_cast<QLineEdit*>(previous) != nullptr) {
             // Against the buddy's right edge, within its width, as tall as the buddy.
             const QRect buddy = previous->geometry();
@@ -216,7 +218,7 @@ void TemplateDialog::buildControls(const DialogTemplate& dialogTemplate) {
                                 buddy.height());
         }
         if (widget->focusPolicy() != Qt::NoFocus) {
-            if ((control.styles & WS_TABSTOP) == 0) {
+            if ((control.styles & BSE_WS_TABSTOP) == 0) {
                 widget->setFocusPolicy(Qt::ClickFocus);
             }
             if (lastInTabOrder != nullptr) {
@@ -230,16 +232,16 @@ void TemplateDialog::buildControls(const DialogTemplate& dialogTemplate) {
 }
 
 int TemplateDialog::run() {
-    send(WM_INITDIALOG, 0, 0);
+    send(BSE_WM_INITDIALOG, 0, 0);
     initialised_ = true;
     if (!result_) {
         exec();
     }
     // The loop can end without an answer when the application quits: that is the close box.
     if (!result_) {
-        send(WM_COMMAND, IDCANCEL, 0);
+        send(BSE_WM_COMMAND, BSE_IDCANCEL, 0);
     }
-    send(WM_DESTROY, 0, 0);
+    send(BSE_WM_DESTROY, 0, 0);
     return result_.value_or(-1);
 }
 
@@ -260,7 +262,7 @@ int TemplateDialog::defaultCommand() const {
             return id;
         }
     }
-    return IDOK;
+    return BSE_IDOK;
 }
 
 std::string TemplateDialog::itemText(int controlId, std::size_t maxLength) {
@@ -382,7 +384,7 @@ void TemplateDialog::done(int result) {
 
 void TemplateDialog::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Cancel)) {
-        send(WM_COMMAND, IDCANCEL, 0);
+        send(BSE_WM_COMMAND, BSE_IDCANCEL, 0);
         return;
     }
     const int key = event->key();
@@ -391,7 +393,7 @@ void TemplateDialog::keyPressEvent(QKeyEvent* event) {
     const bool plain = modifiers == Qt::NoModifier || modifiers == Qt::KeypadModifier;
     // A focused push button takes Enter itself; anywhere else it is the default command.
     if (plain && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
-        send(WM_COMMAND, static_cast<WParam>(defaultCommand()), 0);
+        send(BSE_WM_COMMAND, static_cast<WParam>(defaultCommand()), 0);
         return;
     }
     QDialog::keyPressEvent(event);
@@ -404,7 +406,7 @@ void TemplateDialog::closeEvent(QCloseEvent* event) {
     }
     // The close box is Cancel: the procedure decides whether the dialog goes.
     event->ignore();
-    send(WM_COMMAND, IDCANCEL, 0);
+    send(BSE_WM_COMMAND, BSE_IDCANCEL, 0);
     if (result_) {
         event->accept();
     }
@@ -421,7 +423,7 @@ void TemplateDialog::mouseReleaseEvent(QMouseEvent* event) {
         QDialog::mouseReleaseEvent(event);
         return;
     }
-    send(WM_LBUTTONUP, CanvasWidget::buttonState(event->buttons(), event->modifiers()),
+    send(BSE_WM_LBUTTONUP, CanvasWidget::buttonState(event->buttons(), event->modifiers()),
          makePointerParam(at.x(), at.y()));
 }
 
@@ -433,7 +435,7 @@ void TemplateDialog::paintEvent(QPaintEvent* event) {
     }
     QPainter painter(this);
     painter_ = &painter;
-    send(WM_PAINT, 0, 0);
+    send(BSE_WM_PAINT, 0, 0);
     painter_ = nullptr;
 }
 

@@ -82,7 +82,7 @@ void MainWindow::addMenuItems(QMenu* menu, std::span<const MenuItem> items) {
 void MainWindow::addCommand(QAction* action, int commandId) {
     actions_[commandId] = action;
     connect(action, &QAction::triggered, this,
-            [this, commandId] { send(WM_COMMAND, static_cast<WParam>(commandId), 0); });
+            [this, commandId] { send(BSE_WM_COMMAND, static_cast<WParam>(commandId), 0); });
 }
 
 QAction* MainWindow::action(int commandId) const {
@@ -101,7 +101,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     // The close box is the Exit command; it decides whether the editor ends.
     event->ignore();
-    send(WM_COMMAND, IDCANCEL, 0);
+    send(BSE_WM_COMMAND, BSE_IDCANCEL, 0);
 }
 
 std::optional<std::string> MainWindow::localFile(const QMimeData* data) {
@@ -133,7 +133,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
         this,
         [this, file] {
             dropped_ = file;
-            send(WM_DROPFILES, 0, 0);
+            send(BSE_WM_DROPFILES, 0, 0);
             dropped_.reset();
         },
         Qt::QueuedConnection);

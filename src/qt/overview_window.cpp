@@ -23,20 +23,20 @@ namespace {
 WParam overviewKey(int qtKey) {
     switch (qtKey) {
     case Qt::Key_Left:
-        return VK_LEFT;
+        return BSE_VK_LEFT;
     case Qt::Key_Right:
-        return VK_RIGHT;
+        return BSE_VK_RIGHT;
     case Qt::Key_Up:
-        return VK_UP;
+        return BSE_VK_UP;
     case Qt::Key_Down:
-        return VK_DOWN;
+        return BSE_VK_DOWN;
     case Qt::Key_Home:
-        return VK_HOME;
+        return BSE_VK_HOME;
     case Qt::Key_End:
-        return VK_END;
+        return BSE_VK_END;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return VK_RETURN;
+        return BSE_VK_RETURN;
     default:
         return 0;
     }
@@ -94,7 +94,7 @@ OverviewWindow::OverviewWindow(MessageHandler handler, QWidget* owner)
 void OverviewWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     boards_->forget();
-    handler_(WM_OVERVIEW_CLOSED, 0, 0);
+    handler_(BSE_WM_OVERVIEW_CLOSED, 0, 0);
 }
 
 OverviewBoards::OverviewBoards(const MessageHandler& handler, QWidget* parent)
@@ -273,16 +273,16 @@ void OverviewBoards::mouseReleaseEvent(QMouseEvent* event) {
     if (gap >= 0) {
         dropGap_ = -1;
         update(gapRect(gap));
-        handler_(WM_OVERVIEW_DROP, static_cast<WParam>(board), gap);
+        handler_(BSE_WM_OVERVIEW_DROP, static_cast<WParam>(board), gap);
     } else if (boardAt(event->position().toPoint()) == board) {
-        handler_(WM_OVERVIEW_CLICK, static_cast<WParam>(board), 0);
+        handler_(BSE_WM_OVERVIEW_CLICK, static_cast<WParam>(board), 0);
     }
 }
 
 void OverviewBoards::contextMenuEvent(QContextMenuEvent* event) {
     const int board = boardAt(event->pos());
     if (board >= 0) {
-        handler_(WM_OVERVIEW_MENU, static_cast<WParam>(board), 0);
+        handler_(BSE_WM_OVERVIEW_MENU, static_cast<WParam>(board), 0);
     }
 }
 
@@ -292,7 +292,7 @@ void OverviewBoards::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
         return;
     }
-    handler_(WM_OVERVIEW_KEY, key, columns());
+    handler_(BSE_WM_OVERVIEW_KEY, key, columns());
 }
 
 OverviewWindow* makeOverview(MainWindow& main, MessageHandler handler) {

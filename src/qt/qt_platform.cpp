@@ -33,14 +33,14 @@ void flushToDisplay() {
 } // namespace
 
 QtPlatform::QtPlatform()
-    : font_(pictureFont()), timers_([this](int timerId) { tell(WM_TIMER, timerId); }),
-      watcher_([this] { tell(WM_FILECHANGED); }),
-      clipboard_(std::make_unique<Clipboard>([this] { tell(WM_APP_CLIPBOARD); })),
+    : font_(pictureFont()), timers_([this](int timerId) { tell(BSE_WM_TIMER, timerId); }),
+      watcher_([this] { tell(BSE_WM_FILECHANGED); }),
+      clipboard_(std::make_unique<Clipboard>([this] { tell(BSE_WM_APP_CLIPBOARD); })),
       // Told on the writer's thread; the editor hears of it on its own.
       safekeeping_(
           [this] {
               QMetaObject::invokeMethod(
-                  &queue_, [this] { tell(WM_RECOVERYFAILED); }, Qt::QueuedConnection);
+                  &queue_, [this] { tell(BSE_WM_RECOVERYFAILED); }, Qt::QueuedConnection);
           },
           [this](const std::string& path) { return pathForDisplay(path); }) {
     // Qt's file dialog keeps its history in "QtProject" settings of the user's, written whenever
@@ -245,11 +245,11 @@ bool QtPlatform::keyHeld(WParam virtualKey) {
     // As of the last key or pointer event handed out, like GetKeyState.
     const Qt::KeyboardModifiers held = QGuiApplication::keyboardModifiers();
     switch (virtualKey) {
-    case VK_SHIFT:
+    case BSE_VK_SHIFT:
         return held.testFlag(Qt::ShiftModifier);
-    case VK_CONTROL:
+    case BSE_VK_CONTROL:
         return held.testFlag(Qt::ControlModifier);
-    case VK_MENU:
+    case BSE_VK_MENU:
         return held.testFlag(Qt::AltModifier);
     default:
         return false;

@@ -26,18 +26,18 @@ bool windowMessage(Editor& editor, Platform& platform, Message message, WParam w
 namespace {
 
 constexpr std::array arrowKeys{
-    KeyRoute{VK_LEFT, ID_BOARD_PREVIOUS},
-    KeyRoute{VK_UP, ID_BOARD_FIRST},
-    KeyRoute{VK_RIGHT, ID_BOARD_NEXT},
-    KeyRoute{VK_DOWN, ID_BOARD_LAST},
-    KeyRoute{VK_LEFT, ID_BOARD_SHIFTLEFT, HeldModifiers::Shift},
-    KeyRoute{VK_UP, ID_BOARD_SHIFTUP, HeldModifiers::Shift},
-    KeyRoute{VK_RIGHT, ID_BOARD_SHIFTRIGHT, HeldModifiers::Shift},
-    KeyRoute{VK_DOWN, ID_BOARD_SHIFTDOWN, HeldModifiers::Shift},
+    KeyRoute{BSE_VK_LEFT, ID_BOARD_PREVIOUS},
+    KeyRoute{BSE_VK_UP, ID_BOARD_FIRST},
+    KeyRoute{BSE_VK_RIGHT, ID_BOARD_NEXT},
+    KeyRoute{BSE_VK_DOWN, ID_BOARD_LAST},
+    KeyRoute{BSE_VK_LEFT, ID_BOARD_SHIFTLEFT, HeldModifiers::Shift},
+    KeyRoute{BSE_VK_UP, ID_BOARD_SHIFTUP, HeldModifiers::Shift},
+    KeyRoute{BSE_VK_RIGHT, ID_BOARD_SHIFTRIGHT, HeldModifiers::Shift},
+    KeyRoute{BSE_VK_DOWN, ID_BOARD_SHIFTDOWN, HeldModifiers::Shift},
 };
 
 void routeKey(Editor& editor, Platform& platform, WParam key, HeldModifiers held) {
-    if (key == VK_ESCAPE) {
+    if (key == BSE_VK_ESCAPE) {
         cancelRectangle(editor, platform);
         escapeSelection(editor, platform);
         return;
@@ -88,19 +88,19 @@ void overviewMenu(Editor& editor, Platform& platform, int board) {
 bool dispatch(Editor& editor, Platform& platform, Message message, WParam wParam, LParam lParam) {
     const auto board = static_cast<int>(wParam);
     switch (message) {
-    case WM_OVERVIEW_CLICK:
+    case BSE_WM_OVERVIEW_CLICK:
         overviewClick(editor, platform, board);
         return true;
-    case WM_OVERVIEW_KEY:
+    case BSE_WM_OVERVIEW_KEY:
         overviewKey(editor, platform, wParam, static_cast<int>(lParam));
         return true;
-    case WM_OVERVIEW_DROP:
+    case BSE_WM_OVERVIEW_DROP:
         overviewDrop(editor, platform, board, static_cast<int>(lParam));
         return true;
-    case WM_OVERVIEW_MENU:
+    case BSE_WM_OVERVIEW_MENU:
         overviewMenu(editor, platform, board);
         return true;
-    case WM_OVERVIEW_CLOSED:
+    case BSE_WM_OVERVIEW_CLOSED:
         overviewClosed(editor, platform);
         return true;
     default:
@@ -127,45 +127,45 @@ void stepIconAnimation(Editor& editor, Platform& platform) {
 bool windowMessage(Editor& editor, Platform& platform, Message message, WParam wParam,
                    LParam lParam) {
     switch (message) {
-    case WM_COMMAND:
+    case BSE_WM_COMMAND:
         sendCommand(editor, platform, wParam);
         return true;
-    case WM_TIMER:
+    case BSE_WM_TIMER:
         if (!onSafekeepingTimer(editor, platform, wParam)) {
             stepIconAnimation(editor, platform);
         }
         return false;
-    case WM_RECOVERYFAILED:
+    case BSE_WM_RECOVERYFAILED:
         onRecoveryFailed(editor, platform);
         return true;
-    case WM_FILECHANGED:
+    case BSE_WM_FILECHANGED:
         onFileChanged(editor, platform);
         return true;
-    case WM_KEYDOWN:
+    case BSE_WM_KEYDOWN:
         routeKey(editor, platform, wParam, heldModifiers(platform));
         return false;
-    case WM_PAINT:
+    case BSE_WM_PAINT:
         paintWindow(editor, platform);
         return true;
-    case WM_MOUSEMOVE:
+    case BSE_WM_MOUSEMOVE:
         return onPointerMove(editor, platform, pointerX(lParam), pointerY(lParam), wParam);
-    case WM_LBUTTONDOWN:
+    case BSE_WM_LBUTTONDOWN:
         return onLeftButtonDown(editor, platform, pointerX(lParam), pointerY(lParam), wParam);
-    case WM_LBUTTONUP:
+    case BSE_WM_LBUTTONUP:
         return onLeftButtonUp(editor, platform, pointerX(lParam), pointerY(lParam));
-    case WM_RBUTTONDOWN:
+    case BSE_WM_RBUTTONDOWN:
         return onRightButtonDown(editor, platform, pointerX(lParam), pointerY(lParam), wParam);
-    case WM_MBUTTONDOWN:
+    case BSE_WM_MBUTTONDOWN:
         return onMiddleButtonDown(editor, platform, pointerX(lParam), pointerY(lParam), wParam);
-    case WM_RBUTTONUP:
+    case BSE_WM_RBUTTONUP:
         return onRightButtonUp(editor, platform);
-    case WM_DROPFILES:
+    case BSE_WM_DROPFILES:
         dropFileCommand(editor, platform);
         return true;
-    case WM_APP_CLIPBOARD:
+    case BSE_WM_APP_CLIPBOARD:
         clipboardChanged(editor, platform);
         return true;
-    case WM_DESTROY:
+    case BSE_WM_DESTROY:
         platform.quit(0);
         return false;
     default:
@@ -179,9 +179,9 @@ bool MainWindowProc(Editor& editor, Platform& platform, Message message, WParam 
     // The overview follows every change, a reload of the watched file too (it comes with a
     // timer).
     showState(editor, platform,
-              message == WM_PAINT || (message == WM_TIMER && wParam == iconTimerId)
+              message == BSE_WM_PAINT || (message == BSE_WM_TIMER && wParam == iconTimerId)
                   ? Reach::Nothing
-                  : (message == WM_MOUSEMOVE ? Reach::CurrentBoard : Reach::Everything));
+                  : (message == BSE_WM_MOUSEMOVE ? Reach::CurrentBoard : Reach::Everything));
     return handled;
 }
 

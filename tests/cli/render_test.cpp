@@ -47,7 +47,7 @@ TEST(Render, BoardIsTheGridTheEditorShows) {
     auto editor = std::make_unique<Editor>();
     QtPlatform platform;
     ASSERT_TRUE(startEditor(*editor, platform, boardSetFile.toStdString()));
-    MainWindowProc(*editor, platform, WM_COMMAND, ID_BOARD_NEXT, 0);
+    MainWindowProc(*editor, platform, BSE_WM_COMMAND, ID_BOARD_NEXT, 0);
     const QImage shown = platform.mainWindow()->canvas()->grab().toImage().copy(20, 4, 600, 300);
     EXPECT_TRUE(shown.convertToFormat(QImage::Format_RGB32) == golden);
     EXPECT_TRUE(rendered({"--board", "2"}) == golden);

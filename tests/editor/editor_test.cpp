@@ -28,7 +28,7 @@ namespace {
 
 // The menu's commands by their items' words: "Save As..." is "save-as", "&Copy Board" "copy-board".
 std::map<std::string, int> commandNames() {
-    std::map<std::string, int> names{{"close-box", IDCANCEL}};
+    std::map<std::string, int> names{{"close-box", BSE_IDCANCEL}};
     const auto add = [&names](std::string_view text, int id) { // id 0: a drop-down or a line
         std::string name;
         for (const char c : text.substr(0, text.find("..."))) {
@@ -54,13 +54,13 @@ std::map<std::string, int> commandNames() {
 const std::map<std::string, int> commandIds = commandNames();
 // A pointer action's message, and the buttons it holds unless it says.
 const std::map<std::string, std::pair<Message, WParam>> pointerMessages{
-    {"lc", {WM_LBUTTONDOWN, MK_LBUTTON}}, // a click: press and release
-    {"ld", {WM_LBUTTONDOWN, MK_LBUTTON}},
-    {"lu", {WM_LBUTTONUP, 0}},
-    {"m", {WM_MOUSEMOVE, 0}},
-    {"rd", {WM_RBUTTONDOWN, MK_RBUTTON}},
-    {"ru", {WM_RBUTTONUP, 0}},
-    {"md", {WM_MBUTTONDOWN, MK_MBUTTON}}};
+    {"lc", {BSE_WM_LBUTTONDOWN, BSE_MK_LBUTTON}}, // a click: press and release
+    {"ld", {BSE_WM_LBUTTONDOWN, BSE_MK_LBUTTON}},
+    {"lu", {BSE_WM_LBUTTONUP, 0}},
+    {"m", {BSE_WM_MOUSEMOVE, 0}},
+    {"rd", {BSE_WM_RBUTTONDOWN, BSE_MK_RBUTTON}},
+    {"ru", {BSE_WM_RBUTTONUP, 0}},
+    {"md", {BSE_WM_MBUTTONDOWN, BSE_MK_MBUTTON}}};
 const std::map<std::string, Answer> answerWords{
     {"yes", Answer::Yes}, {"no", Answer::No}, {"cancel", Answer::Cancel}};
 
@@ -154,7 +154,7 @@ void act(FakePlatform& platform, Editor& editor, const std::string& line) {
             times = "1";
         }
         for (int n = std::stoi(times); n > 0; --n) {
-            send(platform, WM_COMMAND, command);
+            send(platform, BSE_WM_COMMAND, command);
         }
     } else if (pointerMessages.contains(verb)) { // X Y [+KEYS], for a move X Y BUTTONS; again...
         const auto [message, held] = pointerMessages.at(verb);
@@ -171,17 +171,17 @@ void act(FakePlatform& platform, Editor& editor, const std::string& line) {
             }
             send(platform, message, buttons, makePointerParam(x, y));
             if (verb == "lc") {
-                send(platform, WM_LBUTTONUP, 0, makePointerParam(x, y));
+                send(platform, BSE_WM_LBUTTONUP, 0, makePointerParam(x, y));
             }
         }
     } else if (verb == "key") { // KEY [Shift] [Ctrl] [Alt]: held with it
         const auto key = static_cast<WParam>(number(in));
         for (std::string held; in >> held;) {
-            platform.heldKeys.insert(held == "Shift"  ? VK_SHIFT
-                                     : held == "Ctrl" ? VK_CONTROL
-                                                      : VK_MENU);
+            platform.heldKeys.insert(held == "Shift"  ? BSE_VK_SHIFT
+                                     : held == "Ctrl" ? BSE_VK_CONTROL
+                                                      : BSE_VK_MENU);
         }
-        send(platform, WM_KEYDOWN, key);
+        send(platform, BSE_WM_KEYDOWN, key);
         platform.heldKeys.clear();
     } else if (verb == "boards") { // COUNT CURRENT
         const int count = number(in);
@@ -250,7 +250,7 @@ void act(FakePlatform& platform, Editor& editor, const std::string& line) {
     } else if (verb == "drop") { // PATH, or nothing: what the desktop hands over
         const std::string path = rest(in);
         platform.dropped = path.empty() ? std::nullopt : std::optional(path);
-        send(platform, WM_DROPFILES);
+        send(platform, BSE_WM_DROPFILES);
     } else if (verb == "missing-picture") {
         platform.pictures.erase(number(in));
     } else if (verb == "missing-icon") {

@@ -167,21 +167,21 @@ std::string dump(QWidget& top, bool menu) {
 
 std::string message(Message m, WParam w, LParam l, const std::string& note, HeldModifiers held) {
     static const std::map<Message, const char*> names{
-#define NAMED(m) {m, #m}
-        NAMED(WM_DESTROY),       NAMED(WM_KEYDOWN),       NAMED(WM_INITDIALOG),
-        NAMED(WM_COMMAND),       NAMED(WM_MOUSEMOVE),     NAMED(WM_LBUTTONDOWN),
-        NAMED(WM_LBUTTONUP),     NAMED(WM_LBUTTONDBLCLK), NAMED(WM_RBUTTONDOWN),
-        NAMED(WM_RBUTTONUP),     NAMED(WM_RBUTTONDBLCLK), NAMED(WM_MBUTTONDOWN),
-        NAMED(WM_MBUTTONUP),     NAMED(WM_MBUTTONDBLCLK), NAMED(WM_DROPFILES),
-        NAMED(WM_APP_CLIPBOARD), NAMED(WM_OVERVIEW_KEY),  NAMED(WM_OVERVIEW_CLICK),
-        NAMED(WM_OVERVIEW_DROP)};
-    const bool pointer = m >= WM_MOUSEMOVE && m <= WM_MBUTTONDBLCLK;
-    const bool shift = m == WM_KEYDOWN && held == HeldModifiers::Shift;
-    const bool control = m == WM_KEYDOWN && held == HeldModifiers::Control;
+#define NAMED(m) {m, #m + 4} // "BSE_WM_..." printed as "WM_..."
+        NAMED(BSE_WM_DESTROY),       NAMED(BSE_WM_KEYDOWN),       NAMED(BSE_WM_INITDIALOG),
+        NAMED(BSE_WM_COMMAND),       NAMED(BSE_WM_MOUSEMOVE),     NAMED(BSE_WM_LBUTTONDOWN),
+        NAMED(BSE_WM_LBUTTONUP),     NAMED(BSE_WM_LBUTTONDBLCLK), NAMED(BSE_WM_RBUTTONDOWN),
+        NAMED(BSE_WM_RBUTTONUP),     NAMED(BSE_WM_RBUTTONDBLCLK), NAMED(BSE_WM_MBUTTONDOWN),
+        NAMED(BSE_WM_MBUTTONUP),     NAMED(BSE_WM_MBUTTONDBLCLK), NAMED(BSE_WM_DROPFILES),
+        NAMED(BSE_WM_APP_CLIPBOARD), NAMED(BSE_WM_OVERVIEW_KEY),  NAMED(BSE_WM_OVERVIEW_CLICK),
+        NAMED(BSE_WM_OVERVIEW_DROP)};
+    const bool pointer = m >= BSE_WM_MOUSEMOVE && m <= BSE_WM_MBUTTONDBLCLK;
+    const bool shift = m == BSE_WM_KEYDOWN && held == HeldModifiers::Shift;
+    const bool control = m == BSE_WM_KEYDOWN && held == HeldModifiers::Control;
     return cat(names.at(m), ' ', w, pointer ? cat(" at ", pointerX(l), ',', pointerY(l)) : "",
                shift ? " with Shift" : "", control ? " with Ctrl" : "",
-               m == WM_OVERVIEW_KEY ? cat(" in rows of ", l) : "",
-               m == WM_OVERVIEW_DROP ? cat(" before ", l) : "",
+               m == BSE_WM_OVERVIEW_KEY ? cat(" in rows of ", l) : "",
+               m == BSE_WM_OVERVIEW_DROP ? cat(" before ", l) : "",
                note.empty() ? "" : cat(" (", note, ')'));
 }
 
@@ -299,10 +299,10 @@ class Scenarios {
     // The only-recording window's handler: every message but paints, timer ticks and news of the
     // clipboard (they come when the desktop sends them).
     const MessageHandler recorder = [this](Message m, WParam w, LParam l) {
-        const QAction* action = m == WM_COMMAND ? window()->action(int(w)) : nullptr;
-        const auto file = m == WM_DROPFILES ? platform->droppedFile() : std::nullopt;
+        const QAction* action = m == BSE_WM_COMMAND ? window()->action(int(w)) : nullptr;
+        const auto file = m == BSE_WM_DROPFILES ? platform->droppedFile() : std::nullopt;
         const std::string note = action ? cat(action->text()) : file ? "file " + *file : "";
-        if (m != WM_PAINT && m != WM_TIMER && m != WM_APP_CLIPBOARD) {
+        if (m != BSE_WM_PAINT && m != BSE_WM_TIMER && m != BSE_WM_APP_CLIPBOARD) {
             line(message(m, w, l, note, heldModifiers(*platform)));
         }
         return true;
@@ -368,24 +368,24 @@ class Scenarios {
         const DialogProc procedure = [this, ends](DialogWindow& d, Message m, WParam w, LParam l) {
             auto& dialog = dynamic_cast<TemplateDialog&>(d);
             const auto* pushed = qobject_cast<QPushButton*>(dialog.control(int(w)));
-            const std::string button = pushed && m == WM_COMMAND ? cat(pushed->text()) : "";
+            const std::string button = pushed && m == BSE_WM_COMMAND ? cat(pushed->text()) : "";
             const auto made = dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size();
             const std::string init = cat(made, " controls, shown ", dialog.isVisible());
-            const std::string note = m == WM_INITDIALOG ? init : button;
-            paints += m == WM_PAINT ? 1 : 0;
-            if (m == WM_PAINT) {
+            const std::string note = m == BSE_WM_INITDIALOG ? init : button;
+            paints += m == BSE_WM_PAINT ? 1 : 0;
+            if (m == BSE_WM_PAINT) {
                 dialog.paintPicture(picture);
             } else {
                 line(message(m, w, l, note, heldModifiers(*platform)));
             }
-            if (m == WM_INITDIALOG) {
+            if (m == BSE_WM_INITDIALOG) {
                 for (const int list : {IDC_REPLACEFROM, IDC_REPLACEWITH}) { // the replace dialog's
                     dialog.addListItem(list, "first");
                     dialog.addListItem(list, "second");
                 }
                 dialog.show();
             }
-            if (m == WM_COMMAND && ends) {
+            if (m == BSE_WM_COMMAND && ends) {
                 dialog.end(int(w));
             }
             return true;

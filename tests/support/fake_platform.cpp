@@ -100,12 +100,12 @@ void FakeDialog::type(int controlId, std::string text) {
 }
 
 void FakeDialog::press(int controlId) {
-    send(WM_COMMAND, static_cast<WParam>(controlId), 0);
+    send(BSE_WM_COMMAND, static_cast<WParam>(controlId), 0);
 }
 
 bool FakeDialog::send(Message message, WParam wParam, LParam lParam) {
     const bool handled = procedure_(*this, message, wParam, lParam);
-    if (!handled && message != WM_DESTROY) { // what the system's own handling would take up
+    if (!handled && message != BSE_WM_DESTROY) { // what the system's own handling would take up
         note("message", message, wParam, "not handled");
     }
     return handled;
@@ -199,15 +199,15 @@ int FakePlatform::runMessageLoop() {
 int FakePlatform::runDialog(const DialogTemplate& dialogTemplate, const DialogProc& procedure) {
     note("runDialog", dialogTemplate.id);
     FakeDialog dialog(dialogTemplate, procedure, log);
-    dialog.send(WM_INITDIALOG);
+    dialog.send(BSE_WM_INITDIALOG);
     if (const DialogScript script = take(dialogScripts, DialogScript())) {
         script(dialog);
     }
     // A user who walks away closes the dialog with its close box.
     if (!dialog.ended()) {
-        dialog.press(IDCANCEL);
+        dialog.press(BSE_IDCANCEL);
     }
-    dialog.send(WM_DESTROY);
+    dialog.send(BSE_WM_DESTROY);
     return dialog.result();
 }
 
