@@ -301,6 +301,8 @@ void act(FakePlatform& platform, Editor& editor, const std::string& line) {
             cells[i] = byte;
         }
         platform.clipboard = {cells, std::nullopt};
+    } else if (verb == "clipboard-own") { // holds this editor's own copy: reading gives nothing
+        platform.clipboard = {};
     } else if (verb == "clipboard-silent") { // its owner never answers
         platform.clipboard = {std::nullopt, std::nullopt, false};
     } else if (verb == "while-open") { // ACTION: done while the next question or menu is open
