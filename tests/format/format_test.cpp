@@ -183,6 +183,9 @@ TEST(RegionText, ComesBackAsItWentAndTellsPartsFromOtherText) {
     EXPECT_EQ(regionText(region), "1g\n2.\n.4\n");
     EXPECT_EQ(regionFromText("\n \n1g\r\n2.\n.4\n\n"), region);
     EXPECT_EQ(regionFromCellBytes(regionCellBytes(region)), region);
+    const Region wide{20, 1, std::vector<BlockCode>(20, 0x01020304)}; // every bit of a cell kept
+    EXPECT_EQ(regionFromCellBytes(regionCellBytes(wide)), wide);
+    EXPECT_EQ(regionFromText(std::string(20, '1'))->width, 20);
     const std::string rows21 = regionText({1, 21, std::vector<BlockCode>(21, 2)});
     for (const std::string& text : {std::string("12\n1"), std::string("1 2"), std::string(21, '1'),
                                     std::string("\n\n"), rows21}) {

@@ -1,6 +1,7 @@
 #include "support/fake_platform.h"
 #include "view/board_tile.h"
 #include "view/drawing.h"
+#include "view/selection_frame.h"
 
 #include <gtest/gtest.h>
 
@@ -150,6 +151,29 @@ TEST(Drawing, WipingTheGridRestoresTheBackdropThere) {
     expectPicture(canvas, [](int x, int y) {
         return inside({0, 0, 620, 304}, x, y) ? rgb(5, 6, 7) : rgb(1, 1, 1);
     });
+}
+
+// The selection's frame: dashes of three light and three dark pixels that run on round the
+// corners, on the cells' outermost pixels and nowhere else.
+TEST(SelectionFrame, DashesRunAlongTheCellsOutermostPixels) {
+    Picture canvas(640, 400, rgb(9, 9, 9));
+    const Rect frame = drawSelectionFrame(canvas, 1, 1, 1, 1); // columns and rows from 1
+    const auto line = [&](int x, int y, int dx, int dy, int count) {
+        std::string seen;
+        for (int i = 0; i < count; ++i, x += dx, y += dy) {
+            const Pixel p = canvas.at(x, y);
+            seen += p == rgb(255, 255, 255) ? 'L' : p == rgb(0, 0, 0) ? 'D' : '.';
+        }
+        return seen;
+    };
+    const std::string across =
+        "LLLDDDLLLDDDLLLDDDLLLDDDLLLDDL."; // the right edge's dash at its end
+    const std::string down = "LLLDDDLLLDDDLLL.";
+    EXPECT_EQ(line(frame.left, frame.top, 1, 0, 31), across);
+    EXPECT_EQ(line(frame.left, frame.top + 14, 1, 0, 31), across);
+    EXPECT_EQ(line(frame.left, frame.top, 0, 1, 16), down);
+    EXPECT_EQ(line(frame.left + 29, frame.top, 0, 1, 16), down);
+    EXPECT_EQ(line(frame.left + 1, frame.top + 1, 1, 0, 28), std::string(28, '.'));
 }
 
 } // namespace
