@@ -168,10 +168,12 @@ bool CanvasWidget::shiftArrow(const QKeyEvent* event) {
 bool CanvasWidget::event(QEvent* event) {
     // Shift with an arrow goes through the window's key table, not the menu's shortcut; so do
     // Ctrl+C and Ctrl+V, which act on a selection while there is one.
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (event->type() == QEvent::ShortcutOverride && (shiftArrow(key) || clipboardKey(key))) {
-        event->accept();
-        return true;
+    if (event->type() == QEvent::ShortcutOverride) {
+        if (const auto* key = static_cast<const QKeyEvent*>(event);
+            shiftArrow(key) || clipboardKey(key)) {
+            event->accept();
+            return true;
+        }
     }
     return QWidget::event(event);
 }

@@ -275,7 +275,9 @@ std::optional<XClipboard::Transfer> XClipboard::fetch(Atom type, Clock::time_poi
 
 std::vector<xcb_atom_t> XClipboard::types(const Transfer& targets) const {
     std::vector<xcb_atom_t> types(targets.state == State::Done ? targets.bytes.size() / 4 : 0);
-    std::memcpy(types.data(), targets.bytes.data(), types.size() * 4);
+    if (!types.empty()) { // memcpy of nothing from an empty vector's null data is undefined
+        std::memcpy(types.data(), targets.bytes.data(), types.size() * 4);
+    }
     return types;
 }
 
