@@ -18,6 +18,7 @@
 //                              big-icon N | invalidate L T R B | end N [N] | accept | reject
 //   open|import|open-text|save   a file dialog. Then: list COUNT | filter NAME
 //   ask|refuse|fail BYTES      a message box. Then: answer BUTTON
+//   refuse-details TEXT | DETAILS    a refusal with its details
 //   show [menu] | grab         the top window as text | its pixels against the picture painted
 //   draw L T R B Left|Centre BYTES   white text drawn on grey: where it landed, and how
 //   round-trip BYTES | to-1252 TEXT | to-1252-units HEX... | path BYTES | picture N
@@ -137,7 +138,9 @@ std::string dump(QWidget& top, bool menu) {
     if (auto* box = qobject_cast<QMessageBox*>(&top)) {
         return cat("box \"", box->windowTitle(), "\" ", key(box->icon()), ' ',
                    key(box->textFormat()), ' ', key(box->standardButtons()), " default ",
-                   box->defaultButton()->text(), "\n  ", box->text().replace('\n', "\\n"), '\n');
+                   box->defaultButton()->text(), "\n  ", box->text().replace('\n', "\\n"), '\n',
+                   box->detailedText().isEmpty() ? ""
+                                                 : cat("  details ", box->detailedText(), '\n'));
     }
     if (auto* files = qobject_cast<QFileDialog*>(&top)) {
         return cat("file dialog \"", files->windowTitle(), "\" ", key(files->acceptMode()), ' ',
@@ -457,6 +460,12 @@ class Scenarios {
         {"ask",
          [this] { line(cat("answered ", answers[int(platform->askQuestion(bytes(all())))])); }},
         {"refuse", [this] { platform->showRefusal(bytes(all())); }},
+        {"refuse-details",
+         [this] {
+             const std::string text = bytes(all());
+             const auto bar = text.find(" | ");
+             platform->showRefusalWithDetails(text.substr(0, bar), text.substr(bar + 3));
+         }},
         {"fail", [this] { platform->reportStartupFailure(bytes(all())); }},
         {"show", [this] { log += dump(*top(), all() == "menu"); }},
         {"grab", [this] { line(cat("as painted ", grab() == imageOver(painted()))); }},
