@@ -7,6 +7,7 @@
 // Qt's names of events, buttons and modifiers, "|" between flags):
 //   window | editor            a main window that only records | the editor, started on QtPlatform
 //   mouse EVENT X Y BUTTONS [MODIFIERS [NAME]]   a mouse event on NAME, else the canvas or dialog
+//   context X Y NAME           the context menu asked for on NAME
 //   key KEYS... [NAME]         "Ctrl+Shift+Z", "Num+Enter"... to NAME, else the dialog or canvas
 //   click NAME | type NAME BYTES | fill NAME BYTES | text NAME    controls; "type" gives the text
 //                              as an input method does, "fill" sets it
@@ -177,7 +178,7 @@ std::string message(Message m, WParam w, LParam l, const std::string& note, Held
         NAMED(BSE_WM_RBUTTONUP),     NAMED(BSE_WM_RBUTTONDBLCLK), NAMED(BSE_WM_MBUTTONDOWN),
         NAMED(BSE_WM_MBUTTONUP),     NAMED(BSE_WM_MBUTTONDBLCLK), NAMED(BSE_WM_DROPFILES),
         NAMED(BSE_WM_APP_CLIPBOARD), NAMED(BSE_WM_OVERVIEW_KEY),  NAMED(BSE_WM_OVERVIEW_CLICK),
-        NAMED(BSE_WM_OVERVIEW_DROP)};
+        NAMED(BSE_WM_OVERVIEW_DROP), NAMED(BSE_WM_OVERVIEW_MENU)};
     const bool pointer = m >= BSE_WM_MOUSEMOVE && m <= BSE_WM_MBUTTONDBLCLK;
     const bool shift = m == BSE_WM_KEYDOWN && held == HeldModifiers::Shift;
     const bool control = m == BSE_WM_KEYDOWN && held == HeldModifiers::Control;
@@ -424,6 +425,12 @@ class Scenarios {
          }},
         {"editor", [this] { EXPECT_TRUE(startEditor(editor.emplace(), *platform)); }},
         {"mouse", [this] { mouse(); }},
+        {"context",
+         [this] {
+             const QPoint at(n(0), n(1));
+             QContextMenuEvent event(QContextMenuEvent::Mouse, at, named(2)->mapToGlobal(at));
+             QApplication::sendEvent(named(2), &event);
+         }},
         {"key",
          [this] { // the last word a control's name: the keys go there
              QWidget* to =
