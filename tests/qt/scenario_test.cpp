@@ -11,6 +11,7 @@
 //   key KEYS... [NAME]         "Ctrl+Shift+Z", "Num+Enter"... to NAME, else the dialog or canvas
 //   click NAME | type NAME BYTES | fill NAME BYTES | text NAME    controls; "type" gives the text
 //                              as an input method does, "fill" sets it
+//   menu-item ID 0|1 TEXT TIP  a menu item named, shown or hidden
 //   menu ID | close | allow-close | enable ID 0|1 | title BYTES | icon N | loop
 //   drop FILE|URL...           a drag of these (files in the test's folder) dropped on the canvas
 //   dialog info|background|jump|about [ends]     runDialog; with "ends" the procedure ends the
@@ -96,6 +97,14 @@ std::string menuBar(MainWindow& window) { // each item with its keys, the first 
             const QString keys = QKeySequence::listToString(item->shortcuts());
             text += cat("    ", item->isSeparator() ? "-" : item->text(),
                         keys.isEmpty() ? "" : "  ", keys, item->isEnabled() ? "\n" : " greyed\n");
+            for (QAction* sub : item->menu() ? item->menu()->actions() : QList<QAction*>()) {
+                text +=
+                    sub->isVisible()
+                        ? cat("      ", sub->isSeparator() ? "-" : sub->text(),
+                              sub->statusTip().isEmpty() ? QString() : "  tip " + sub->toolTip(),
+                              '\n')
+                        : "";
+            }
         }
     }
     return text;
@@ -466,6 +475,8 @@ class Scenarios {
         {"save", [this] { chose(platform->chooseFileToSave(saveDialogOptions())); }},
         {"ask",
          [this] { line(cat("answered ", answers[int(platform->askQuestion(bytes(all())))])); }},
+        {"menu-item", // ID SHOWN TEXT TIP
+         [this] { platform->setMenuItem(n(0), bytes(word(2)), bytes(word(3)), n(1) != 0); }},
         {"refuse", [this] { platform->showRefusal(bytes(all())); }},
         {"refuse-details",
          [this] {
