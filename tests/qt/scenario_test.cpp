@@ -96,7 +96,8 @@ std::string menuBar(MainWindow& window) { // each item with its keys, the first 
         for (QAction* item : entry->menu() ? entry->menu()->actions() : QList<QAction*>()) {
             const QString keys = QKeySequence::listToString(item->shortcuts());
             text += cat("    ", item->isSeparator() ? "-" : item->text(),
-                        keys.isEmpty() ? "" : "  ", keys, item->isEnabled() ? "\n" : " greyed\n");
+                        keys.isEmpty() ? "" : "  ", keys, item->isCheckable() ? " checkable" : "",
+                        item->isEnabled() ? "\n" : " greyed\n");
             for (QAction* sub : item->menu() ? item->menu()->actions() : QList<QAction*>()) {
                 text +=
                     sub->isVisible()
