@@ -333,9 +333,10 @@ bool boardSetText(std::string_view argument, std::string& bytes, std::string& re
         const auto [c, length] = firstCharacter(argument);
         const auto byte = windows1252Byte(c);
         if (!byte) {
-            reason = "\"" +
-                     (c == 0xfffd ? "\xef\xbf\xbd" : std::string(argument.substr(0, length))) +
-                     "\" cannot be written in Windows-1252";
+            // Appended piece by piece: gcc 12 sees a false overlap in "\"" + std::string.
+            reason.assign(1, '"');
+            reason.append(c == 0xfffd ? "\xef\xbf\xbd" : argument.substr(0, length));
+            reason.append("\" cannot be written in Windows-1252");
             return false;
         }
         bytes.push_back(static_cast<char>(*byte));
