@@ -1,6 +1,6 @@
 # Cross-compiles the core (everything below the Qt layers), its tests and boardset.exe for 64-bit
-# Windows with
-# MinGW-w64 (posix threads, runtime linked in statically), and runs the tests under Wine.
+# Windows with MinGW-w64 (posix threads, runtime linked in statically), and runs the tests under
+# Wine.
 #   cmake -S . -B build-win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
