@@ -4,14 +4,14 @@ set -u
 cd "$(dirname "$0")/../src" || exit 2
 declare -A may=(
     [base]="base" [io]="base io" [model]="base model"
-    [format]="base model format" [view]="base model view"
+    [format]="base model format" [view]="base model view" [png]="base model view png"
     [platform]="base io model view platform"
     [editor]="base io model format view platform editor"
     [shell]="base io model format view platform editor shell"
     [frontend]="base io model view platform frontend"
-    [qt]="base io model format view platform editor shell frontend qt"
-    [cli]="base io model format view platform qt cli"
-    [app]="base io model format view platform editor shell frontend qt app"
+    [qt]="base io model format view png platform editor shell frontend qt"
+    [cli]="base io model format view png platform cli"
+    [app]="base io model format view png platform editor shell frontend qt app"
 )
 status=0
 for folder in *; do
