@@ -67,6 +67,16 @@ TEST(Png, DamageIsRefusedWithTheReason) {
          "a chunk is damaged (its check sum differs)"},
         {"no header first", [](auto& f) { f[12] = 'J'; }, true, "the header does not come first"},
         {"width 0", [](auto& f) { f[19] = 0; }, true, "the picture's size is out of range"},
+        {"height 0", [](auto& f) { f[23] = 0; }, true, "the picture's size is out of range"},
+        {"16,385 wide", [](auto& f) { f[17] = 0x40, f[19] = 1; }, true,
+         "the picture's size is out of range"},
+        {"257 colours",
+         [](auto& f) {
+             std::vector<std::uint8_t> chunk{0, 0, 3, 3, 'P', 'L', 'T', 'E'};
+             chunk.resize(chunk.size() + 771 + 4);
+             f.insert(f.begin() + 33, chunk.begin(), chunk.end());
+         },
+         true, "the palette is malformed"},
         {"16 bits", [](auto& f) { f[24] = 16; }, true,
          "not an 8-bit non-interlaced PNG with a palette or in RGB"},
         {"interlaced", [](auto& f) { f[28] = 1; }, true,
