@@ -160,19 +160,19 @@ void openCommand(Editor& editor, Platform& platform) {
     }
 }
 
-bool openBoardSetFile(Editor& editor, Platform& platform, const std::string& path) {
+Opened openBoardSetFile(Editor& editor, Platform& platform, const std::string& path) {
     if (!offerKeptCopy(platform, path)) {
-        return false;
+        return Opened::No;
     }
     if (const Status loaded = loadBoardSetFile(editor, platform, path); !loaded) {
         platform.showRefusalWithDetails(openRefusal, loaded.reason());
-        return false;
+        return Opened::Unreadable;
     }
     editor.currentFileName = path;
     redrawBoard(editor, platform);
     startHistory(editor);
     rememberRecentFile(editor, platform, path);
-    return true;
+    return Opened::Yes;
 }
 
 void dropFileCommand(Editor& editor, Platform& platform) {

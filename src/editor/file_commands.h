@@ -20,8 +20,10 @@ void revertCommand(Editor& editor, Platform& platform);
 void exitCommand(Editor& editor, Platform& platform);
 
 // Open once the file is chosen: the file's first board, or Open's refusal and nothing changed.
-// The file named on the command line opens this way too.
-bool openBoardSetFile(Editor& editor, Platform& platform, const std::string& path);
+// The file named on the command line opens this way too. Unreadable only when the file itself
+// could not be read; a kept copy that could not be put back leaves the file as it is.
+enum class Opened { Yes, No, Unreadable };
+Opened openBoardSetFile(Editor& editor, Platform& platform, const std::string& path);
 // The open file read again, as Revert reads it but without a question, on the same board where
 // it still exists; Revert's refusal and nothing changed when it cannot be read.
 bool reloadBoardSetFile(Editor& editor, Platform& platform);

@@ -110,7 +110,7 @@ void openRecentFileCommand(Editor& editor, Platform& platform, int commandId) {
     }
     // The list may change on the way: keep the path.
     const std::string path = editor.recentFiles[at];
-    if (!openBoardSetFile(editor, platform, path)) {
+    if (openBoardSetFile(editor, platform, path) == Opened::Unreadable) {
         forgetRecentFile(editor, platform, path);
     }
 }

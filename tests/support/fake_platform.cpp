@@ -252,6 +252,9 @@ Status FakePlatform::writeFileAtomically(const std::string& path, const Bytes& b
 
 Status FakePlatform::restoreKeptCopy(const std::string& path, const std::string& copy) {
     note("restoreKeptCopy", path, copy);
+    if (!files.contains(copy)) {
+        return refuse("No such file or directory");
+    }
     files[path] = files[copy];
     files.erase(copy);
     std::erase(kept[path], copy);
