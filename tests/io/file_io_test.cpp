@@ -274,6 +274,9 @@ TEST_F(FileFaults, AKilledSaveLeavesTheOldFileOrAKeptCopyOfIt) {
         ASSERT_EQ(kept.size(), c.after != old);
         struct stat copy {};
         if (!kept.empty() && ::stat(kept[0].c_str(), &copy) == 0) {
+            // The name's start and its FNV-1a hash, where the whole name would not fit.
+            EXPECT_EQ(fs::path(kept[0]).filename().string().substr(0, 245),
+                      "." + std::string(234, 's') + "~eae3380d.");
             EXPECT_EQ(test::fileContents(kept[0]), old);
             EXPECT_EQ(copy.st_mode & 07777, 0600u);
             EXPECT_EQ(copy.st_uid, root ? 65534u : ::geteuid());

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -58,6 +59,7 @@ TEST_F(RecoveryStores, ACopyIsOfferedOnceItsLockIsFreeThenReadSetAsideOrRemoved)
     EXPECT_TRUE(other.setAside("odd"));
     std::ofstream(folder / (name + ".lock")).close(); // as an editor that was killed leaves it
     EXPECT_TRUE(other.removeCopy(name));
+    EXPECT_FALSE(fs::exists(folder / (name + ".lock"))) << "another's lock goes with its copy";
     EXPECT_TRUE(other.removeCopy(name)) << "what is gone already";
     ASSERT_TRUE(other.claim());
     ASSERT_TRUE(other.writeCopy(Bytes{'o'}));
@@ -80,6 +82,10 @@ TEST_F(RecoveryStores, AFilesIdentityChangesWithAWriteOfTheSameSize) {
     const std::optional<FileIdentity> before = fileIdentity(set);
     ASSERT_TRUE(before);
     EXPECT_EQ(before->size, 2u);
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    EXPECT_LT(std::chrono::abs(std::chrono::nanoseconds(before->modifiedNs) - now),
+              std::chrono::seconds(60))
+        << "nanoseconds since 1970";
     EXPECT_EQ(fileIdentity(set), before);
     ASSERT_TRUE(writeFileAtomically(set, Bytes{'c', 'd'}));
     EXPECT_NE(fileIdentity(set), before);

@@ -1,5 +1,6 @@
 // Recovery copies and settings on a real folder: the locks that keep editors apart, what another
 // user, a FIFO or a killed editor leaves there, and a full disk.
+#include "io/file_lock.h"
 #include "io/recovery_store.h"
 #include "support/golden.h"
 
@@ -79,16 +80,25 @@ TEST_F(Recovery, AnEditorsCopyIsOfferedToOthersOnceItStoppedAFullDiskIsReported)
               "names none for this user.");
 }
 
-// Started with standard input closed, the folder may be opened as descriptor 0.
-TEST_F(Recovery, AFolderOpenedAsDescriptorZeroIsClosedWithTheStore) {
+// Started with standard input closed, the folder or a lock may be opened as descriptor 0.
+TEST_F(Recovery, AFolderOrLockOpenedAsDescriptorZeroIsClosedWithIt) {
     const int input = ::dup(0);
+    const int top = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    ASSERT_GT(top, 0);
     ::close(0);
     {
         RecoveryStore store((folder / "state").string());
         ASSERT_TRUE(store.claim());
         EXPECT_NE(::fcntl(0, F_GETFD), -1);
     }
-    EXPECT_EQ(::fcntl(0, F_GETFD), -1);
+    EXPECT_EQ(::fcntl(0, F_GETFD), -1) << "the folder";
+    {
+        const Result<FileLock> lock = FileLock::acquire(top, "zero.lock");
+        ::close(top);
+        ASSERT_TRUE(lock);
+        EXPECT_NE(::fcntl(0, F_GETFD), -1);
+    }
+    EXPECT_EQ(::fcntl(0, F_GETFD), -1) << "the lock";
     ::dup2(input, 0);
     ::close(input);
 }
