@@ -26,7 +26,8 @@
 //   round-trip BYTES | to-1252 TEXT | to-1252-units HEX... | path BYTES | picture N
 //                              Windows-1252 (from UTF-8 or UTF-16 units), paths, pictures
 //   cursor wait|arrow          QtPlatform::setCursor, and whether a cursor overrides the others
-//   overview COUNT FRAME | framed   the overview window: shown with plain tiles | which are framed
+//   overview COUNT FRAME | framed   the overview window: shown with plain tiles | which are framed,
+//                              and where the highlight is
 #include "editor/editor.h"
 #include "editor/file_commands.h"
 #include "qt/dialog_builder.h"
@@ -524,10 +525,16 @@ class Scenarios {
                                : "";
              }
              const QRgb highlight = boards.palette().highlight().color().rgb();
-             const auto pixels = reinterpret_cast<const QRgb*>(shown.constBits());
-             line(cat(framed, ", ",
-                      std::count(pixels, pixels + shown.width() * shown.height(), highlight),
-                      " highlight pixels"));
+             int count = 0, left = shown.width(), right = -1;
+             for (int y = 0; y < shown.height(); ++y) {
+                 for (int x = 0; x < shown.width(); ++x) {
+                     if (shown.pixel(x, y) == highlight) {
+                         ++count, left = std::min(left, x), right = std::max(right, x);
+                     }
+                 }
+             }
+             line(cat(framed, ", ", count, " highlight pixels",
+                      count > 0 ? cat(" from x ", left, " to ", right) : ""));
          }},
         {"cursor",
          [this] {
