@@ -183,6 +183,8 @@ void act(FakePlatform& platform, Editor& editor, const std::string& line) {
         }
         send(platform, BSE_WM_KEYDOWN, key);
         platform.heldKeys.clear();
+    } else if (verb == "keyup") {
+        send(platform, BSE_WM_KEYUP, static_cast<WParam>(number(in)));
     } else if (verb == "boards") { // COUNT CURRENT
         const int count = number(in);
         markBoards(editor.boardSet, count, number(in));
