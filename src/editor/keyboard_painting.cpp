@@ -78,6 +78,7 @@ void keyboardPaintingCommand(Editor& editor, Platform& platform) {
     KeyboardPainting& k = editor.keyboard;
     k.on = !k.on;
     k.spaceHeld = false;
+    finishStroke(editor); // Escape comes here with Space held, not through the command routing
     platform.checkMenuItem(ID_EDIT_KEYBOARDPAINTING, k.on);
     if (k.on) {
         showPosition(editor, platform);
