@@ -28,6 +28,33 @@ void dragOf400Moves(benchmark::State& state) {
 }
 BENCHMARK(dragOf400Moves)->Unit(benchmark::kMicrosecond);
 
+// Keyboard Painting: 400 arrow keys that take the cursor through every cell of the grid, row by
+// row and back, each move redrawing the cell it left and the one it reached and the status line;
+// with Space held (argument 1) each also paints its cell. The time is per move; limit 50 us.
+void keyboardCursorOf400Moves(benchmark::State& state) {
+    Session& s = session();
+    s.editor->boardSet.lastBoardIndex = 0;
+    s.editor->boardSet.currentBoard = 0;
+    s.editor->keyboard = {.on = true};
+    const bool painting = state.range(0) == 1;
+    if (painting) {
+        send(s, BSE_WM_KEYDOWN, BSE_VK_SPACE);
+    }
+    for (auto _ : state) {
+        for (int move = 0; move < 400; ++move) {
+            const bool rightwards = move / 20 % 2 == 0;
+            const WParam key = move % 20 == 19 ? (move < 380 ? BSE_VK_DOWN : BSE_VK_UP)
+                                               : (rightwards ? BSE_VK_RIGHT : BSE_VK_LEFT);
+            send(s, BSE_WM_KEYDOWN, key);
+        }
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * 400);
+    send(s, BSE_WM_KEYUP, BSE_VK_SPACE);
+    s.editor->keyboard = {};
+}
+BENCHMARK(keyboardCursorOf400Moves)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
 // Copy Board onto the desktop's clipboard (text and the editor's own type), and Paste Board of 20
 // rows of text from it, as typed in another program; limit 1 ms each.
 void copyBoardToTheDesktop(benchmark::State& state) {

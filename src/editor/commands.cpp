@@ -4,6 +4,7 @@
 #include "editor/designer_commands.h"
 #include "editor/dialog_commands.h"
 #include "editor/file_commands.h"
+#include "editor/keyboard_painting.h"
 #include "editor/overview.h"
 #include "editor/recent_files.h"
 #include "editor/replace_block_dialog.h"
@@ -55,6 +56,7 @@ constexpr std::array commands{
     CommandRoute{ID_BOARD_OVERVIEW, overviewCommand},
     CommandRoute{ID_EDIT_SELECTALL, selectAllCommand},
     CommandRoute{ID_EDIT_REPLACEBLOCK, replaceBlockCommand},
+    CommandRoute{ID_EDIT_KEYBOARDPAINTING, keyboardPaintingCommand},
 };
 
 } // namespace

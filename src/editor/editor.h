@@ -37,6 +37,16 @@ struct RectangleDrag {
     BoardCells before{};
 };
 
+// Edit > Keyboard Painting: the cell cursor (0-based, kept across boards) and a Space stroke.
+struct KeyboardPainting {
+    bool on = false;
+    int column = 0;
+    int row = 0;
+    bool spaceHeld = false; // from Space's press to its release: moves paint
+    BlockCode strokeCode = 0;
+    std::optional<GridCellAt> shown; // where the cursor was last drawn
+};
+
 // What the desktop was last told: the title, the menu items that follow the state, and the
 // document (Platform::showDocument). The menu starts with Undo and Redo greyed, Paste Board on.
 struct Shown {
@@ -93,6 +103,7 @@ struct Editor {
     Overview overview;
     std::vector<std::string> recentFiles; // opened or saved, most recent first
     SelectionState selection;
+    KeyboardPainting keyboard;
 };
 
 } // namespace bse

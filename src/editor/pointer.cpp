@@ -6,12 +6,14 @@
 #include "editor/screen.h"
 #include "editor/selection.h"
 #include "editor/undo.h"
+#include "model/block_names.h"
 #include "model/board_tools.h"
 #include "platform/platform.h"
 #include "view/geometry.h"
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -107,20 +109,27 @@ void fill(Editor& editor, Platform& platform, GridCell cell, BlockCode code) {
     }
 }
 
-// Picks the slot under the pointer; false when the pointer is over no block slot.
-bool pick(Editor& editor, Platform& platform, int x, int y, WParam state) {
+// The block of the palette slot at (x, y) inside the palette's hit box; nothing over no slot.
+std::optional<BlockCode> paletteCodeAt(int x, int y) {
     if (x >= paletteBlankSlots.x && y >= paletteBlankSlots.y) {
-        return false; // the two blank slots
+        return std::nullopt; // the two blank slots
     }
     const int slotColumn = (x - palettePickOrigin.x) / blockWidth;
     const int slotRow = (y - palettePickOrigin.y) / blockHeight;
-    BlockCode code = static_cast<BlockCode>(paletteSlotsPerRow * slotRow + slotColumn + 1);
+    const auto code = static_cast<BlockCode>(paletteSlotsPerRow * slotRow + slotColumn + 1);
     if (slotColumn > paletteSlotsPerRow - 1 || code > eraserCode) {
+        return std::nullopt;
+    }
+    return code == 1 ? eraserCode : code; // the first slot is the eraser
+}
+
+// Picks the slot under the pointer; false when the pointer is over no block slot.
+bool pick(Editor& editor, Platform& platform, int x, int y, WParam state) {
+    const std::optional<BlockCode> slot = paletteCodeAt(x, y);
+    if (!slot) {
         return false;
     }
-    if (code == 1) {
-        code = eraserCode; // the first slot is the eraser
-    }
+    const BlockCode code = *slot;
     if (state == leftOnly) {
         editor.leftBlock = code;
         drawSelectedBlock(editor, platform, code, leftSlotX);
@@ -140,12 +149,11 @@ void press(Editor& editor, Platform& platform, const ScreenButton& button) {
 }
 
 std::string statusText(const Editor& editor, GridCell cell) {
-    const std::string board = std::to_string(editor.boardSet.currentBoard + 1);
     if (cell.valid()) {
-        return "Board: " + board + " - Column: " + std::to_string(cell.column) +
-               ", Row: " + std::to_string(cell.row);
+        return cellStatusText(editor, cell.column, cell.row);
     }
-    return "Board: " + board + " of " + std::to_string(editor.boardSet.lastBoardIndex + 1);
+    return "Board: " + std::to_string(editor.boardSet.currentBoard + 1) + " of " +
+           std::to_string(editor.boardSet.lastBoardIndex + 1);
 }
 
 bool handlePointer(Editor& editor, Platform& platform, int x, int y, WParam state) {
@@ -223,7 +231,9 @@ bool onPointerMove(Editor& editor, Platform& platform, int x, int y, WParam butt
     // So is a rectangle whose button is no longer held.
     const bool rectangleReleased =
         editor.rectangle.active && (buttonState & editor.rectangle.button) == 0;
-    if ((buttonState & (BSE_MK_LBUTTON | BSE_MK_RBUTTON)) == 0 || rectangleReleased) {
+    // A stroke of the keyboard's Space goes on while the pointer wanders.
+    const bool noButton = (buttonState & (BSE_MK_LBUTTON | BSE_MK_RBUTTON)) == 0;
+    if ((noButton && !editor.keyboard.spaceHeld) || rectangleReleased) {
         finishStroke(editor);
     }
     if (editor.rectangle.active && (buttonState & editor.rectangle.button) != 0) {
@@ -253,15 +263,37 @@ bool onMiddleButtonDown(Editor& editor, Platform& platform, int x, int y, WParam
     if (!cell.valid()) {
         return false;
     }
-    const auto index = static_cast<std::size_t>(screenCellIndex(cell.column, cell.row));
+    pickCellBlock(editor, platform, cell.column, cell.row, (buttonState & BSE_MK_SHIFT) != 0);
+    return true;
+}
+
+void paintCell(Editor& editor, Platform& platform, int column, int row, BlockCode code) {
+    paint(editor, platform, {column, row}, code);
+}
+
+void fillFrom(Editor& editor, Platform& platform, int column, int row, BlockCode code) {
+    fill(editor, platform, {column, row}, code);
+}
+
+void pickCellBlock(Editor& editor, Platform& platform, int column, int row, bool right) {
+    const auto index = static_cast<std::size_t>(screenCellIndex(column, row));
     BlockCode code = editor.boardSet.current().cells[index];
     if (code < firstBlockKind || code > lastBlockKind) {
         code = eraserCode; // an empty cell, or one no palette slot shows
     }
-    const bool right = (buttonState & BSE_MK_SHIFT) != 0;
     (right ? editor.rightBlock : editor.leftBlock) = code;
     drawSelectedBlock(editor, platform, code, right ? rightSlotX : leftSlotX);
-    return true;
+}
+
+std::string_view paletteTip(int x, int y) {
+    const std::optional<BlockCode> code =
+        paletteHitBox.contains(x, y) ? paletteCodeAt(x, y) : std::nullopt;
+    return !code ? std::string_view() : *code == eraserCode ? eraserName : blockName(*code);
+}
+
+std::string cellStatusText(const Editor& editor, int column, int row) {
+    return "Board: " + std::to_string(editor.boardSet.currentBoard + 1) +
+           " - Column: " + std::to_string(column) + ", Row: " + std::to_string(row);
 }
 
 void cancelRectangle(Editor& editor, Platform& platform) {

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "model/board.h"
 #include "platform/ids.h"
+
+#include <string>
+#include <string_view>
 
 namespace bse {
 
@@ -19,5 +23,15 @@ void cancelRectangle(Editor& editor, Platform& platform);
 bool onLeftButtonUp(Editor& editor, Platform& platform, int x, int y);
 // Ends the stroke only: the right button acts on its press.
 bool onRightButtonUp(Editor& editor, Platform& platform);
+
+// The grid's cells as the pointer reaches them, for the keyboard too (1-based column and row): a
+// cell painted (mirrored when Mirror Painting is on; part of the stroke in progress), a fill from
+// it (a step of its own), its block given to a button, and the status line's text for it.
+void paintCell(Editor& editor, Platform& platform, int column, int row, BlockCode code);
+void fillFrom(Editor& editor, Platform& platform, int column, int row, BlockCode code);
+void pickCellBlock(Editor& editor, Platform& platform, int column, int row, bool right);
+std::string cellStatusText(const Editor& editor, int column, int row);
+// The palette slot's block at (x, y) by name, for its tooltip; empty over no slot.
+std::string_view paletteTip(int x, int y);
 
 } // namespace bse

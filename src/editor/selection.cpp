@@ -261,6 +261,23 @@ void selectAllCommand(Editor& editor, Platform& platform) {
     tell(editor, platform, "Selected " + size(boardColumns, boardRows) + " cells.");
 }
 
+Rect redrawShownCell(Editor& editor, int column, int row) {
+    const SelectionState& s = state(editor);
+    const BoardSet& set = editor.boardSet;
+    const bool overlay = s.shownRedraws == s.gridRedraws && s.shownBoard == set.currentBoard;
+    const auto at = static_cast<std::size_t>(cellIndex(column, row));
+    Pictures& pictures = editor.pictures;
+    Rect changed =
+        drawCellImage(pictures.editorCanvas, pictures.blockStrip,
+                      overlay ? s.shown[at] : set.current().cells[at], column + 1, row + 1);
+    if (overlay && s.shownFrame && onBorder(*s.shownFrame, column, row)) {
+        const CellRect& frame = *s.shownFrame;
+        changed = drawSelectionFrame(pictures.editorCanvas, frame.column + 1, frame.row + 1,
+                                     frame.width, frame.height);
+    }
+    return changed;
+}
+
 void showGridOverlay(Editor& editor, Platform& platform) {
     SelectionState& s = state(editor);
     const BoardSet& set = editor.boardSet;

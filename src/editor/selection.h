@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ids.h"
+#include "view/geometry.h"
 
 namespace bse {
 
@@ -26,6 +27,9 @@ void escapeSelection(Editor& editor, Platform& platform);
 // was there. Drops a selection of another board. The window's handler runs it after every
 // message.
 void showGridOverlay(Editor& editor, Platform& platform);
+// Draws the cell (0-based) as the grid shows it, the stamp and the selection's frame over it
+// included: what the keyboard's cursor covered. The rectangle it changed.
+Rect redrawShownCell(Editor& editor, int column, int row);
 
 // Edit > Select All.
 void selectAllCommand(Editor& editor, Platform& platform);

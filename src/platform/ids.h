@@ -18,6 +18,7 @@ inline constexpr Message BSE_WM_DESTROY = 0x0002;
 inline constexpr Message BSE_WM_PAINT = 0x000F;
 inline constexpr Message BSE_WM_CLOSE = 0x0010;
 inline constexpr Message BSE_WM_KEYDOWN = 0x0100;
+inline constexpr Message BSE_WM_KEYUP = 0x0101;
 inline constexpr Message BSE_WM_INITDIALOG = 0x0110;
 inline constexpr Message BSE_WM_COMMAND = 0x0111;
 inline constexpr Message BSE_WM_TIMER = 0x0113;
@@ -71,6 +72,7 @@ constexpr int pointerY(LParam lParam) {
 
 // Virtual keys.
 inline constexpr WParam BSE_VK_RETURN = 13;
+inline constexpr WParam BSE_VK_SPACE = 32;
 inline constexpr WParam BSE_VK_END = 35;
 inline constexpr WParam BSE_VK_HOME = 36;
 inline constexpr WParam BSE_VK_LEFT = 37;
@@ -79,6 +81,8 @@ inline constexpr WParam BSE_VK_RIGHT = 39;
 inline constexpr WParam BSE_VK_DOWN = 40;
 inline constexpr WParam BSE_VK_ESCAPE = 27;
 inline constexpr WParam BSE_VK_DELETE = 46;
+inline constexpr WParam BSE_VK_OEM_COMMA = 0xBC;  // ',' and '<' on most layouts
+inline constexpr WParam BSE_VK_OEM_PERIOD = 0xBE; // '.' and '>'
 // The modifier keys. The core reads nothing of WM_KEYDOWN's lParam: it asks the desktop which of
 // them were held with the key (Platform::keyHeld), as a Win32 program asks GetKeyState.
 inline constexpr WParam BSE_VK_SHIFT = 0x10;
@@ -140,6 +144,8 @@ inline constexpr int ID_FILE_RECENT_CLEAR = 40078;
 // Parts of boards.
 inline constexpr int ID_EDIT_SELECTALL = 40080;
 inline constexpr int ID_EDIT_REPLACEBLOCK = 40081;
+// Painting without a mouse.
+inline constexpr int ID_EDIT_KEYBOARDPAINTING = 40090;
 
 // Resources.
 inline constexpr int IDD_MAINWINDOW = 101;

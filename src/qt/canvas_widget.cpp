@@ -1,11 +1,15 @@
 #include "qt/canvas_widget.h"
 
+#include "editor/pointer.h"
 #include "qt/picture_loader.h"
+#include "qt/text_codec.h"
 
+#include <QHelpEvent>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 namespace bse {
 
@@ -60,6 +64,16 @@ WParam CanvasWidget::virtualKey(int qtKey) {
         return BSE_VK_ESCAPE;
     case Qt::Key_Delete:
         return BSE_VK_DELETE;
+    case Qt::Key_Space:
+        return BSE_VK_SPACE;
+    // Shift gives '<' and '>' on the keys of ',' and '.', which the program tells by the Shift
+    // held, as Windows does.
+    case Qt::Key_Comma:
+    case Qt::Key_Less:
+        return BSE_VK_OEM_COMMA;
+    case Qt::Key_Period:
+    case Qt::Key_Greater:
+        return BSE_VK_OEM_PERIOD;
     default:
         // Letters and digits share their codes.
         if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) ||
@@ -151,8 +165,31 @@ void CanvasWidget::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
         return;
     }
+    spaceDown_ = spaceDown_ || key == BSE_VK_SPACE;
     // The core asks for the modifiers (QtPlatform::keyHeld) and reads nothing of lParam.
     handler_(BSE_WM_KEYDOWN, key, 0);
+}
+
+void CanvasWidget::keyReleaseEvent(QKeyEvent* event) {
+    // Only Space's release tells the core anything: it ends a keyboard stroke. A held key's
+    // repeats come as press and release pairs; they release nothing.
+    if (event->key() != Qt::Key_Space || event->isAutoRepeat()) {
+        QWidget::keyReleaseEvent(event);
+        return;
+    }
+    spaceDown_ = false;
+    handler_(BSE_WM_KEYUP, BSE_VK_SPACE, 0);
+}
+
+void CanvasWidget::focusOutEvent(QFocusEvent* event) {
+    // A release while another window has the keys never comes here: Space counts as released.
+    // Later, as the focus may go in the middle of a command (a dialog opening).
+    if (spaceDown_) {
+        spaceDown_ = false;
+        QMetaObject::invokeMethod(
+            this, [this] { handler_(BSE_WM_KEYUP, BSE_VK_SPACE, 0); }, Qt::QueuedConnection);
+    }
+    QWidget::focusOutEvent(event);
 }
 
 bool CanvasWidget::clipboardKey(const QKeyEvent* event) {
@@ -174,6 +211,18 @@ bool CanvasWidget::event(QEvent* event) {
             event->accept();
             return true;
         }
+    }
+    // The palette's slots name their blocks.
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<const QHelpEvent*>(event);
+        const std::string_view tip = paletteTip(help->pos().x(), help->pos().y());
+        if (tip.empty()) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            QToolTip::showText(help->globalPos(), fromWindows1252(tip), this);
+        }
+        return true;
     }
     return QWidget::event(event);
 }

@@ -30,6 +30,8 @@ class CanvasWidget : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     bool event(QEvent* event) override;
     static bool shiftArrow(const QKeyEvent* event);
     static bool clipboardKey(const QKeyEvent* event);
@@ -39,6 +41,7 @@ class CanvasWidget : public QWidget {
 
     const MessageHandler& handler_;
     QPainter* painter_ = nullptr;
+    bool spaceDown_ = false; // pressed here, not released yet
 };
 
 } // namespace bse

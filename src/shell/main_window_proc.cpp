@@ -4,6 +4,7 @@
 #include "editor/commands.h"
 #include "editor/editor.h"
 #include "editor/file_commands.h"
+#include "editor/keyboard_painting.h"
 #include "editor/overview.h"
 #include "editor/pointer.h"
 #include "editor/safekeeping.h"
@@ -37,6 +38,9 @@ constexpr std::array arrowKeys{
 };
 
 void routeKey(Editor& editor, Platform& platform, WParam key, HeldModifiers held) {
+    if (keyboardPaintingKey(editor, platform, key)) {
+        return;
+    }
     if (key == BSE_VK_ESCAPE) {
         cancelRectangle(editor, platform);
         escapeSelection(editor, platform);
@@ -144,6 +148,9 @@ bool windowMessage(Editor& editor, Platform& platform, Message message, WParam w
     case BSE_WM_KEYDOWN:
         routeKey(editor, platform, wParam, heldModifiers(platform));
         return false;
+    case BSE_WM_KEYUP:
+        keyboardPaintingKeyUp(editor, wParam);
+        return false;
     case BSE_WM_PAINT:
         paintWindow(editor, platform);
         return true;
@@ -190,6 +197,7 @@ void showState(Editor& editor, Platform& platform, Reach reach) {
     if (reach != Reach::Nothing) {
         refreshOverview(editor, platform, reach == Reach::CurrentBoard);
         showGridOverlay(editor, platform);
+        showCellCursor(editor, platform);
     }
     showDocumentChanges(editor, platform);
     keepWorkSafe(editor, platform);

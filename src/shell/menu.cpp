@@ -58,6 +58,10 @@ constexpr std::array editItems{
              .commandId = ID_EDIT_MIRRORPAINTING,
              .shortcuts = "Ctrl+M",
              .checkable = true},
+    MenuItem{.text = "&Keyboard Painting",
+             .commandId = ID_EDIT_KEYBOARDPAINTING,
+             .shortcuts = "F7",
+             .checkable = true},
 };
 
 constexpr std::array boardItems{

@@ -174,15 +174,24 @@ void act(FakePlatform& platform, Editor& editor, const std::string& line) {
                 send(platform, BSE_WM_LBUTTONUP, 0, makePointerParam(x, y));
             }
         }
-    } else if (verb == "key") { // KEY [Shift] [Ctrl] [Alt]: held with it
+    } else if (verb == "key") { // KEY [Shift] [Ctrl] [Alt] [xTIMES]: held with it, pressed again
         const auto key = static_cast<WParam>(number(in));
+        int times = 1;
         for (std::string held; in >> held;) {
+            if (held.starts_with('x')) {
+                times = std::stoi(held.substr(1));
+                continue;
+            }
             platform.heldKeys.insert(held == "Shift"  ? BSE_VK_SHIFT
                                      : held == "Ctrl" ? BSE_VK_CONTROL
                                                       : BSE_VK_MENU);
         }
-        send(platform, BSE_WM_KEYDOWN, key);
+        for (; times > 0; --times) {
+            send(platform, BSE_WM_KEYDOWN, key);
+        }
         platform.heldKeys.clear();
+    } else if (verb == "keyup") {
+        send(platform, BSE_WM_KEYUP, static_cast<WParam>(number(in)));
     } else if (verb == "boards") { // COUNT CURRENT
         const int count = number(in);
         markBoards(editor.boardSet, count, number(in));

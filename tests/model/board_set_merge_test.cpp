@@ -97,7 +97,9 @@ TEST(BoardSetMerge, EveryBlockHasItsOwnName) {
     for (BlockCode code = 0; code <= eraserCode; ++code) {
         names.insert(blockName(code));
     }
-    EXPECT_EQ(names.size(), 43u); // 42 blocks and the empty cell
+    names.insert(eraserName);
+    EXPECT_EQ(names.size(), 44u); // 42 blocks, the empty cell and the eraser
+    EXPECT_FALSE(names.contains(""));
     EXPECT_EQ(blockName(firstBlockKind + 6), "orange brick");
 }
 

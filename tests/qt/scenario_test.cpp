@@ -8,6 +8,7 @@
 //   window | editor            a main window that only records | the editor, started on QtPlatform
 //   mouse EVENT X Y BUTTONS [MODIFIERS [NAME]]   a mouse event on NAME, else the canvas or dialog
 //   context X Y NAME           the context menu asked for on NAME
+//   tip X Y                    the canvas's tooltip there
 //   key KEYS... [NAME]         "Ctrl+Shift+Z", "Num+Enter"... to NAME, else the dialog or canvas
 //   click NAME | type NAME BYTES | fill NAME BYTES | text NAME    controls; "type" gives the text
 //                              as an input method does, "fill" sets it
@@ -183,13 +184,13 @@ std::string dump(QWidget& top, bool menu) {
 std::string message(Message m, WParam w, LParam l, const std::string& note, HeldModifiers held) {
     static const std::map<Message, const char*> names{
 #define NAMED(m) {m, #m + 4} // "BSE_WM_..." printed as "WM_..."
-        NAMED(BSE_WM_DESTROY),       NAMED(BSE_WM_KEYDOWN),       NAMED(BSE_WM_INITDIALOG),
-        NAMED(BSE_WM_COMMAND),       NAMED(BSE_WM_MOUSEMOVE),     NAMED(BSE_WM_LBUTTONDOWN),
-        NAMED(BSE_WM_LBUTTONUP),     NAMED(BSE_WM_LBUTTONDBLCLK), NAMED(BSE_WM_RBUTTONDOWN),
-        NAMED(BSE_WM_RBUTTONUP),     NAMED(BSE_WM_RBUTTONDBLCLK), NAMED(BSE_WM_MBUTTONDOWN),
-        NAMED(BSE_WM_MBUTTONUP),     NAMED(BSE_WM_MBUTTONDBLCLK), NAMED(BSE_WM_DROPFILES),
-        NAMED(BSE_WM_APP_CLIPBOARD), NAMED(BSE_WM_OVERVIEW_KEY),  NAMED(BSE_WM_OVERVIEW_CLICK),
-        NAMED(BSE_WM_OVERVIEW_DROP), NAMED(BSE_WM_OVERVIEW_MENU)};
+        NAMED(BSE_WM_DESTROY),        NAMED(BSE_WM_KEYDOWN),       NAMED(BSE_WM_KEYUP),
+        NAMED(BSE_WM_INITDIALOG),     NAMED(BSE_WM_COMMAND),       NAMED(BSE_WM_MOUSEMOVE),
+        NAMED(BSE_WM_LBUTTONDOWN),    NAMED(BSE_WM_LBUTTONUP),     NAMED(BSE_WM_LBUTTONDBLCLK),
+        NAMED(BSE_WM_RBUTTONDOWN),    NAMED(BSE_WM_RBUTTONUP),     NAMED(BSE_WM_RBUTTONDBLCLK),
+        NAMED(BSE_WM_MBUTTONDOWN),    NAMED(BSE_WM_MBUTTONUP),     NAMED(BSE_WM_MBUTTONDBLCLK),
+        NAMED(BSE_WM_DROPFILES),      NAMED(BSE_WM_APP_CLIPBOARD), NAMED(BSE_WM_OVERVIEW_KEY),
+        NAMED(BSE_WM_OVERVIEW_CLICK), NAMED(BSE_WM_OVERVIEW_DROP), NAMED(BSE_WM_OVERVIEW_MENU)};
     const bool pointer = m >= BSE_WM_MOUSEMOVE && m <= BSE_WM_MBUTTONDBLCLK;
     const bool shift = m == BSE_WM_KEYDOWN && held == HeldModifiers::Shift;
     const bool control = m == BSE_WM_KEYDOWN && held == HeldModifiers::Control;
@@ -450,6 +451,13 @@ class Scenarios {
                  QTest::keySequence(to ? to : target(), QKeySequence(word(i).c_str()));
              }
              read = words.size();
+         }},
+        {"tip",
+         [this] {
+             const QPoint at(n(0), n(1));
+             QHelpEvent event(QEvent::ToolTip, at, canvas()->mapToGlobal(at));
+             QApplication::sendEvent(canvas(), &event);
+             line(cat("tip \"", QToolTip::text(), '"'));
          }},
         {"click", [this] { QTest::mouseClick(named(0), Qt::LeftButton); }},
         {"type",
