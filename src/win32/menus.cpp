@@ -41,10 +41,11 @@ bool routedByTheWindow(const ACCEL& accel) {
 
 // A separator shows only between two items: Win32 draws one at the top or bottom of a menu, where
 // the hidden items left it alone, as a line of its own.
-void appendItems(HMENU menu, std::span<const MenuItem> items) {
+void appendItems(HMENU menu, std::span<const MenuItem> items, const ItemText& itemText) {
     bool separatorDue = false;
     for (const MenuItem& item : items) {
-        if (item.startsHidden) {
+        const std::optional<std::string> shownText = itemText(item);
+        if (!shownText) {
             continue;
         }
         if (item.commandId == menuSeparator && item.submenu.empty()) {
@@ -55,10 +56,12 @@ void appendItems(HMENU menu, std::span<const MenuItem> items) {
             AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
             separatorDue = false;
         }
-        const std::wstring text = menuItemText(item);
+        MenuItem shown = item;
+        shown.text = *shownText;
+        const std::wstring text = menuItemText(shown);
         if (!item.submenu.empty()) {
             HMENU submenu = CreatePopupMenu();
-            appendItems(submenu, item.submenu);
+            appendItems(submenu, item.submenu, itemText);
             AppendMenuW(menu, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(submenu),
                         text.c_str());
         } else {
@@ -96,7 +99,10 @@ std::wstring menuItemText(const MenuItem& item) {
     return text;
 }
 
-HMENU createMenuBar(std::span<const MenuBarEntry> entries) {
+HMENU createMenuBar(std::span<const MenuBarEntry> entries, const ItemText& itemText) {
+    const ItemText textOf = itemText ? itemText : [](const MenuItem& item) {
+        return item.startsHidden ? std::nullopt : std::optional<std::string>(item.text);
+    };
     HMENU bar = CreateMenu();
     for (const MenuBarEntry& entry : entries) {
         const std::wstring text = wideFromWindows1252(entry.text);
@@ -104,7 +110,7 @@ HMENU createMenuBar(std::span<const MenuBarEntry> entries) {
             AppendMenuW(bar, MF_STRING, static_cast<UINT_PTR>(entry.commandId), text.c_str());
         } else {
             HMENU menu = CreatePopupMenu();
-            appendItems(menu, entry.items);
+            appendItems(menu, entry.items, textOf);
             AppendMenuW(bar, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(menu), text.c_str());
         }
     }
