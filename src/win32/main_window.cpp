@@ -2,11 +2,14 @@
 // its messages handed to the core, the canvas drawn as a DIB; the timers and the message loop.
 #include "win32/win32_platform.h"
 
+#include "io/windows_support.h"
 #include "shell/menu.h"
 #include "win32/dialog_memory.h"
 #include "win32/dib.h"
 #include "win32/menus.h"
 #include "win32/text.h"
+
+#include <shellapi.h>
 
 namespace bse {
 
@@ -33,6 +36,7 @@ bool Win32Platform::createMainWindow(const DialogTemplate& windowTemplate, Messa
     if (window_ == nullptr) {
         return false;
     }
+    DragAcceptFiles(window_, TRUE);
     menuBar_ = createMenuBar(mainMenu());
     SetMenu(window_, menuBar_);
     std::vector<ACCEL> keys = acceleratorTable(mainMenu());
@@ -83,6 +87,19 @@ INT_PTR Win32Platform::mainWindowMessage(UINT message, WPARAM wParam, LPARAM lPa
             ReleaseCapture();
         }
         return handler_(message, w, l) ? TRUE : FALSE;
+    case WM_DROPFILES: {
+        // Only one local file is taken; the core asks for it while it handles the message.
+        auto* drop = reinterpret_cast<HDROP>(wParam);
+        if (DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0) == 1) {
+            std::wstring path(DragQueryFileW(drop, 0, nullptr, 0) + 1, L'\0');
+            path.resize(DragQueryFileW(drop, 0, path.data(), static_cast<UINT>(path.size())));
+            droppedFile_ = io::windows::utf8(path);
+        }
+        DragFinish(drop);
+        handler_(BSE_WM_DROPFILES, 0, 0);
+        droppedFile_.reset();
+        return TRUE;
+    }
     case WM_CLOSE:
         if (!handler_(message, w, l)) {
             DestroyWindow(window_);
@@ -188,9 +205,8 @@ void Win32Platform::rebuildMenu() {
 
 void Win32Platform::showDocument(std::string_view, bool) {}
 
-// SEAM: WM_DROPFILES (DragAcceptFiles, DragQueryFileW) is not wired yet.
 std::optional<std::string> Win32Platform::droppedFile() {
-    return std::nullopt;
+    return droppedFile_;
 }
 
 bool Win32Platform::keyHeld(WParam virtualKey) {

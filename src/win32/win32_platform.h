@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -87,7 +88,8 @@ class Win32Platform : public Platform,
     HACCEL accelerators_ = nullptr;
     HFONT font_ = nullptr;
     MessageHandler handler_;
-    HDC paintDc_ = nullptr; // while WM_PAINT is handled
+    HDC paintDc_ = nullptr;                  // while WM_PAINT is handled
+    std::optional<std::string> droppedFile_; // while WM_DROPFILES is handled
     // What the editor set of the items the menu data starts with otherwise.
     std::map<int, std::string> itemTexts_;
     std::map<int, bool> itemsShown_;
