@@ -37,6 +37,9 @@ bool Win32Platform::createMainWindow(const DialogTemplate& windowTemplate, Messa
         return false;
     }
     DragAcceptFiles(window_, TRUE);
+    // What the clipboard offers is known at once, and anew after each change.
+    AddClipboardFormatListener(window_);
+    PostMessageW(window_, WM_CLIPBOARDUPDATE, 0, 0);
     menuBar_ = createMenuBar(mainMenu());
     SetMenu(window_, menuBar_);
     std::vector<ACCEL> keys = acceleratorTable(mainMenu());
@@ -100,6 +103,8 @@ INT_PTR Win32Platform::mainWindowMessage(UINT message, WPARAM wParam, LPARAM lPa
         droppedFile_.reset();
         return TRUE;
     }
+    case WM_CLIPBOARDUPDATE:
+        return handler_(BSE_WM_APP_CLIPBOARD, 0, 0) ? TRUE : FALSE;
     case WM_CLOSE:
         if (!handler_(message, w, l)) {
             DestroyWindow(window_);

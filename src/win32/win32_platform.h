@@ -16,13 +16,12 @@ namespace bse {
 // The desktop side of the Platform seam on the Win32 API alone: the main window a modeless dialog
 // from its template, dialogs from theirs, the menus and keys from the shell's data, pictures as
 // DIBs. One file per service; the files from src/frontend. Not yet here, and said so in the list
-// of bases: the file watch, recovery copies, the overview, the clipboard and the settings.
+// of bases: the file watch, recovery copies, the overview and the settings.
 class Win32Platform : public Platform,
                       public SystemFiles,
                       public NoFileWatch,
                       public NoSafekeeping,
                       public NoOverview,
-                      public NoClipboard,
                       public NoSettings {
   public:
     explicit Win32Platform(HINSTANCE instance);
@@ -67,6 +66,11 @@ class Win32Platform : public Platform,
     int runDialog(const DialogTemplate& dialogTemplate, const DialogProc& procedure) override;
     std::optional<std::string> chooseFileToOpen(const FileDialogOptions& options) override;
     std::optional<std::string> chooseFileToSave(const FileDialogOptions& options) override;
+
+    // The clipboard (clipboard.cpp).
+    void putBoardOnClipboard(std::string_view text, const Bytes& cells) override;
+    ClipboardBoard clipboardBoard() override;
+    ClipboardTypes clipboardTypes() override;
 
     // Files (the rest in SystemFiles), text and pictures (text_drawing.cpp, pictures.cpp).
     std::string pathForDisplay(const std::string& path) override;
