@@ -16,6 +16,7 @@ namespace bse {
 Win32Platform::Win32Platform(HINSTANCE instance) : instance_(instance) {}
 
 Win32Platform::~Win32Platform() {
+    handler_ = nullptr; // the editor hears no more of a window it has left
     if (window_ != nullptr) {
         DestroyWindow(window_);
     }

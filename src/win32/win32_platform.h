@@ -16,13 +16,12 @@ namespace bse {
 // The desktop side of the Platform seam on the Win32 API alone: the main window a modeless dialog
 // from its template, dialogs from theirs, the menus and keys from the shell's data, pictures as
 // DIBs. One file per service; the files from src/frontend. Not yet here, and said so in the list
-// of bases: the file watch, recovery copies, the overview and the settings.
+// of bases: the file watch, recovery copies and the overview.
 class Win32Platform : public Platform,
                       public SystemFiles,
                       public NoFileWatch,
                       public NoSafekeeping,
-                      public NoOverview,
-                      public NoSettings {
+                      public NoOverview {
   public:
     explicit Win32Platform(HINSTANCE instance);
     ~Win32Platform() override;
@@ -72,6 +71,11 @@ class Win32Platform : public Platform,
     ClipboardBoard clipboardBoard() override;
     ClipboardTypes clipboardTypes() override;
 
+    // Settings (settings_file.cpp).
+    using SettingLists = std::map<std::string, std::vector<std::string>, std::less<>>;
+    std::vector<std::string> readSettingList(std::string_view key) override;
+    void writeSettingList(std::string_view key, const std::vector<std::string>& values) override;
+
     // Files (the rest in SystemFiles), text and pictures (text_drawing.cpp, pictures.cpp).
     std::string pathForDisplay(const std::string& path) override;
     void drawText(Picture& picture, const Rect& rect, std::string_view text, Rgb colour,
@@ -99,6 +103,10 @@ class Win32Platform : public Platform,
     std::map<int, bool> itemsShown_;
     std::map<int, bool> itemsEnabled_;
     std::map<int, bool> itemsChecked_;
+    std::optional<Bytes> settingsBytes();
+    bool settingsRefused_ = false;
+    Bytes settingsParsed_; // the bytes that settings_ was read from
+    SettingLists settings_;
     bool quitRequested_ = false;
     int exitCode_ = 0;
 };
