@@ -13,7 +13,10 @@
 
 namespace bse {
 
-Win32Platform::Win32Platform(HINSTANCE instance) : instance_(instance) {}
+Win32Platform::Win32Platform(HINSTANCE instance)
+    : instance_(instance),
+      safekeeping_([this] { PostMessageW(window_, BSE_WM_RECOVERYFAILED, 0, 0); },
+                   [this](const std::string& path) { return pathForDisplay(path); }) {}
 
 Win32Platform::~Win32Platform() {
     handler_ = nullptr; // the editor hears no more of a window it has left
@@ -119,6 +122,7 @@ INT_PTR Win32Platform::mainWindowMessage(UINT message, WPARAM wParam, LPARAM lPa
     case WM_RBUTTONDBLCLK:
     case WM_MBUTTONDBLCLK:
     case WM_DESTROY:
+    case BSE_WM_RECOVERYFAILED:
         return handler_(message, w, l) ? TRUE : FALSE;
     default:
         return FALSE;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "frontend/stored_safekeeping.h"
 #include "frontend/system_files.h"
 #include "platform/no_services.h"
 #include "platform/platform.h"
@@ -16,12 +17,8 @@ namespace bse {
 // The desktop side of the Platform seam on the Win32 API alone: the main window a modeless dialog
 // from its template, dialogs from theirs, the menus and keys from the shell's data, pictures as
 // DIBs. One file per service; the files from src/frontend. Not yet here, and said so in the list
-// of bases: the file watch, recovery copies and the overview.
-class Win32Platform : public Platform,
-                      public SystemFiles,
-                      public NoFileWatch,
-                      public NoSafekeeping,
-                      public NoOverview {
+// of bases: the file watch and the overview.
+class Win32Platform : public Platform, public SystemFiles, public NoFileWatch, public NoOverview {
   public:
     explicit Win32Platform(HINSTANCE instance);
     ~Win32Platform() override;
@@ -71,6 +68,15 @@ class Win32Platform : public Platform,
     ClipboardBoard clipboardBoard() override;
     ClipboardTypes clipboardTypes() override;
 
+    // Recovery copies (safekeeping.cpp).
+    bool startSafekeeping() override;
+    std::vector<std::string> orphanedRecoveryCopies() override;
+    Result<Bytes> readRecoveryCopy(const std::string& name) override;
+    Status setRecoveryCopyAside(const std::string& name) override;
+    void writeRecoveryCopy(Bytes bytes) override;
+    void removeRecoveryCopy(const std::string& name) override;
+    std::string recoveryFailure() override;
+
     // Settings (settings_file.cpp).
     using SettingLists = std::map<std::string, std::vector<std::string>, std::less<>>;
     std::vector<std::string> readSettingList(std::string_view key) override;
@@ -109,6 +115,7 @@ class Win32Platform : public Platform,
     SettingLists settings_;
     bool quitRequested_ = false;
     int exitCode_ = 0;
+    StoredSafekeeping safekeeping_; // last: its writer is done before the rest goes
 };
 
 } // namespace bse
