@@ -23,6 +23,9 @@ Win32Platform::~Win32Platform() {
     if (window_ != nullptr) {
         DestroyWindow(window_);
     }
+    if (watch_ != INVALID_HANDLE_VALUE) {
+        FindCloseChangeNotification(watch_);
+    }
     if (accelerators_ != nullptr) {
         DestroyAcceleratorTable(accelerators_);
     }
@@ -123,6 +126,7 @@ INT_PTR Win32Platform::mainWindowMessage(UINT message, WPARAM wParam, LPARAM lPa
     case WM_MBUTTONDBLCLK:
     case WM_DESTROY:
     case BSE_WM_RECOVERYFAILED:
+    case BSE_WM_FILECHANGED:
         return handler_(message, w, l) ? TRUE : FALSE;
     default:
         return FALSE;
@@ -260,17 +264,29 @@ int Win32Platform::runMessageLoop() {
     if (quitRequested_) {
         return exitCode_;
     }
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        // The main window has no controls: its keys are the accelerators and WM_KEYDOWN, not a
-        // dialog's navigation.
-        if (message.hwnd == window_ && TranslateAcceleratorW(window_, accelerators_, &message)) {
-            continue;
+    for (;;) {
+        // The watched file's folder beside the messages.
+        const DWORD handles = watch_ != INVALID_HANDLE_VALUE ? 1 : 0;
+        if (MsgWaitForMultipleObjectsEx(handles, &watch_, INFINITE, QS_ALLINPUT,
+                                        MWMO_INPUTAVAILABLE) == WAIT_OBJECT_0 &&
+            handles != 0) {
+            fileChanged();
         }
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) {
+                return exitCode_;
+            }
+            // The main window has no controls: its keys are the accelerators and WM_KEYDOWN,
+            // not a dialog's navigation.
+            if (message.hwnd == window_ &&
+                TranslateAcceleratorW(window_, accelerators_, &message)) {
+                continue;
+            }
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
     }
-    return exitCode_;
 }
 
 void Win32Platform::quit(int exitCode) {

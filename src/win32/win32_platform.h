@@ -17,7 +17,7 @@ namespace bse {
 // The desktop side of the Platform seam on the Win32 API alone: the main window a modeless dialog
 // from its template, dialogs from theirs, the menus and keys from the shell's data, pictures as
 // DIBs. One file per service; the files from src/frontend. Not yet here, and said so in the list
-// of bases: the file watch and the overview.
+// of bases: the overview.
 class Win32Platform : public Platform, public SystemFiles, public NoFileWatch, public NoOverview {
   public:
     explicit Win32Platform(HINSTANCE instance);
@@ -68,6 +68,9 @@ class Win32Platform : public Platform, public SystemFiles, public NoFileWatch, p
     ClipboardBoard clipboardBoard() override;
     ClipboardTypes clipboardTypes() override;
 
+    // The open file, watched (file_watcher.cpp).
+    void watchFile(const std::string& path) override;
+
     // Recovery copies (safekeeping.cpp).
     bool startSafekeeping() override;
     std::vector<std::string> orphanedRecoveryCopies() override;
@@ -109,6 +112,8 @@ class Win32Platform : public Platform, public SystemFiles, public NoFileWatch, p
     std::map<int, bool> itemsShown_;
     std::map<int, bool> itemsEnabled_;
     std::map<int, bool> itemsChecked_;
+    void fileChanged();
+    HANDLE watch_ = INVALID_HANDLE_VALUE; // the open file's folder
     std::optional<Bytes> settingsBytes();
     bool settingsRefused_ = false;
     Bytes settingsParsed_; // the bytes that settings_ was read from
