@@ -3,6 +3,8 @@
 
 #include "win32/text.h"
 
+#include <commctrl.h>
+
 #include <cstdio>
 
 namespace bse {
@@ -32,10 +34,33 @@ void Win32Platform::showRefusal(std::string_view text) {
     messageBox(window_, text, MB_OK | MB_ICONEXCLAMATION);
 }
 
-// Until a task dialog with its expanded text comes, the details follow the text in the box.
+// A task dialog with the details behind "Show Details" (version 6 of the common controls, which
+// the manifest asks for); where it is missing, the details follow the text in a message box.
 void Win32Platform::showRefusalWithDetails(std::string_view text, std::string_view details) {
-    messageBox(window_, std::string(text) + "\n\n" + std::string(details),
-               MB_OK | MB_ICONEXCLAMATION);
+    using TaskDialogIndirectCall = HRESULT(WINAPI*)(const TASKDIALOGCONFIG*, int*, int*, BOOL*);
+    const FARPROC found = GetProcAddress(GetModuleHandleW(L"comctl32.dll"), "TaskDialogIndirect");
+    if (found == nullptr) {
+        messageBox(window_, std::string(text) + "\n\n" + std::string(details),
+                   MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    // Through void (*)(), which stands for any function type.
+    const auto taskDialog =
+        reinterpret_cast<TaskDialogIndirectCall>(reinterpret_cast<void (*)()>(found));
+    const std::wstring title = wideFromWindows1252(programTitle);
+    const std::wstring content = wideFromWindows1252(text);
+    const std::wstring expanded = wideFromWindows1252(details);
+    TASKDIALOGCONFIG config{};
+    config.cbSize = sizeof(config);
+    config.hwndParent = window_;
+    config.dwCommonButtons = TDCBF_OK_BUTTON;
+    config.pszWindowTitle = title.c_str();
+    config.pszMainIcon = TD_WARNING_ICON;
+    config.pszContent = content.c_str();
+    config.pszExpandedInformation = expanded.c_str();
+    config.pszExpandedControlText = L"Hide Details";
+    config.pszCollapsedControlText = L"Show Details";
+    taskDialog(&config, nullptr, nullptr, nullptr);
 }
 
 void Win32Platform::beep() {
