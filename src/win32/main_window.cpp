@@ -3,6 +3,7 @@
 #include "win32/win32_platform.h"
 
 #include "io/windows_support.h"
+#include "platform/ids.h"
 #include "shell/menu.h"
 #include "win32/dialog_memory.h"
 #include "win32/dib.h"
@@ -26,8 +27,12 @@ Win32Platform::~Win32Platform() {
     if (watch_ != INVALID_HANDLE_VALUE) {
         FindCloseChangeNotification(watch_);
     }
+    if (overview_ != nullptr) {
+        DestroyWindow(overview_);
+    }
     if (accelerators_ != nullptr) {
         DestroyAcceleratorTable(accelerators_);
+        DestroyAcceleratorTable(overviewAccelerators_);
     }
     if (font_ != nullptr) {
         DeleteObject(font_);
@@ -51,6 +56,11 @@ bool Win32Platform::createMainWindow(const DialogTemplate& windowTemplate, Messa
     SetMenu(window_, menuBar_);
     std::vector<ACCEL> keys = acceleratorTable(mainMenu());
     accelerators_ = CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
+    std::erase_if(keys, [](const ACCEL& key) {
+        return key.cmd != ID_BOARD_OVERVIEW && key.cmd != ID_EDIT_UNDO && key.cmd != ID_EDIT_REDO &&
+               key.cmd != ID_FILE_SAVE;
+    });
+    overviewAccelerators_ = CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
     // The canvas fills the client area exactly, whatever the font makes of the dialog units.
     RECT frame{0, 0, dialogUnitsToPixelsX(windowTemplate.width),
                dialogUnitsToPixelsY(windowTemplate.height)};
@@ -279,8 +289,10 @@ int Win32Platform::runMessageLoop() {
             }
             // The main window has no controls: its keys are the accelerators and WM_KEYDOWN,
             // not a dialog's navigation.
-            if (message.hwnd == window_ &&
-                TranslateAcceleratorW(window_, accelerators_, &message)) {
+            if ((message.hwnd == window_ &&
+                 TranslateAcceleratorW(window_, accelerators_, &message)) ||
+                (message.hwnd == overview_ && overview_ != nullptr &&
+                 TranslateAcceleratorW(window_, overviewAccelerators_, &message))) {
                 continue;
             }
             TranslateMessage(&message);

@@ -68,6 +68,14 @@ class Win32Platform : public Platform, public SystemFiles, public NoFileWatch, p
     ClipboardBoard clipboardBoard() override;
     ClipboardTypes clipboardTypes() override;
 
+    // The board overview (overview_window.cpp).
+    void showOverview(std::string_view title) override;
+    void hideOverview() override;
+    void setOverviewTitle(std::string_view title) override;
+    void setOverviewCount(int count) override;
+    void setOverviewTile(int board, const Picture& picture, std::string_view label) override;
+    void setOverviewFrame(int board) override;
+
     // The open file, watched (file_watcher.cpp).
     void watchFile(const std::string& path) override;
 
@@ -112,6 +120,27 @@ class Win32Platform : public Platform, public SystemFiles, public NoFileWatch, p
     std::map<int, bool> itemsShown_;
     std::map<int, bool> itemsEnabled_;
     std::map<int, bool> itemsChecked_;
+    static LRESULT CALLBACK overviewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT overviewMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    int overviewColumns() const;
+    RECT overviewTileRect(int board) const;
+    int overviewBoardAt(POINT at) const;
+    int overviewGapAt(POINT at) const;
+    void updateOverviewScroll();
+
+    struct OverviewTile {
+        const Picture* picture = nullptr; // the editor's, read at each paint
+        std::string label;
+    };
+    HWND overview_ = nullptr;
+    HACCEL overviewAccelerators_ = nullptr; // the commands with Ctrl, from the overview too
+    std::vector<OverviewTile> overviewTiles_;
+    int overviewFrame_ = -1;
+    int overviewScroll_ = 0;   // pixels scrolled down
+    int overviewPressed_ = -1; // the board the left button went down on
+    POINT overviewPressedAt_{};
+    int overviewDropGap_ = -1; // while a board is dragged
+
     void fileChanged();
     HANDLE watch_ = INVALID_HANDLE_VALUE; // the open file's folder
     std::optional<Bytes> settingsBytes();
