@@ -15,7 +15,8 @@ namespace {
 
 class TemplateDialog : public DialogWindow {
   public:
-    explicit TemplateDialog(const DialogProc& procedure) : procedure_(procedure) {}
+    TemplateDialog(const DialogProc& procedure, Win32Platform& platform)
+        : procedure_(procedure), platform_(platform) {}
 
     static INT_PTR CALLBACK proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         if (message == WM_INITDIALOG) {
@@ -84,8 +85,11 @@ class TemplateDialog : public DialogWindow {
     void move(int x, int y) override {
         SetWindowPos(window_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    // SEAM: the icons come with the resources.
-    void setBigIcon(int) override {}
+    void setBigIcon(int iconId) override {
+        if (HICON icon = platform_.dialogIcon(iconId); icon != nullptr) {
+            SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+        }
+    }
     void show() override { ShowWindow(window_, SW_SHOW); }
     void paintPicture(const Picture& picture) override {
         if (paintDc_ != nullptr) {
@@ -136,6 +140,7 @@ class TemplateDialog : public DialogWindow {
     }
 
     const DialogProc& procedure_;
+    Win32Platform& platform_;
     HWND window_ = nullptr;
     HDC paintDc_ = nullptr;
 };
@@ -144,7 +149,7 @@ class TemplateDialog : public DialogWindow {
 
 int Win32Platform::runDialog(const DialogTemplate& dialogTemplate, const DialogProc& procedure) {
     const std::vector<std::uint8_t> bytes = dialogTemplateBytes(dialogTemplate);
-    TemplateDialog dialog(procedure);
+    TemplateDialog dialog(procedure, *this);
     return static_cast<int>(
         DialogBoxIndirectParamW(instance_, reinterpret_cast<const DLGTEMPLATE*>(bytes.data()),
                                 window_, TemplateDialog::proc, reinterpret_cast<LPARAM>(&dialog)));

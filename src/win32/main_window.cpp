@@ -34,6 +34,9 @@ Win32Platform::~Win32Platform() {
         DestroyAcceleratorTable(accelerators_);
         DestroyAcceleratorTable(overviewAccelerators_);
     }
+    for (const auto& [iconId, made] : icons_) {
+        DestroyIcon(made);
+    }
     if (font_ != nullptr) {
         DeleteObject(font_);
     }
@@ -167,13 +170,6 @@ void Win32Platform::showMainWindow() {
 void Win32Platform::setWindowTitle(std::string_view title) {
     SetWindowTextW(window_, wideFromWindows1252(title).c_str());
 }
-
-// SEAM: the icons come with the resources (windres); until then the window keeps the system's.
-bool Win32Platform::loadIcon(int) {
-    return true;
-}
-
-void Win32Platform::setWindowIcon(int) {}
 
 void Win32Platform::setCursor(Cursor cursor) {
     SetCursor(LoadCursorW(nullptr, cursor == Cursor::Wait ? IDC_WAIT : IDC_ARROW));

@@ -21,6 +21,8 @@ namespace bse {
 class Win32Platform : public Platform, public SystemFiles, public NoFileWatch, public NoOverview {
   public:
     explicit Win32Platform(HINSTANCE instance);
+    // The icon of the dialogs' title bars.
+    HICON dialogIcon(int iconId) { return icon(iconId); }
     ~Win32Platform() override;
 
     // Message boxes (message_boxes.cpp).
@@ -31,7 +33,7 @@ class Win32Platform : public Platform, public SystemFiles, public NoFileWatch, p
     void beep() override;
     void reportStartupFailure(std::string_view text) override;
 
-    // The main window and its menus (main_window.cpp).
+    // The main window and its menus (main_window.cpp; icons.cpp).
     bool createMainWindow(const DialogTemplate& windowTemplate, MessageHandler handler) override;
     Rect mainWindowFrame() override;
     Size screenSize() override;
@@ -140,6 +142,10 @@ class Win32Platform : public Platform, public SystemFiles, public NoFileWatch, p
     int overviewPressed_ = -1; // the board the left button went down on
     POINT overviewPressedAt_{};
     int overviewDropGap_ = -1; // while a board is dragged
+
+    // icons.cpp: made once, kept for the run; nothing when there is no such icon.
+    HICON icon(int iconId);
+    std::map<int, HICON> icons_;
 
     void fileChanged();
     HANDLE watch_ = INVALID_HANDLE_VALUE; // the open file's folder
