@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
     cmake make g++ pkg-config
-    qt6-base-dev qt6-wayland libgl-dev fonts-dejavu-core
+    qt6-base-dev qt6-wayland libgl-dev fonts-dejavu-core zlib1g-dev
     libgtest-dev libbenchmark-dev
     xvfb xauth xdotool x11-utils libx11-dev
     desktop-file-utils appstream xdg-utils shared-mime-info libfile-mimeinfo-perl groff-base

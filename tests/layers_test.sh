@@ -4,15 +4,15 @@ set -u
 cd "$(dirname "$0")/../src" || exit 2
 declare -A may=(
     [base]="base" [io]="base io" [model]="base model"
-    [format]="base model format" [view]="base model view"
+    [format]="base model format" [view]="base model view" [png]="base model view png"
     [platform]="base io model view platform"
     [editor]="base io model format view platform editor"
     [shell]="base io model format view platform editor shell"
     [frontend]="base io model view platform frontend"
-    [qt]="base io model format view platform editor shell frontend qt"
-    [win32]="base io model format view platform editor shell frontend win32"
-    [cli]="base io model format view platform qt cli"
-    [app]="base io model format view platform editor shell frontend qt win32 app"
+    [qt]="base io model format view png platform editor shell frontend qt"
+    [win32]="base io model format view png platform editor shell frontend win32"
+    [cli]="base io model format view png platform cli"
+    [app]="base io model format view png platform editor shell frontend qt win32 app"
 )
 status=0
 for folder in *; do

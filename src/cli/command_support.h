@@ -10,7 +10,7 @@
 
 namespace bse::cli {
 
-// What every command shares, the program and the render module alike.
+// What every command shares.
 
 // Says `boardset: FILE: reason` on standard error; returns the exit code.
 int fail(const std::string& file, const std::string& reason, int code = exitRefused);
@@ -25,9 +25,5 @@ int writeFailed(const std::string& path, const std::string& reason);
 // Writes an output, or says why it could not; returns the exit code.
 int write(const std::string& path, std::span<const std::uint8_t> bytes);
 int write(const std::string& path, std::string_view text);
-
-// The render command, in its module.
-using RenderCommand = int (*)(const Request&);
-inline constexpr const char* renderCommandSymbol = "bseRenderCommand";
 
 } // namespace bse::cli

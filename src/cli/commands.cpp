@@ -8,9 +8,6 @@
 #include "format/text_form.h"
 #include "format/version1_import.h"
 
-#include <QCoreApplication>
-#include <QFile>
-
 #include <algorithm>
 #include <cstdio>
 #include <string_view>
@@ -123,30 +120,6 @@ int convert(const Request& request) {
     return write(request.output, encodeBoardSet(set));
 }
 
-// The drawing needs Qt Gui and the forty libraries it brings, which would take most of the start-up
-// time of every other command: it lives in a module that only render loads.
-int render(const Request& request) {
-    const QString folder = QCoreApplication::applicationDirPath();
-    void* module = nullptr;
-    std::string error;
-    for (const QString& candidate : {folder, folder + "/" BSE_RENDER_MODULE_DIR}) {
-        const QByteArray path =
-            QFile::encodeName(candidate + "/" + QString::fromLatin1(system::renderModuleName));
-        if ((module = system::loadModule(path.toStdString(), error)) != nullptr) {
-            break;
-        }
-    }
-    const auto command =
-        module ? reinterpret_cast<RenderCommand>(system::moduleSymbol(module, renderCommandSymbol))
-               : nullptr;
-    if (command == nullptr) {
-        return fail("render",
-                    "the drawing module could not be loaded: " +
-                        (module ? std::string(renderCommandSymbol) + " is missing" : error));
-    }
-    return command(request);
-}
-
 int exportText(const Request& request) {
     const std::string& path = request.inputs.front();
     const Result<BoardSet> set = readBoardSetFile(path);
@@ -195,8 +168,9 @@ int runCommand(const Request& request) {
     }
     using Command = int (*)(const Request&);
     constexpr std::pair<std::string_view, Command> commands[] = {
-        {"info", info},          {"check", check},       {"convert", convert},
-        {"render", render},      {"export", exportText}, {"import", importText},
+        {"info", info},          {"check", check},
+        {"convert", convert},    {"render", renderCommand},
+        {"export", exportText},  {"import", importText},
         {"merge", mergeCommand}, {"diff", diffCommand},
     };
     for (const auto& [name, command] : commands) {

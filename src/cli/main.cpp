@@ -1,8 +1,6 @@
-// boardset: the editor's files on the command line, with no display: QCoreApplication only.
+// boardset: the editor's files on the command line, with no display and no toolkit.
 #include "cli/command_line.h"
 #include "cli/system.h"
-
-#include <QCoreApplication>
 
 #include <cerrno>
 #include <cstdio>
@@ -10,14 +8,7 @@
 
 int main(int argc, char* argv[]) {
     bse::cli::system::prepareStandardStreams();
-    QCoreApplication application(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("boardset"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(BSE_VERSION));
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
-        arguments << QString::fromLatin1(argv[i]);
-    }
-    const auto parsed = bse::cli::parseCommandLine(arguments);
+    const auto parsed = bse::cli::parseCommandLine(std::vector<std::string>(argv, argv + argc));
     const int* usage = std::get_if<int>(&parsed);
     const int code = usage ? *usage : bse::cli::runCommand(std::get<bse::cli::Request>(parsed));
     // Every byte for standard output is checked, the last ones here; a closed pipe has ended the

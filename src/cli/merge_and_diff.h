@@ -11,6 +11,9 @@ inline constexpr int exitTrouble = 2;
 // (ours kept at each, each named on standard error), 2 a file unreadable or unwritable.
 int mergeCommand(const Request& request);
 
+// boardset render FILE: a board, or a sheet of all, as PNG.
+int renderCommand(const Request& request);
+
 // boardset diff A B: the changes in words. Exit 0 the same, 1 different, 2 trouble.
 int diffCommand(const Request& request);
 

@@ -1,16 +1,12 @@
-// boardset render, in the module that links Qt Gui; no QGuiApplication, no display.
+// boardset render: the core draws, the PNG codec writes; no display, no toolkit.
 #include "cli/board_pictures.h"
 #include "cli/command_support.h"
+#include "cli/merge_and_diff.h"
 #include "platform/ids.h"
-#include "qt/artwork.h"
-#include "qt/picture_loader.h"
-
-#include <QBuffer>
-#include <QImageWriter>
+#include "png/embedded_pictures.h"
+#include "png/png.h"
 
 namespace bse::cli {
-
-namespace {
 
 int renderCommand(const Request& request) {
     const std::string& path = request.inputs.front();
@@ -24,29 +20,13 @@ int renderCommand(const Request& request) {
                         std::to_string(set->boardCount()),
                     exitUsage);
     }
-    std::optional<Picture> blockStrip = loadArtworkPicture(IDB_BLOCKS);
+    std::optional<Picture> blockStrip = png::embeddedPicture(IDB_BLOCKS);
     if (!blockStrip) {
         return fail("render", "the block pictures could not be loaded");
     }
-    Picture picture = request.all ? overviewSheet(*set, *blockStrip)
-                                  : boardPicture(set->board(request.board - 1), *blockStrip);
-    QByteArray png;
-    QBuffer buffer(&png); // opened by the writer
-    QImageWriter writer(&buffer, "png");
-    // zlib level 1, which Qt makes of qualities 81 to 89 (90 stores the pixels uncompressed): on a
-    // sheet of 200 boards twice as fast as Qt's default level, a quarter larger.
-    writer.setQuality(89);
-    if (!writer.write(imageOver(picture))) {
-        return writeFailed(request.output, writer.errorString().toStdString());
-    }
-    return write(request.output, std::span(reinterpret_cast<const std::uint8_t*>(png.constData()),
-                                           static_cast<std::size_t>(png.size())));
+    const Picture picture = request.all ? overviewSheet(*set, *blockStrip)
+                                        : boardPicture(set->board(request.board - 1), *blockStrip);
+    return write(request.output, png::encode(picture));
 }
-
-} // namespace
 
 } // namespace bse::cli
-
-extern "C" int bseRenderCommand(const bse::cli::Request& request) {
-    return bse::cli::renderCommand(request);
-}

@@ -50,23 +50,10 @@ bool sameFile(const std::string& first, const std::string& second) {
            a.nFileIndexHigh == b.nFileIndexHigh && a.nFileIndexLow == b.nFileIndexLow;
 }
 
-void* loadModule(const std::string& path, std::string& error) {
-    HMODULE module = ::LoadLibraryA(path.c_str());
-    if (module == nullptr) {
-        error = "error " + std::to_string(::GetLastError());
-    }
-    return reinterpret_cast<void*>(module);
-}
-
-void* moduleSymbol(void* module, const char* name) {
-    return reinterpret_cast<void*>(::GetProcAddress(static_cast<HMODULE>(module), name));
-}
-
 } // namespace bse::cli::system
 
 #else
 
-#include <dlfcn.h>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -99,18 +86,6 @@ bool sameFile(const std::string& first, const std::string& second) {
     }, b{};
     return identity(first, a) && identity(second, b) && a.st_dev == b.st_dev &&
            a.st_ino == b.st_ino;
-}
-
-void* loadModule(const std::string& path, std::string& error) {
-    void* module = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (module == nullptr) {
-        error = ::dlerror();
-    }
-    return module;
-}
-
-void* moduleSymbol(void* module, const char* name) {
-    return ::dlsym(module, name);
 }
 
 } // namespace bse::cli::system

@@ -18,14 +18,4 @@ long writeStandardOutput(const void* bytes, std::size_t size);
 // Whether two paths ("-": standard input) name one existing regular file.
 bool sameFile(const std::string& first, const std::string& second);
 
-// The drawing module: loaded from `folder`, or nothing with `error` set.
-inline constexpr const char* renderModuleName =
-#ifdef _WIN32
-    "boardset-render.dll";
-#else
-    "boardset-render.so";
-#endif
-void* loadModule(const std::string& path, std::string& error);
-void* moduleSymbol(void* module, const char* name);
-
 } // namespace bse::cli::system

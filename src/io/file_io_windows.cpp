@@ -122,6 +122,20 @@ std::pair<std::wstring, std::wstring> splitPath(const std::wstring& path) {
     return {path.substr(0, slash + 1), path.substr(slash + 1)};
 }
 
+// The path in full, with backslashes: Wine's ReplaceFileW refuses a relative or slashed name of
+// the file it replaces ("Directory name invalid"), which the command line passes on as typed.
+std::wstring fullPath(const std::wstring& path) {
+    const DWORD size = ::GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    std::wstring full(size, L'\0');
+    const DWORD length =
+        size == 0 ? 0 : ::GetFullPathNameW(path.c_str(), size, full.data(), nullptr);
+    if (length == 0 || length >= size) {
+        return path;
+    }
+    full.resize(length);
+    return full;
+}
+
 // What the temporary names of `name` start with: the name itself, or, where ".NAME.XXXXXX.old"
 // would not fit in the 255 characters of a name, the name's start and a hash of the whole name.
 std::wstring temporaryStem(const std::wstring& name) {
@@ -344,7 +358,7 @@ Status writeFileAtomically(const std::string& path, std::span<const std::uint8_t
     if (!wide) {
         return Refusal{wide.reason()};
     }
-    const std::wstring& target = *wide;
+    const std::wstring target = fullPath(*wide);
     const Found old = find(target);
     if (old.exists && !regular(old)) {
         return notRegular == NotRegular::WriteInto && old.type != FILE_TYPE_DISK

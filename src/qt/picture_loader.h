@@ -8,9 +8,6 @@ class QPainter;
 
 namespace bse {
 
-// A decoded image as a Picture: 256-colour images stay 256-colour.
-Picture pictureFromImage(const QImage& image);
-
 // A QImage over a true-colour Picture's own memory, for drawing into it.
 QImage imageOver(Picture& picture);
 

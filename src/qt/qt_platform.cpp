@@ -1,5 +1,6 @@
 #include "qt/qt_platform.h"
 
+#include "png/embedded_pictures.h"
 #include "qt/artwork.h"
 #include "qt/canvas_widget.h"
 #include "qt/clipboard.h"
@@ -259,13 +260,10 @@ bool QtPlatform::keyHeld(WParam virtualKey) {
 std::optional<Picture> QtPlatform::loadPicture(int pictureId) {
     // The backdrop is asked for twice in a row (canvas and backdrop): decode it once.
     if (lastPictureId_ != pictureId) {
-        lastPicture_ = QImage(artworkPath("pictures", pictureId));
+        lastPicture_ = png::embeddedPicture(pictureId);
         lastPictureId_ = pictureId;
     }
-    if (lastPicture_.isNull()) {
-        return std::nullopt;
-    }
-    return pictureFromImage(lastPicture_);
+    return lastPicture_;
 }
 
 void QtPlatform::watchFile(const std::string& path) {

@@ -113,7 +113,7 @@ class QtPlatform : public Platform, public SystemFiles {
     OverviewWindow* overview_ = nullptr; // a child of the main window, made when first shown
     Icons icons_;
     int lastPictureId_ = 0;
-    QImage lastPicture_;
+    std::optional<Picture> lastPicture_;
     bool waitCursorShown_ = false;
     bool quitRequested_ = false;
     int exitCode_ = 0;

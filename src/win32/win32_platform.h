@@ -147,6 +147,10 @@ class Win32Platform : public Platform, public SystemFiles, public NoFileWatch, p
     HICON icon(int iconId);
     std::map<int, HICON> icons_;
 
+    // pictures.cpp: the last picture decoded, as the backdrop is asked for twice in a row.
+    int lastPictureId_ = 0;
+    std::optional<Picture> lastPicture_;
+
     void fileChanged();
     HANDLE watch_ = INVALID_HANDLE_VALUE; // the open file's folder
     std::optional<Bytes> settingsBytes();

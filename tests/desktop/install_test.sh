@@ -17,7 +17,7 @@ if [ "$1" = --readme ]; then
     env -u DISPLAY -u WAYLAND_DISPLAY bash scripts/run.sh >/dev/null 2>&1 || [ $? = 2 ]
 fi
 cmake --install "$build" --prefix "$prefix" >/dev/null
-for file in bin/boardset lib/boardset/boardset-render.so share/doc/boardset-editor/LICENSE \
+for file in bin/boardset share/doc/boardset-editor/LICENSE \
     share/zsh/site-functions/_boardset; do
     [ -f "$prefix/$file" ] || fail "$file not installed"
 done
@@ -80,7 +80,6 @@ grep -qxF "  xvfb-run -a '$prefix/it'\\''s mine'" <<<"$said" || fail "advice: $s
 # The uninstall leaves none of the installed files, and .BDS files no longer open with the editor.
 bash "$(dirname "$0")/../../scripts/uninstall.sh" "$build" >/dev/null
 while IFS= read -r file; do [ ! -e "$file" ] || fail "$file is left"; done <"$build/install_manifest.txt"
-[ ! -e "$prefix/lib/boardset" ] || fail "lib/boardset is left"
 found=$(env -u XDG_CURRENT_DESKTOP XDG_DATA_HOME="$share" XDG_DATA_DIRS="$share" \
     xdg-mime query default application/x-plinkor2-boardset)
 [ -z "$found" ] || fail "after the uninstall, BoardSets open with '$found'"

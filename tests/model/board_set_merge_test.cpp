@@ -83,6 +83,15 @@ TEST(BoardSetMerge, ALongRunOfChangedBoardsPairsInOrder) {
     EXPECT_EQ(alignBoards(from, to), expected);
 }
 
+// Runs of equal boards, as empty boards come: the first removed, each other one keeps its place.
+TEST(BoardSetMerge, TheFirstOfManyEqualBoardsRemoved) {
+    std::vector<Board> from(65), to(64);
+    from[0].cells.fill(firstBlockKind);
+    std::vector<int> expected(65);
+    std::iota(expected.begin(), expected.end(), -1);
+    EXPECT_EQ(alignBoards(from, to), expected);
+}
+
 TEST(BoardSetMerge, EveryBlockHasItsOwnName) {
     std::set<std::string_view> names;
     for (BlockCode code = 0; code <= eraserCode; ++code) {

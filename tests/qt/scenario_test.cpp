@@ -7,9 +7,11 @@
 // Qt's names of events, buttons and modifiers, "|" between flags):
 //   window | editor            a main window that only records | the editor, started on QtPlatform
 //   mouse EVENT X Y BUTTONS [MODIFIERS [NAME]]   a mouse event on NAME, else the canvas or dialog
+//   context X Y NAME           the context menu asked for on NAME
 //   key KEYS... [NAME]         "Ctrl+Shift+Z", "Num+Enter"... to NAME, else the dialog or canvas
 //   click NAME | type NAME BYTES | fill NAME BYTES | text NAME    controls; "type" gives the text
 //                              as an input method does, "fill" sets it
+//   menu-item ID 0|1 TEXT TIP  a menu item named, shown or hidden
 //   menu ID | close | allow-close | enable ID 0|1 | title BYTES | icon N | loop
 //   drop FILE|URL...           a drag of these (files in the test's folder) dropped on the canvas
 //   dialog info|background|jump|about [ends]     runDialog; with "ends" the procedure ends the
@@ -18,6 +20,7 @@
 //                              big-icon N | invalidate L T R B | end N [N] | accept | reject
 //   open|import|open-text|save   a file dialog. Then: list COUNT | filter NAME
 //   ask|refuse|fail BYTES      a message box. Then: answer BUTTON
+//   refuse-details TEXT | DETAILS    a refusal with its details
 //   show [menu] | grab         the top window as text | its pixels against the picture painted
 //   draw L T R B Left|Centre BYTES   white text drawn on grey: where it landed, and how
 //   round-trip BYTES | to-1252 TEXT | to-1252-units HEX... | path BYTES | picture N
@@ -93,7 +96,16 @@ std::string menuBar(MainWindow& window) { // each item with its keys, the first 
         for (QAction* item : entry->menu() ? entry->menu()->actions() : QList<QAction*>()) {
             const QString keys = QKeySequence::listToString(item->shortcuts());
             text += cat("    ", item->isSeparator() ? "-" : item->text(),
-                        keys.isEmpty() ? "" : "  ", keys, item->isEnabled() ? "\n" : " greyed\n");
+                        keys.isEmpty() ? "" : "  ", keys, item->isCheckable() ? " checkable" : "",
+                        item->isEnabled() ? "\n" : " greyed\n");
+            for (QAction* sub : item->menu() ? item->menu()->actions() : QList<QAction*>()) {
+                text +=
+                    sub->isVisible()
+                        ? cat("      ", sub->isSeparator() ? "-" : sub->text(),
+                              sub->statusTip().isEmpty() ? QString() : "  tip " + sub->toolTip(),
+                              '\n')
+                        : "";
+            }
         }
     }
     return text;
@@ -137,7 +149,9 @@ std::string dump(QWidget& top, bool menu) {
     if (auto* box = qobject_cast<QMessageBox*>(&top)) {
         return cat("box \"", box->windowTitle(), "\" ", key(box->icon()), ' ',
                    key(box->textFormat()), ' ', key(box->standardButtons()), " default ",
-                   box->defaultButton()->text(), "\n  ", box->text().replace('\n', "\\n"), '\n');
+                   box->defaultButton()->text(), "\n  ", box->text().replace('\n', "\\n"), '\n',
+                   box->detailedText().isEmpty() ? ""
+                                                 : cat("  details ", box->detailedText(), '\n'));
     }
     if (auto* files = qobject_cast<QFileDialog*>(&top)) {
         return cat("file dialog \"", files->windowTitle(), "\" ", key(files->acceptMode()), ' ',
@@ -174,7 +188,7 @@ std::string message(Message m, WParam w, LParam l, const std::string& note, Held
         NAMED(BSE_WM_RBUTTONUP),     NAMED(BSE_WM_RBUTTONDBLCLK), NAMED(BSE_WM_MBUTTONDOWN),
         NAMED(BSE_WM_MBUTTONUP),     NAMED(BSE_WM_MBUTTONDBLCLK), NAMED(BSE_WM_DROPFILES),
         NAMED(BSE_WM_APP_CLIPBOARD), NAMED(BSE_WM_OVERVIEW_KEY),  NAMED(BSE_WM_OVERVIEW_CLICK),
-        NAMED(BSE_WM_OVERVIEW_DROP)};
+        NAMED(BSE_WM_OVERVIEW_DROP), NAMED(BSE_WM_OVERVIEW_MENU)};
     const bool pointer = m >= BSE_WM_MOUSEMOVE && m <= BSE_WM_MBUTTONDBLCLK;
     const bool shift = m == BSE_WM_KEYDOWN && held == HeldModifiers::Shift;
     const bool control = m == BSE_WM_KEYDOWN && held == HeldModifiers::Control;
@@ -421,6 +435,12 @@ class Scenarios {
          }},
         {"editor", [this] { EXPECT_TRUE(startEditor(editor.emplace(), *platform)); }},
         {"mouse", [this] { mouse(); }},
+        {"context",
+         [this] {
+             const QPoint at(n(0), n(1));
+             QContextMenuEvent event(QContextMenuEvent::Mouse, at, named(2)->mapToGlobal(at));
+             QApplication::sendEvent(named(2), &event);
+         }},
         {"key",
          [this] { // the last word a control's name: the keys go there
              QWidget* to =
@@ -456,7 +476,15 @@ class Scenarios {
         {"save", [this] { chose(platform->chooseFileToSave(saveDialogOptions())); }},
         {"ask",
          [this] { line(cat("answered ", answers[int(platform->askQuestion(bytes(all())))])); }},
+        {"menu-item", // ID SHOWN TEXT TIP
+         [this] { platform->setMenuItem(n(0), bytes(word(2)), bytes(word(3)), n(1) != 0); }},
         {"refuse", [this] { platform->showRefusal(bytes(all())); }},
+        {"refuse-details",
+         [this] {
+             const std::string text = bytes(all());
+             const auto bar = text.find(" | ");
+             platform->showRefusalWithDetails(text.substr(0, bar), text.substr(bar + 3));
+         }},
         {"fail", [this] { platform->reportStartupFailure(bytes(all())); }},
         {"show", [this] { log += dump(*top(), all() == "menu"); }},
         {"grab", [this] { line(cat("as painted ", grab() == imageOver(painted()))); }},
