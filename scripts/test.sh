@@ -31,7 +31,7 @@ bash tests/desktop/install_test.sh --readme
 # The core and the file layer for Windows: cross-built with MinGW-w64 and warnings as errors, their
 # tests run under Wine in a prefix of their own (no Mono or Gecko asked for).
 bash scripts/install-deps.sh g++-mingw-w64-x86-64-posix wine64 wine libz-mingw-w64-dev \
-    openbox fonts-wine xclip x11-xserver-utils
+    openbox fonts-wine xclip x11-xserver-utils x11-apps
 export WINEPREFIX="$PWD/build-win/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 cmake -S . -B build-win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake >/dev/null
 cmake --build build-win -j"$(nproc)"
