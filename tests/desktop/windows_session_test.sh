@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The Windows editor under Wine on a virtual X server with a window manager, used as a person
-# would: started with a file, cells painted with each button and a rectangle with Shift, Jump to
+# The Windows editor under Wine on a virtual X server with a window manager: --help and
+# --version, then used as a person would: started with a file, cells painted with each button and a rectangle with Shift, Jump to
 # Board by its up-down control, a background, the BoardSet's name with a letter outside ASCII,
 # a board copied out through the X clipboard and pasted back from it, Save As through the file
 # dialog, the About box, a damaged file refused, Exit with code 0; the bytes saved compared with
@@ -65,6 +65,10 @@ dialog() {
     done
     until_true gone "^$1\$" || fail "window '$1' stays open"
 }
+
+# --help and --version as on Linux, the prefix made on the way.
+"$wine" "$editor" --help | grep -q "^Usage: boardset-editor \[options\] \[FILE\]\$" || fail "--help"
+"$wine" "$editor" --version | grep -q "^boardset-editor [0-9.]*\$" || fail "--version"
 
 cp "$data/desktop/twenty_boards.bds" "$work/twenty.bds"
 { printf XXXX && tail -c +5 "$work/twenty.bds"; } >"$work/damaged.bds"
