@@ -133,6 +133,7 @@ INT_PTR Win32Platform::mainWindowMessage(UINT message, WPARAM wParam, LPARAM lPa
     case WM_COMMAND:
     case WM_TIMER:
     case WM_KEYDOWN:
+    case WM_KEYUP:
     case WM_MOUSEMOVE:
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDBLCLK:

@@ -3,6 +3,7 @@
 #include "win32/text.h"
 
 #include <array>
+#include <charconv>
 
 namespace bse {
 
@@ -23,6 +24,13 @@ std::optional<WORD> virtualKey(std::string_view name) {
     if (name.size() == 1 &&
         ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= '0' && name[0] <= '9'))) {
         return static_cast<WORD>(name[0]);
+    }
+    int function = 0; // F1 to F12
+    const char* const end = name.data() + name.size();
+    if (name.size() > 1 && name[0] == 'F' &&
+        std::from_chars(name.data() + 1, end, function).ptr == end && function >= 1 &&
+        function <= 12) {
+        return static_cast<WORD>(VK_F1 + function - 1);
     }
     for (const KeyName& key : keyNames) {
         if (key.name == name) {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Windows editor under Wine on a virtual X server with a window manager: --help and
 # --version, then used as a person would: started with a file, cells painted with each button and
-# a rectangle with Shift, Jump to Board by its up-down control, a background, the BoardSet's name
+# a rectangle with Shift, a stroke with the keyboard, Jump to Board by its up-down control, a background, the BoardSet's name
 # with a letter outside ASCII, a board copied out through the X clipboard and pasted back from it,
 # Save As through the file dialog, the About box, a damaged file refused, Exit with code 0; the
 # bytes saved compared with the committed ones. Then once more at 144 dots per inch: the canvas
@@ -87,6 +87,12 @@ on_cell 2 3 mousedown 1
 on_cell 4 5
 on_cell 5 6 mouseup 1
 xdotool keyup shift
+# Keyboard Painting (F7): the cursor from cell 1, 1 down to row 10, Space held over three cells.
+keys F7 Down Down Down Down Down Down Down Down Down
+xdotool keydown space
+keys Right Right
+xdotool keyup space
+keys F7
 
 # Board > Jump to..., the up-down control's Up twice: board 3; its background 7. A dialog's
 # first stop is its OK button, then Cancel, then the edit.
