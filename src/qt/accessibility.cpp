@@ -312,6 +312,9 @@ class OverviewAccessible : public QAccessibleWidget, public Owner {
     }
     int indexOfChild(const QAccessibleInterface* child) const override { return itemIndex(child); }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* focusChild() const override {
+        return widget()->hasFocus() ? child(currentReading().overviewFrame) : nullptr;
+    }
     QString text(QAccessible::Text t) const override {
         return t == QAccessible::Name ? QStringLiteral("Boards") : QString();
     }
@@ -331,22 +334,41 @@ QAccessibleInterface* makeInterface(const QString& className, QObject* object) {
     return nullptr;
 }
 
+void (*&listener())(QAccessibleEvent*) {
+    static void (*told)(QAccessibleEvent*) = nullptr;
+    return told;
+}
+
+void tell(QAccessibleEvent* event) {
+    listener() != nullptr ? listener()(event) : QAccessible::updateAccessibility(event);
+}
+
 void announce(QAccessibleInterface* part, QAccessible::Event event) {
     if (part != nullptr) {
         QAccessibleEvent message(part, event);
-        QAccessible::updateAccessibility(&message);
+        tell(&message);
     }
 }
 
 } // namespace
 
 void installScreenReader(std::function<ScreenReading()> source) {
+    // Empty: none, as before the first call.
+    lastReading().reset();
+    QAccessible::removeFactory(makeInterface);
+    if (source) {
+        QAccessible::installFactory(makeInterface);
+    }
     screenSource() = std::move(source);
-    QAccessible::installFactory(makeInterface);
+}
+
+void listenToScreenChanges(void (*told)(QAccessibleEvent*)) {
+    listener() = told;
 }
 
 void announceScreenChanges(QWidget* canvas, QWidget* overviewBoards) {
-    if (!screenSource() || canvas == nullptr || !QAccessible::isActive()) {
+    if (!screenSource() || canvas == nullptr ||
+        (listener() == nullptr && !QAccessible::isActive())) {
         return;
     }
     ScreenReading now = currentReading();
@@ -402,8 +424,7 @@ void announceScreenChanges(QWidget* canvas, QWidget* overviewBoards) {
                 announce(list->child(now.overviewFrame), QAccessible::Selection);
             }
         } else if (list != nullptr) {
-            QAccessibleEvent reordered(overviewBoards, QAccessible::ObjectReorder);
-            QAccessible::updateAccessibility(&reordered);
+            announce(list, QAccessible::ObjectReorder);
         }
     }
     last = std::move(now);
