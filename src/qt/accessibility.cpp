@@ -58,8 +58,13 @@ class Owner {
     mutable std::map<std::pair<int, int>, QAccessible::Id> items_;
 };
 
-// A drawn part: it has no object of its own and reads its words from the current reading.
-class DrawnItem : public QAccessibleInterface, public Owner {
+// A drawn part: it has no object of its own and reads its words from the current reading. The
+// grid is a table to the reader, its cells the table's cells (none selected: the cursor is the
+// focus).
+class DrawnItem : public QAccessibleInterface,
+                  public QAccessibleTableInterface,
+                  public QAccessibleTableCellInterface,
+                  public Owner {
   public:
     DrawnItem(QAccessibleInterface* parent, QWidget* widget, Part part, int index)
         : parent_(parent), widget_(widget), part_(part), index_(index) {}
@@ -149,6 +154,54 @@ class DrawnItem : public QAccessibleInterface, public Owner {
         }
         return state;
     }
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TableInterface && part_ == Part::Grid) {
+            return static_cast<QAccessibleTableInterface*>(this);
+        }
+        if (type == QAccessible::TableCellInterface && part_ == Part::Cell) {
+            return static_cast<QAccessibleTableCellInterface*>(this);
+        }
+        return nullptr;
+    }
+
+    // The grid as a table.
+    QAccessibleInterface* caption() const override { return nullptr; }
+    QAccessibleInterface* summary() const override { return nullptr; }
+    QAccessibleInterface* cellAt(int row, int column) const override {
+        return row < 0 || row >= gridRows || column < 0 || column >= gridColumns
+                   ? nullptr
+                   : child(row * gridColumns + column);
+    }
+    int selectedCellCount() const override { return 0; }
+    QList<QAccessibleInterface*> selectedCells() const override { return {}; }
+    QString columnDescription(int column) const override {
+        return QStringLiteral("Column %1").arg(column + 1);
+    }
+    QString rowDescription(int row) const override { return QStringLiteral("Row %1").arg(row + 1); }
+    int selectedColumnCount() const override { return 0; }
+    int selectedRowCount() const override { return 0; }
+    int columnCount() const override { return gridColumns; }
+    int rowCount() const override { return gridRows; }
+    QList<int> selectedColumns() const override { return {}; }
+    QList<int> selectedRows() const override { return {}; }
+    bool isColumnSelected(int) const override { return false; }
+    bool isRowSelected(int) const override { return false; }
+    bool selectRow(int) override { return false; }
+    bool selectColumn(int) override { return false; }
+    bool unselectRow(int) override { return false; }
+    bool unselectColumn(int) override { return false; }
+    void modelChange(QAccessibleTableModelChangeEvent*) override {}
+
+    // A cell.
+    bool isSelected() const override { return false; }
+    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override { return index_ % gridColumns; }
+    int rowIndex() const override { return index_ / gridColumns; }
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    QAccessibleInterface* table() const override { return parent_; }
 
     std::string name(const ScreenReading& reading) const {
         switch (part_) {

@@ -1,5 +1,6 @@
 """Prints the editor's accessibility tree as AT-SPI gives it, one "role | name | states" line
-for each node, with the states a screen reader tells (focused, selected)."""
+for each node, with the states a screen reader tells (focused, selected); a table tells its size
+there instead."""
 import pyatspi
 
 TOLD = ("focused", "selected")
@@ -7,7 +8,11 @@ TOLD = ("focused", "selected")
 
 def walk(node, out):
     states = [s.value_nick for s in node.getState().getStates() if s.value_nick in TOLD]
-    out.append(f"{node.getRoleName()} | {node.name} | {','.join(states)}")
+    told = ",".join(states)
+    if node.getRoleName() == "table":
+        table = node.queryTable()
+        told = f"{table.nRows} rows, {table.nColumns} columns"
+    out.append(f"{node.getRoleName()} | {node.name} | {told}")
     for i in range(node.childCount):
         child = node.getChildAtIndex(i)
         if child is not None:

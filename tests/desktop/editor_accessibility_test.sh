@@ -20,6 +20,7 @@ shows() { tree | grep -Fx "$1" >/dev/null; }
 expect_node() { until_true shows "$1" || fail "no node '$1'"; }
 
 start_editor "$work/xy.bds"
+expect_node "table | Board 1 | 20 rows, 20 columns"
 expect_node "table cell | Column 1, Row 1: empty | "
 expect_node "list item | orange brick, left button | selected"
 expect_node "label | Right button: eraser | "
