@@ -432,6 +432,9 @@ void announceScreenChanges(QWidget* canvas, QWidget* overviewBoards) {
     QAccessibleInterface* root = QAccessible::queryAccessibleInterface(canvas);
     if (last && root != nullptr) {
         QAccessibleInterface* grid = root->child(0);
+        if (now.board != last->board) {
+            announce(grid, QAccessible::NameChanged);
+        }
         for (int i = 0; i < cellCount; ++i) {
             const auto at =
                 static_cast<std::size_t>((i % gridColumns) * boardRows + i / gridColumns);
