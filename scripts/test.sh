@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is needed, fuzzes the file readers for a bounded time, builds with
 # AddressSanitizer and UndefinedBehaviorSanitizer, runs every test, and builds once in Release
-# with warnings as errors, packaged for Debian and installed; then the core for Windows, tested
+# with warnings as errors, packaged for Debian and installed; then the Windows programs, tested
 # under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -28,10 +28,13 @@ bash tests/desktop/package_test.sh build-release
 # README's install sequence on a clean prefix: run.sh's build (no display), then cmake --install.
 bash tests/desktop/install_test.sh --readme
 
-# The core and the file layer for Windows: cross-built with MinGW-w64 and warnings as errors, their
-# tests run under Wine in a prefix of their own (no Mono or Gecko asked for).
-bash scripts/install-deps.sh g++-mingw-w64-x86-64-posix wine64 wine libz-mingw-w64-dev
+# Windows: the core, boardset.exe and the Win32 editor cross-built with MinGW-w64 and warnings as
+# errors; their tests run under Wine in a prefix made once here (no Mono or Gecko asked for), the
+# editor's end to end on Xvfb with openbox in a prefix of its own; the zip made and listed.
+bash scripts/install-deps.sh g++-mingw-w64-x86-64-posix wine64 wine libz-mingw-w64-dev \
+    openbox fonts-wine xclip x11-xserver-utils x11-apps
 export WINEPREFIX="$PWD/build-win/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 cmake -S . -B build-win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake >/dev/null
 cmake --build build-win -j"$(nproc)"
+wineboot -i >/dev/null 2>&1 # the prefix's first start would speak on the tests' standard error
 ctest --test-dir build-win --output-on-failure

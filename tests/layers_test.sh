@@ -10,8 +10,9 @@ declare -A may=(
     [shell]="base io model format view platform editor shell"
     [frontend]="base io model view platform frontend"
     [qt]="base io model format view png platform editor shell frontend qt"
+    [win32]="base io model format view png platform editor shell frontend win32"
     [cli]="base io model format view png platform cli"
-    [app]="base io model format view png platform editor shell frontend qt app"
+    [app]="base io model format view png platform editor shell frontend qt win32 app"
 )
 status=0
 for folder in *; do

@@ -21,12 +21,11 @@ void showPosition(Editor& editor, Platform& platform) {
     drawStatusText(editor, platform, cellStatusText(editor, k.column + 1, k.row + 1), statusColour);
 }
 
-// The palette's order: the eraser, then the block kinds; a code no slot shows counts as the
-// eraser.
+// The palette's order: the eraser, then the block kinds.
 BlockCode stepped(BlockCode code, int step) {
+    static_assert(eraserCode == lastBlockKind + 1); // so the eraser comes round to slot 0
     constexpr int slots = lastBlockKind - firstBlockKind + 2;
-    const int slot =
-        code >= firstBlockKind && code <= lastBlockKind ? code - firstBlockKind + 1 : 0;
+    const int slot = (code - firstBlockKind + 1) % slots;
     const int next = (slot + step + slots) % slots;
     return next == 0 ? eraserCode : static_cast<BlockCode>(firstBlockKind + next - 1);
 }

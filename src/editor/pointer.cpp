@@ -55,31 +55,6 @@ constexpr std::array<ButtonReading, screenButtons.size()> buttonNames = [] {
     return names;
 }();
 
-struct GridCell {
-    int column = 0; // 1..20, 0 when the pointer is not over the grid
-    int row = 0;
-    bool valid() const { return column != 0; }
-};
-
-// The grid's first pixel column and row count as outside.
-GridCell gridCellAt(int x, int y) {
-    const int dx = x - boardGridRect.left;
-    const int dy = y - boardGridRect.top;
-    const int column = dx >= 1 && dx < boardGridRect.width() ? dx / blockWidth + 1 : 0;
-    const int row = dy >= 1 && dy < boardGridRect.height() ? dy / blockHeight + 1 : 0;
-    if (column == 0 || row == 0) {
-        return {};
-    }
-    return {column, row};
-}
-
-// The cell under the pointer, or with the pointer outside the grid the nearest edge cell.
-GridCell nearestCellAt(int x, int y) {
-    const int dx = std::clamp(x - boardGridRect.left, 1, boardGridRect.width() - 1);
-    const int dy = std::clamp(y - boardGridRect.top, 1, boardGridRect.height() - 1);
-    return {dx / blockWidth + 1, dy / blockHeight + 1};
-}
-
 void paintIndex(Editor& editor, Platform& platform, int index, BlockCode code) {
     BlockCode& target = editor.boardSet.current().cells[static_cast<std::size_t>(index)];
     editor.history.notePaint(editor.boardSet.currentBoard, index, target, code);
@@ -232,6 +207,23 @@ void pressButton(Editor& editor, Platform& platform, int x, int y, WParam state,
 }
 
 } // namespace
+
+GridCell gridCellAt(int x, int y) {
+    const int dx = x - boardGridRect.left;
+    const int dy = y - boardGridRect.top;
+    const int column = dx >= 1 && dx < boardGridRect.width() ? dx / blockWidth + 1 : 0;
+    const int row = dy >= 1 && dy < boardGridRect.height() ? dy / blockHeight + 1 : 0;
+    if (column == 0 || row == 0) {
+        return {};
+    }
+    return {column, row};
+}
+
+GridCell nearestCellAt(int x, int y) {
+    const int dx = std::clamp(x - boardGridRect.left, 1, boardGridRect.width() - 1);
+    const int dy = std::clamp(y - boardGridRect.top, 1, boardGridRect.height() - 1);
+    return {dx / blockWidth + 1, dy / blockHeight + 1};
+}
 
 bool onPointerMove(Editor& editor, Platform& platform, int x, int y, WParam buttonState) {
     if (selectionMove(editor, platform, x, y, buttonState)) {

@@ -11,6 +11,17 @@ namespace bse {
 struct Editor;
 class Platform;
 
+// A cell of the grid by 1-based column and row; 0 when the pointer is not over the grid.
+struct GridCell {
+    int column = 0;
+    int row = 0;
+    bool valid() const { return column != 0; }
+};
+// The cell under the pointer (the grid's first pixel column and row count as outside), and with
+// the pointer outside the grid the nearest edge cell.
+GridCell gridCellAt(int x, int y);
+GridCell nearestCellAt(int x, int y);
+
 // Pointer events of the main window; each returns whether the event was handled.
 bool onPointerMove(Editor& editor, Platform& platform, int x, int y, WParam buttonState);
 // A press with Ctrl on the grid fills, one with Shift starts a rectangle kept at the release.

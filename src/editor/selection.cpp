@@ -3,6 +3,7 @@
 
 #include "editor/commands.h"
 #include "editor/editor.h"
+#include "editor/pointer.h"
 #include "editor/screen.h"
 #include "editor/undo.h"
 #include "format/board_text.h"
@@ -20,20 +21,15 @@ namespace {
 constexpr Rgb statusColour{255, 255, 255};
 constexpr WParam bothModifiers = BSE_MK_CONTROL | BSE_MK_SHIFT;
 
-// The cell under the pointer, as painting finds it (the grid's first pixels count as outside).
+// The cell under the pointer as painting finds it, 0-based.
 std::optional<GridCellAt> cellAt(int x, int y) {
-    const int dx = x - boardGridRect.left;
-    const int dy = y - boardGridRect.top;
-    if (dx < 1 || dx > 599 || dy < 1 || dy > 299) {
-        return std::nullopt;
-    }
-    return GridCellAt{dx / blockWidth, dy / blockHeight};
+    const GridCell cell = gridCellAt(x, y);
+    return cell.valid() ? std::optional(GridCellAt{cell.column - 1, cell.row - 1}) : std::nullopt;
 }
 
-// With the pointer outside the grid, the nearest edge cell.
-GridCellAt nearestCellAt(int x, int y) {
-    return {std::clamp(x - boardGridRect.left, 1, 599) / blockWidth,
-            std::clamp(y - boardGridRect.top, 1, 299) / blockHeight};
+GridCellAt nearestCell(int x, int y) {
+    const GridCell cell = nearestCellAt(x, y);
+    return {cell.column - 1, cell.row - 1};
 }
 
 std::string size(int width, int height) {
@@ -202,10 +198,10 @@ bool selectionMove(Editor& editor, Platform& platform, int x, int y, WParam keys
         selectionRelease(editor, platform); // released outside the window
     }
     if (s.drag == SelectionState::Drag::Choosing) {
-        const GridCellAt to = nearestCellAt(x, y);
+        const GridCellAt to = nearestCell(x, y);
         s.rect = cellRectBetween(s.anchor.column, s.anchor.row, to.column, to.row);
     } else if (s.drag == SelectionState::Drag::Moving) {
-        dragMove(editor, nearestCellAt(x, y));
+        dragMove(editor, nearestCell(x, y));
     } else if (s.stamp) {
         s.stampAt = cellAt(x, y);
     } else {
