@@ -9,6 +9,7 @@ packages=(
     qt6-base-dev qt6-wayland libgl-dev fonts-dejavu-core zlib1g-dev
     libgtest-dev libbenchmark-dev
     xvfb xauth xdotool x11-utils libx11-dev
+    at-spi2-core python3-pyatspi dbus
     desktop-file-utils appstream xdg-utils shared-mime-info libfile-mimeinfo-perl groff-base
     git dpkg-dev lintian
     "$@"

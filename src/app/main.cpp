@@ -1,4 +1,6 @@
 #include "editor/editor.h"
+#include "editor/screen_reading.h"
+#include "qt/accessibility.h"
 #include "qt/qt_platform.h"
 #include "shell/startup.h"
 
@@ -201,5 +203,6 @@ int main(int argc, char* argv[]) {
     // The editor outlives the window, whose handler refers to it.
     auto editor = std::make_unique<bse::Editor>();
     bse::QtPlatform platform;
+    bse::installScreenReader([&editor = *editor] { return bse::readScreen(editor); });
     return bse::runEditor(*editor, platform, arguments.file);
 }

@@ -56,6 +56,7 @@ struct Shown {
     bool paste = true;
     std::string path;
     bool modified = false;
+    std::string status; // the status line's text
 };
 
 // What the recovery copy was last brought up to date with.

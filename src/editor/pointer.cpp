@@ -4,6 +4,7 @@
 #include "editor/commands.h"
 #include "editor/editor.h"
 #include "editor/screen.h"
+#include "editor/screen_reading.h"
 #include "editor/selection.h"
 #include "editor/undo.h"
 #include "model/block_names.h"
@@ -44,6 +45,15 @@ constexpr std::array screenButtons{
     ScreenButton{lastButtonBox, "Last board/Add board", ID_BOARD_LAST},
     ScreenButton{nextButtonBox, "Next board/Add board", ID_BOARD_NEXT},
 };
+
+constexpr std::array<ButtonReading, screenButtons.size()> buttonNames = [] {
+    std::array<ButtonReading, screenButtons.size()> names{};
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const HitBox& box = screenButtons[i].box;
+        names[i] = {screenButtons[i].hint, {box.left, box.top, box.right + 1, box.bottom + 1}};
+    }
+    return names;
+}();
 
 void paintIndex(Editor& editor, Platform& platform, int index, BlockCode code) {
     BlockCode& target = editor.boardSet.current().cells[static_cast<std::size_t>(index)];
@@ -275,6 +285,10 @@ void pickCellBlock(Editor& editor, Platform& platform, int column, int row, bool
     }
     (right ? editor.rightBlock : editor.leftBlock) = code;
     drawSelectedBlock(editor, platform, code, right ? rightSlotX : leftSlotX);
+}
+
+std::span<const ButtonReading> buttonReadings() {
+    return buttonNames;
 }
 
 std::string_view paletteTip(int x, int y) {

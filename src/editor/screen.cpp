@@ -54,6 +54,7 @@ void drawSelectedBlock(Editor& editor, Platform& platform, BlockCode code, int x
 
 void drawStatusText(Editor& editor, Platform& platform, std::string_view text, Rgb colour) {
     Pictures& pictures = editor.pictures;
+    editor.shown.status = text;
     platform.invalidate(
         drawStatusLine(pictures.editorCanvas, pictures.statusStrip, platform, text, colour));
 }

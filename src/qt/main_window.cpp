@@ -63,11 +63,20 @@ void MainWindow::buildMenu() {
 }
 
 void MainWindow::addMenuItems(QMenu* menu, std::span<const MenuItem> items) {
+    std::vector<int> waiting; // hidden items, till the next shown one
+    const auto placeWaiting = [&](QAction* next) {
+        for (const int commandId : waiting) {
+            hideable_[commandId] = {menu, next};
+            menu->removeAction(actions_[commandId]);
+        }
+        waiting.clear();
+    };
     for (const MenuItem& item : items) {
         if (!item.submenu.empty()) {
             addMenuItems(menu->addMenu(fromWindows1252(item.text)), item.submenu);
+            placeWaiting(menu->actions().constLast());
         } else if (item.commandId == menuSeparator) {
-            menu->addSeparator();
+            placeWaiting(menu->addSeparator());
         } else {
             QAction* action = menu->addAction(fromWindows1252(item.text));
             action->setShortcuts(keySequences(item.shortcuts));
@@ -75,6 +84,34 @@ void MainWindow::addMenuItems(QMenu* menu, std::span<const MenuItem> items) {
             action->setVisible(!item.startsHidden);
             action->setCheckable(item.checkable);
             addCommand(action, item.commandId);
+            if (item.startsHidden) {
+                waiting.push_back(item.commandId);
+            } else {
+                placeWaiting(action);
+            }
+        }
+    }
+    placeWaiting(nullptr);
+}
+
+void MainWindow::showMenuItem(int commandId, bool shown) {
+    QAction* action = this->action(commandId);
+    const auto found = hideable_.find(commandId);
+    if (action == nullptr) {
+        return;
+    }
+    action->setVisible(shown);
+    if (found == hideable_.end()) {
+        return;
+    }
+    // Its group goes back in the order of the menu, the shown ones only.
+    const Hideable place = found->second;
+    for (const auto& [id, other] : hideable_) {
+        if (other.menu == place.menu && other.before == place.before) {
+            place.menu->removeAction(actions_[id]);
+            if (actions_[id]->isVisible()) {
+                place.menu->insertAction(place.before, actions_[id]);
+            }
         }
     }
 }

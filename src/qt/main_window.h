@@ -30,6 +30,9 @@ class MainWindow : public QMainWindow {
     // The menu action of a command, or nullptr.
     QAction* action(int commandId) const;
     bool send(Message message, WParam wParam, LParam lParam);
+    // Shows or hides a menu item that starts hidden. A hidden one is taken out of its menu, so
+    // that a screen reader meets no placeholder.
+    void showMenuItem(int commandId, bool shown);
     // Lets the next close go through, once the editor has decided to end.
     void allowClose() { closeAllowed_ = true; }
     // The file of the drop whose WM_DROPFILES is being handled.
@@ -50,6 +53,12 @@ class MainWindow : public QMainWindow {
     MessageHandler handler_;
     CanvasWidget* canvas_ = nullptr;
     std::map<int, QAction*> actions_;
+    // Items that start hidden: their menu, and the item they go before (nullptr: the end).
+    struct Hideable {
+        QMenu* menu = nullptr;
+        QAction* before = nullptr;
+    };
+    std::map<int, Hideable> hideable_;
     bool closeAllowed_ = false;
     std::optional<std::string> dropped_;
 };

@@ -1,6 +1,7 @@
 #include "qt/qt_platform.h"
 
 #include "png/embedded_pictures.h"
+#include "qt/accessibility.h"
 #include "qt/artwork.h"
 #include "qt/canvas_widget.h"
 #include "qt/clipboard.h"
@@ -83,8 +84,14 @@ void QtPlatform::reportStartupFailure(std::string_view text) {
 }
 
 bool QtPlatform::createMainWindow(const DialogTemplate& windowTemplate, MessageHandler handler) {
-    handler_ = handler;
-    window_ = std::make_unique<MainWindow>(windowTemplate, std::move(handler));
+    // A screen reader hears what each message changed.
+    handler_ = [this, handler](Message message, WParam wParam, LParam lParam) {
+        const bool handled = handler(message, wParam, lParam);
+        announceScreenChanges(window_ ? window_->canvas() : nullptr,
+                              overview_ != nullptr ? overview_->boards() : nullptr);
+        return handled;
+    };
+    window_ = std::make_unique<MainWindow>(windowTemplate, handler_);
     return true;
 }
 
@@ -162,7 +169,7 @@ void QtPlatform::setMenuItem(int commandId, std::string_view text, std::string_v
         action->setText(fromWindows1252(text));
         action->setToolTip(fromWindows1252(tip));
         action->setStatusTip(fromWindows1252(tip));
-        action->setVisible(shown);
+        window_->showMenuItem(commandId, shown);
     }
 }
 

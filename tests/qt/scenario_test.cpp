@@ -27,10 +27,17 @@
 //   round-trip BYTES | to-1252 TEXT | to-1252-units HEX... | path BYTES | picture N
 //                              Windows-1252 (from UTF-8 or UTF-16 units), paths, pictures
 //   cursor wait|arrow          QtPlatform::setCursor, and whether a cursor overrides the others
+//   reader                     the editor's screen reader installed: what it announces is shown
+//   accessible [boards] [CHILD...]   the accessible object of the overview's boards (else the
+//                              canvas), or of its
+//                              child by index, with its children (only those selected or focused
+//                              when over 12) and its focused child
 //   overview COUNT FRAME | framed   the overview window: shown with plain tiles | which are framed,
 //                              and where the highlight is
 #include "editor/editor.h"
 #include "editor/file_commands.h"
+#include "editor/screen_reading.h"
+#include "qt/accessibility.h"
 #include "qt/dialog_builder.h"
 #include "qt/main_window.h"
 #include "qt/overview_window.h"
@@ -246,6 +253,8 @@ class Scenarios {
         timer.stop();
         platform.reset();
         editor.reset();
+        installScreenReader({});
+        listenToScreenChanges(nullptr);
     }
 
     // Polled: starts the next action unless the one under way is busy with anything but a new
@@ -292,6 +301,32 @@ class Scenarios {
     }
 
     void line(const std::string& text) { log += text + '\n'; }
+    static std::string told(QAccessibleInterface* node) {
+        const QAccessible::State state = node->state();
+        return cat(key(node->role()), " \"", node->text(QAccessible::Name), '"',
+                   state.selected ? " selected" : "", state.focused ? " focused" : "");
+    }
+    void accessible() {
+        const bool boards = !words.empty() && word(0) == "boards";
+        QAccessibleInterface* node = QAccessible::queryAccessibleInterface(
+            boards ? platform->overviewWindow()->boards() : canvas());
+        for (std::size_t i = boards ? 1 : 0; i < words.size() && node != nullptr; ++i) {
+            node = node->child(n(i));
+        }
+        if (node == nullptr) {
+            return line("none");
+        }
+        line(cat(told(node), ", ", node->childCount(), " children"));
+        for (int i = 0; i < node->childCount(); ++i) {
+            const QAccessible::State state = node->child(i)->state();
+            if (node->childCount() <= 12 || state.selected || state.focused) {
+                line(cat("  ", i, ' ', told(node->child(i))));
+            }
+        }
+        if (QAccessibleInterface* focus = node->focusChild()) {
+            line("  focus " + told(focus));
+        }
+    }
     const std::string& word(std::size_t i) { return read = std::max(read, i + 1), words.at(i); }
     const std::string& all() { return read = words.size(), text; }
     int n(std::size_t i) { return std::stoi(word(i)); }
@@ -469,6 +504,17 @@ class Scenarios {
         {"fill", [this] { named(0)->setProperty("text", QString::fromStdString(bytes(word(1)))); }},
         {"text", [this] { line(cat('"', named(0)->property("text").toString(), '"')); }},
         {"menu", [this] { window()->action(n(0))->trigger(); }},
+        {"reader",
+         [this] {
+             static std::string* announced = nullptr;
+             announced = &log;
+             installScreenReader([this] { return readScreen(*editor); });
+             listenToScreenChanges([](QAccessibleEvent* event) {
+                 *announced += cat("announced ", key(event->type()), ' ',
+                                   told(event->accessibleInterface()), '\n');
+             });
+         }},
+        {"accessible", [this] { accessible(); }},
         {"close", [this] { top()->close(); }},
         {"allow-close", [this] { window()->allowClose(); }},
         {"enable", [this] { platform->enableMenuItem(n(0), n(1) != 0); }},
