@@ -121,16 +121,17 @@ TEST(Menus, EveryMenuKeyIsAnAcceleratorButThoseTheWindowRoutes) {
 }
 
 TEST(Dib, PicturesDrawAsTheirPixels) {
-    Picture trueColour(3, 2, rgb(10, 20, 30));
+    constexpr int width = 5;
+    Picture trueColour(width, 2, rgb(10, 20, 30));
     trueColour.set(2, 1, rgb(200, 100, 50));
-    // Three columns of bytes: each row of the DIB is padded to four.
-    Picture indexed = Picture::indexed(3, 2, {rgb(1, 2, 3), rgb(250, 0, 0), rgb(0, 0, 250)});
+    // Five columns of bytes: each row of the DIB is padded to eight.
+    Picture indexed = Picture::indexed(width, 2, {rgb(1, 2, 3), rgb(250, 0, 0), rgb(0, 0, 250)});
     indexed.indexRow(0)[1] = 1;
-    indexed.indexRow(1)[2] = 2;
+    indexed.indexRow(1)[4] = 2;
     for (const Picture* picture : {&trueColour, &indexed}) {
         SCOPED_TRACE(picture->isIndexed() ? "indexed" : "true colour");
         BITMAPINFO info{};
-        info.bmiHeader = {sizeof(BITMAPINFOHEADER), 3, -2, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -2, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
         void* bits = nullptr;
         HDC dc = CreateCompatibleDC(nullptr);
         HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
@@ -139,8 +140,8 @@ TEST(Dib, PicturesDrawAsTheirPixels) {
         GdiFlush();
         const auto* drawn = static_cast<const std::uint32_t*>(bits);
         for (int y = 0; y < 2; ++y) {
-            for (int x = 0; x < 3; ++x) {
-                EXPECT_EQ(drawn[y * 3 + x] & 0xffffff, picture->at(x, y) & 0xffffff)
+            for (int x = 0; x < width; ++x) {
+                EXPECT_EQ(drawn[y * width + x] & 0xffffff, picture->at(x, y) & 0xffffff)
                     << x << "," << y;
             }
         }
