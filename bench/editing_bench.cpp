@@ -35,7 +35,8 @@ void keyboardCursorOf400Moves(benchmark::State& state) {
     Session& s = session();
     s.editor->boardSet.lastBoardIndex = 0;
     s.editor->boardSet.currentBoard = 0;
-    s.editor->keyboard = {.on = true};
+    s.editor->keyboard = KeyboardPainting{};
+    s.editor->keyboard.on = true;
     const bool painting = state.range(0) == 1;
     if (painting) {
         send(s, BSE_WM_KEYDOWN, BSE_VK_SPACE);
