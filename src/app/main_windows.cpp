@@ -78,5 +78,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     // The editor outlives the window, whose handler refers to it.
     auto editor = std::make_unique<bse::Editor>();
     bse::Win32Platform platform(instance);
+    platform.readScreenWith([&editor = *editor] { return bse::readScreen(editor); });
     return bse::runEditor(*editor, platform, file);
 }

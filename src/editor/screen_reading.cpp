@@ -39,6 +39,10 @@ ScreenReading readScreen(const Editor& editor) {
     return reading;
 }
 
+std::string gridReading(int board) {
+    return "Board " + std::to_string(board + 1);
+}
+
 std::string cellReading(int column, int row, BlockCode code) {
     return "Column " + std::to_string(column) + ", Row " + std::to_string(row) + ": " +
            std::string(blockName(code));

@@ -33,6 +33,10 @@ struct ScreenReading {
 
 ScreenReading readScreen(const Editor& editor);
 
+// The grid's name, "Board 3", and the palette's.
+std::string gridReading(int board);
+inline constexpr std::string_view paletteReading = "Blocks";
+
 // "Column C, Row R: orange brick", or ": empty".
 std::string cellReading(int column, int row, BlockCode code);
 // The palette's slots in order (the eraser first) and their names.

@@ -206,7 +206,7 @@ class DrawnItem : public QAccessibleInterface,
     std::string name(const ScreenReading& reading) const {
         switch (part_) {
         case Part::Grid:
-            return "Board " + std::to_string(reading.board + 1);
+            return gridReading(reading.board);
         case Part::Cell: {
             const int column = index_ % gridColumns + 1;
             const int row = index_ / gridColumns + 1;
@@ -215,7 +215,7 @@ class DrawnItem : public QAccessibleInterface,
                 reading.cells[static_cast<std::size_t>((column - 1) * boardRows + row - 1)]);
         }
         case Part::Palette:
-            return "Blocks";
+            return std::string(paletteReading);
         case Part::PaletteItem:
             return paletteItemReading(paletteCodes()[static_cast<std::size_t>(index_)],
                                       reading.left, reading.right);

@@ -71,6 +71,7 @@ bool Win32Platform::createMainWindow(const DialogTemplate& windowTemplate, Messa
                        static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)));
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    createScreenAreas();
     return true;
 }
 
@@ -81,8 +82,12 @@ INT_PTR CALLBACK Win32Platform::mainWindowProc(HWND window, UINT message, WPARAM
         reinterpret_cast<Win32Platform*>(lParam)->window_ = window;
     }
     auto* self = reinterpret_cast<Win32Platform*>(GetWindowLongPtrW(window, DWLP_USER));
-    return self != nullptr && self->handler_ ? self->mainWindowMessage(message, wParam, lParam)
-                                             : FALSE;
+    if (self == nullptr || !self->handler_) {
+        return FALSE;
+    }
+    const INT_PTR handled = self->mainWindowMessage(message, wParam, lParam);
+    self->showScreenNames(); // what the message changed, for a screen reader
+    return handled;
 }
 
 INT_PTR Win32Platform::mainWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -129,6 +134,10 @@ INT_PTR Win32Platform::mainWindowMessage(UINT message, WPARAM wParam, LPARAM lPa
         if (!handler_(message, w, l)) {
             DestroyWindow(window_);
         }
+        return TRUE;
+    case WM_SETFOCUS:
+        // The window keeps the keys: a dialog would give them to its first child, and its
+        // children are only names for screen readers.
         return TRUE;
     case WM_COMMAND:
     case WM_TIMER:

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "editor/screen_reading.h"
 #include "frontend/stored_safekeeping.h"
 #include "frontend/system_files.h"
-#include "platform/no_services.h"
 #include "platform/platform.h"
 
 #include <windows.h>
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -16,14 +17,15 @@ namespace bse {
 
 // The desktop side of the Platform seam on the Win32 API alone: the main window a modeless dialog
 // from its template, dialogs from theirs, the menus and keys from the shell's data, pictures as
-// DIBs. One file per service; the files from src/frontend. Not yet here, and said so in the list
-// of bases: the overview.
-class Win32Platform : public Platform, public SystemFiles, public NoFileWatch, public NoOverview {
+// DIBs. One file per service; the files from src/frontend.
+class Win32Platform : public Platform, public SystemFiles {
   public:
     explicit Win32Platform(HINSTANCE instance);
     // The icon of the dialogs' title bars.
     HICON dialogIcon(int iconId) { return icon(iconId); }
     ~Win32Platform() override;
+    // Where the names for screen readers come from, read after each message (screen_names.cpp).
+    void readScreenWith(std::function<ScreenReading()> source);
 
     // Message boxes (message_boxes.cpp).
     Answer askQuestion(std::string_view text) override;
@@ -150,6 +152,12 @@ class Win32Platform : public Platform, public SystemFiles, public NoFileWatch, p
     // pictures.cpp: the last picture decoded, as the backdrop is asked for twice in a row.
     int lastPictureId_ = 0;
     std::optional<Picture> lastPicture_;
+
+    // screen_names.cpp: the canvas's parts as named windows, with the names they show.
+    void createScreenAreas();
+    void showScreenNames();
+    std::function<ScreenReading()> screenSource_;
+    std::vector<std::pair<HWND, std::string>> screenAreas_;
 
     void fileChanged();
     HANDLE watch_ = INVALID_HANDLE_VALUE; // the open file's folder
