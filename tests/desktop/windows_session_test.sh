@@ -3,7 +3,8 @@
 # --version, then used as a person would: started with a file, cells painted with each button and
 # a rectangle with Shift, a stroke with the keyboard, Jump to Board by its up-down control, a background, the BoardSet's name
 # with a letter outside ASCII, a board copied out through the X clipboard and pasted back from it,
-# Save As through the file dialog, the About box, a damaged file refused, Exit with code 0; the
+# Save As through the file dialog, the About box, Open refusing a name that does not exist and
+# the editor a damaged file, Exit with code 0; the
 # bytes saved compared with the committed ones. Then once more at 144 dots per inch: the canvas
 # the same, pixel for pixel.
 #   windows_session_test.sh WINE EDITOR.EXE
@@ -128,8 +129,21 @@ about=$(until_true window "^Who done it!\$") || fail "no About box"
 eval "$(xwininfo -id "$about" | awk '/Absolute upper-left X/ {print "AX=" $4} /Absolute upper-left Y/ {print "AY=" $4}')"
 xdotool mousemove $((AX + 100)) $((AY + 100)) click 1
 until_true gone "^Who done it!\$" || fail "the About box stays open"
-# A damaged file is refused and changes nothing.
+# File > Open: a name that does not exist is refused by the dialog itself, in a box without a
+# title, and the dialog stays; a damaged file is refused by the editor and changes nothing.
 keys alt+f o
+box=$(until_true window "^Open a Plinkor 2 BoardSet\$") || fail "no Open dialog"
+xdotool windowactivate --sync "$box" key ctrl+a type --delay 20 "$(winpath "$work/none.bds")"
+xdotool key Return
+untitled() {
+    local each
+    for each in $(xdotool search --onlyvisible --name '^$'); do
+        xprop -id "$each" WM_CLASS | grep -q '"boardset-editor.exe"' && return
+    done
+    false
+}
+until_true untitled || fail "the Open dialog takes a name that does not exist"
+xdotool key Return
 dialog "Open a Plinkor 2 BoardSet" ctrl+a "=$(winpath "$work/damaged.bds")" Return
 dialog "$question" Return
 title_is "Crème" "2 of 20"
