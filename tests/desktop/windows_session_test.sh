@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # The Windows editor under Wine on a virtual X server with a window manager: --help and
 # --version, then used as a person would: started with a file, cells painted with each button and
-# a rectangle with Shift, a stroke with the keyboard, Jump to Board by its up-down control, a background, the BoardSet's name
-# with a letter outside ASCII, a board copied out through the X clipboard and pasted back from it,
-# Save As through the file dialog, the About box, Open refusing a name that does not exist and
-# the editor a damaged file, Exit with code 0; the
-# bytes saved compared with the committed ones. Then once more at 144 dots per inch: the canvas
-# the same, pixel for pixel.
+# a rectangle with Shift, a stroke with the keyboard, Jump to Board by its up-down control, a
+# background, the BoardSet's name with a letter outside ASCII, a board copied out through the X
+# clipboard and pasted back from it, Save As through the file dialog, the About box, Open refusing
+# a name that does not exist and the editor a damaged file, Exit with code 0; the bytes saved
+# compared with the committed ones. Then once more at 144 dots per inch: the canvas the same,
+# pixel for pixel.
 #   windows_session_test.sh WINE EDITOR.EXE
 # shellcheck disable=SC2317 # functions called through until_true
 set -u
