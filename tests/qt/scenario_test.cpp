@@ -506,6 +506,9 @@ class Scenarios {
         {"menu", [this] { window()->action(n(0))->trigger(); }},
         {"reader",
          [this] {
+             if (!words.empty() && word(0) == "off") {
+                 return installScreenReader({});
+             }
              static std::string* announced = nullptr;
              announced = &log;
              installScreenReader([this] { return readScreen(*editor); });
