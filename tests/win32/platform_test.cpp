@@ -209,9 +209,10 @@ TEST_F(Win32Window, OverviewGesturesBecomeClicksAndDrops) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.gesture);
         received.clear();
-        SetFocus(handle);
+        SetFocus(nullptr);
         SendMessageW(overview, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(row.down.x, row.down.y));
         EXPECT_EQ(GetFocus(), overview);
+        EXPECT_EQ(GetCapture(), overview); // a drag past the edge still tells where
         SendMessageW(overview, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(row.move.x, row.move.y));
         SendMessageW(overview, WM_LBUTTONUP, 0, MAKELPARAM(row.up.x, row.up.y));
         std::erase_if(received, [](const Recorded& r) {
@@ -240,7 +241,7 @@ TEST_F(Win32Window, CheckingARadioButtonUnchecksItsGroupOnly) {
     std::vector<int> checked;
     platform.runDialog(groups, [&](DialogWindow& dialog, Message message, WParam, LParam) {
         if (message == BSE_WM_INITDIALOG) {
-            for (const int id : {21, 11, 12}) {
+            for (const int id : {22, 12, 21, 11}) {
                 dialog.setItemSelection(id, 1);
             }
             for (const int id : {11, 12, 21, 22}) {
@@ -250,7 +251,7 @@ TEST_F(Win32Window, CheckingARadioButtonUnchecksItsGroupOnly) {
         }
         return false;
     });
-    EXPECT_EQ(checked, (std::vector<int>{0, 1, 1, 0}));
+    EXPECT_EQ(checked, (std::vector<int>{1, 0, 1, 0}));
 }
 
 TEST_F(Win32Window, AnIconIsMadeOnceAndNamesTheWindow) {
