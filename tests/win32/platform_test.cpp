@@ -57,7 +57,8 @@ TEST(Text, Utf8AndUtf16BecomeWindows1252AndBack) {
     }
 }
 
-// The settings file is the known folder's, which only a Wine prefix of the tests' own may give.
+// The platform's own settings file, in the roaming known folder (which wins over APPDATA): written
+// only under Wine in the prefix the run names, never in a user's own.
 TEST(Settings, CrlfListsAChangeByAnotherProgramAndKeysApart) {
     if (GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") == nullptr ||
         _wgetenv(L"WINEPREFIX") == nullptr) {
@@ -112,7 +113,7 @@ class Win32Window : public testing::Test {
     HWND handle = nullptr;
 };
 
-TEST_F(Win32Window, EachChangeOfTheWatchedFolderComesOnceAsFileChanged) {
+TEST_F(Win32Window, ChangesOfTheWatchedFileComeAsFileChangedThenStop) {
     const std::filesystem::path folder = std::filesystem::temp_directory_path() /
                                          ("bse-watch-" + std::to_string(GetCurrentProcessId()));
     std::filesystem::create_directories(folder);
@@ -122,7 +123,8 @@ TEST_F(Win32Window, EachChangeOfTheWatchedFolderComesOnceAsFileChanged) {
 
     platform.watchFile("C:\\\xff.bds"); // not UTF-8: ignored
     platform.watchFile(io::windows::utf8(file.wstring()));
-    // Each change is told, then a quiet spell; the second change after the first spell.
+    // Each change is told (a write at most a few times: its size, its time), then nothing more
+    // until the next: a quiet spell, a second change, a spell.
     constexpr int spell = 1;
     constexpr int bound = 2;
     int phase = 0;
