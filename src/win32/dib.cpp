@@ -22,9 +22,8 @@ DeviceIndependentBitmap::DeviceIndependentBitmap(const Picture& picture) {
     header->biBitCount = 8;
     header->biClrUsed = static_cast<DWORD>(colours);
     auto* table = reinterpret_cast<RGBQUAD*>(header + 1);
-    for (std::size_t i = 0; i < colours; ++i) {
-        const Pixel colour = picture.palette[i];
-        table[i] =
+    for (const Pixel colour : picture.palette) {
+        *table++ =
             RGBQUAD{static_cast<BYTE>(colour & 0xff), static_cast<BYTE>((colour >> 8) & 0xff),
                     static_cast<BYTE>((colour >> 16) & 0xff), 0};
     }

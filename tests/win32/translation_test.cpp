@@ -92,6 +92,7 @@ TEST(Menus, KeyNamesBecomeAccelerators) {
         {"Home", FVIRTKEY, VK_HOME},
         {"Shift+Left", FVIRTKEY | FSHIFT, VK_LEFT},
         {"Alt+End", FVIRTKEY | FALT, VK_END},
+        {"F1", FVIRTKEY, VK_F1},
         {"F7", FVIRTKEY, VK_F7},
         {"Shift+F12", FVIRTKEY | FSHIFT, VK_F12},
         {"F13", 0, 0},
