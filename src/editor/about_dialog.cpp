@@ -12,7 +12,7 @@ const std::string_view aboutText = "BoardSet Editor for Plinkor 2, by the BoardS
                                    "\n"
                                    "This editor is for editing the board sets of Plinkor 2 and\n"
                                    "for creating new board sets for the brick-breaking game.\n"
-                                   "It was written for desktop systems that run Qt 6. Please\n"
+                                   "It was written for desktop Linux and for Windows. Please\n"
                                    "send comments, bugs and questions to the address below.\n"
                                    "Contact: editor-team@example.org\n"
                                    "\n"
