@@ -69,7 +69,11 @@ void Win32Platform::showScreenNames() {
     if (!screenSource_ || screenAreas_.empty()) {
         return;
     }
-    const ScreenReading now = screenSource_();
+    ScreenReading now = screenSource_();
+    // Most messages change nothing a reader hears: a pointer move within a cell, a timer.
+    if (now == screenRead_) {
+        return;
+    }
     // Without cells of its own, the grid names the cursor's one.
     std::string grid = gridReading(now.board);
     if (now.cursorShown) {
@@ -87,6 +91,7 @@ void Win32Platform::showScreenNames() {
         names.emplace_back(button.name);
     }
     names.push_back(now.status);
+    screenRead_ = std::move(now);
     for (std::size_t i = 0; i < names.size() && i < screenAreas_.size(); ++i) {
         auto& [area, shown] = screenAreas_[i];
         if (shown != names[i]) {

@@ -158,6 +158,7 @@ class Win32Platform : public Platform, public SystemFiles {
     void showScreenNames();
     std::function<ScreenReading()> screenSource_;
     std::vector<std::pair<HWND, std::string>> screenAreas_;
+    std::optional<ScreenReading> screenRead_; // what the names were last made from
 
     void fileChanged();
     HANDLE watch_ = INVALID_HANDLE_VALUE; // the open file's folder
